@@ -1,0 +1,94 @@
+#include "platform/text/LeadingNumber.h"
+
+#include <charconv>
+#include <cstddef>
+#include <limits>
+#include <string>
+
+namespace tess::text {
+namespace {
+
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+// Exponents beyond this magnitude are saturated while they are read; any value there is far outside
+// the range of a double, so the saturation cannot change a result.
+constexpr long long ExponentSaturation = 100000;
+
+}  // namespace
+
+double leadingNumber(std::string_view text) {
+  std::size_t pos = 0;
+  while (pos < text.size() && (text[pos] == ' ' || text[pos] == '\t')) ++pos;
+
+  bool negative = false;
+  if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) {
+    negative = text[pos] == '-';
+    ++pos;
+  }
+
+  // Mantissa: digits, optionally one point and more digits. Collect it without the sign so that
+  // std::from_chars (which always uses "." and no locale) reads it.
+  std::string number;
+  long long firstSignificantPower = 0;  // decimal power of the first non-zero digit
+  bool sawNonZero = false;
+  bool sawDigit = false;
+  long long digitsBeforePoint = 0;
+  long long zerosAfterPointBeforeSignificant = 0;
+  bool afterPoint = false;
+  while (pos < text.size()) {
+    const char c = text[pos];
+    if (isDigit(c)) {
+      sawDigit = true;
+      if (!afterPoint) {
+        if (sawNonZero || c != '0') ++digitsBeforePoint;
+      } else if (!sawNonZero && c == '0') {
+        ++zerosAfterPointBeforeSignificant;
+      }
+      if (c != '0') sawNonZero = true;
+      number += c;
+    } else if (c == '.' && !afterPoint) {
+      afterPoint = true;
+      number += c;
+    } else {
+      break;
+    }
+    ++pos;
+  }
+  if (!sawDigit) return 0.0;
+  firstSignificantPower =
+      digitsBeforePoint > 0 ? digitsBeforePoint - 1 : -(zerosAfterPointBeforeSignificant + 1);
+
+  // Exponent: only when at least one digit follows the E and its sign.
+  long long exponent = 0;
+  if (pos < text.size() && (text[pos] == 'e' || text[pos] == 'E')) {
+    std::size_t look = pos + 1;
+    bool exponentNegative = false;
+    if (look < text.size() && (text[look] == '+' || text[look] == '-')) {
+      exponentNegative = text[look] == '-';
+      ++look;
+    }
+    if (look < text.size() && isDigit(text[look])) {
+      while (look < text.size() && isDigit(text[look])) {
+        if (exponent < ExponentSaturation) exponent = exponent * 10 + (text[look] - '0');
+        ++look;
+      }
+      if (exponentNegative) exponent = -exponent;
+      number += 'e';
+      number += std::to_string(exponent);
+    }
+  }
+  if (!sawNonZero) return 0.0;
+
+  double value = 0.0;
+  const auto result = std::from_chars(number.data(), number.data() + number.size(), value);
+  if (result.ec == std::errc::result_out_of_range) {
+    // Too large or too small for a double: decide by the power of the first significant digit.
+    value = firstSignificantPower + exponent > 0 ? std::numeric_limits<double>::max() : 0.0;
+  } else if (result.ec != std::errc()) {
+    value = 0.0;
+  }
+  if (value == 0.0) return 0.0;  // "-0" reads as plain 0
+  return negative ? -value : value;
+}
+
+}  // namespace tess::text

@@ -1,0 +1,200 @@
+#include "platform/text/NumberText.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstddef>
+#include <string>
+
+#include "platform/text/LeadingNumber.h"
+
+namespace tess::text {
+namespace {
+
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+// Exponents beyond this magnitude are saturated while they are read; such texts are far outside
+// any value a screen shows.
+constexpr long long ExponentSaturation = 100000;
+
+// A decimal number as sign, significant digits and power: value = digits x 10^power.
+struct Decimal {
+  bool negative = false;
+  std::string digits;  // no leading zeros; empty for zero
+  long long power = 0;
+};
+
+// Reads the longest number at the start of text with the grammar of leadingNumber.
+Decimal parseDecimal(std::string_view text) {
+  Decimal d;
+  std::size_t pos = 0;
+  while (pos < text.size() && (text[pos] == ' ' || text[pos] == '\t')) ++pos;
+  if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) {
+    d.negative = text[pos] == '-';
+    ++pos;
+  }
+  bool sawDigit = false;
+  bool afterPoint = false;
+  long long fractionDigits = 0;
+  while (pos < text.size()) {
+    const char c = text[pos];
+    if (isDigit(c)) {
+      sawDigit = true;
+      if (!d.digits.empty() || c != '0') d.digits += c;
+      if (afterPoint) ++fractionDigits;
+    } else if (c == '.' && !afterPoint) {
+      afterPoint = true;
+    } else {
+      break;
+    }
+    ++pos;
+  }
+  if (!sawDigit) return Decimal{};
+  long long exponent = 0;
+  if (pos < text.size() && (text[pos] == 'e' || text[pos] == 'E')) {
+    std::size_t look = pos + 1;
+    bool exponentNegative = false;
+    if (look < text.size() && (text[look] == '+' || text[look] == '-')) {
+      exponentNegative = text[look] == '-';
+      ++look;
+    }
+    while (look < text.size() && isDigit(text[look])) {
+      if (exponent < ExponentSaturation) exponent = exponent * 10 + (text[look] - '0');
+      ++look;
+    }
+    if (exponentNegative) exponent = -exponent;
+  }
+  d.power = exponent - fractionDigits;
+  if (d.digits.empty()) d.negative = false;
+  return d;
+}
+
+// Adds one to a string of decimal digits.
+void incrementDigits(std::string& digits) {
+  for (std::size_t i = digits.size(); i-- > 0;) {
+    if (digits[i] != '9') {
+      ++digits[i];
+      return;
+    }
+    digits[i] = '0';
+  }
+  digits.insert(digits.begin(), '1');
+}
+
+// The layout of a display pattern: placeholders before and after the point.
+struct Pattern {
+  int integerZeros = 0;  // '0' placeholders before the point: minimum integer digits
+  int decimals = 0;      // placeholders after the point
+};
+
+Pattern parsePattern(std::string_view pattern) {
+  Pattern p;
+  bool afterPoint = false;
+  for (char c : pattern) {
+    if (c == '.') {
+      afterPoint = true;
+    } else if (afterPoint && (c == '0' || c == '#')) {
+      ++p.decimals;
+    } else if (c == '0') {
+      ++p.integerZeros;
+    }
+  }
+  return p;
+}
+
+std::string formatDecimal(const Decimal& d, std::string_view patternText) {
+  const Pattern pattern = parsePattern(patternText);
+  // scaled = |value| x 10^decimals, rounded with halves away from zero.
+  std::string scaled;
+  const long long shift = d.power + pattern.decimals;
+  if (d.digits.empty()) {
+    scaled = "0";
+  } else if (shift >= 0) {
+    scaled = d.digits + std::string(static_cast<std::size_t>(shift), '0');
+  } else {
+    const long long dropped = -shift;
+    if (dropped > static_cast<long long>(d.digits.size())) {
+      scaled = "0";  // below half a unit of the last place
+    } else {
+      const std::size_t keep = d.digits.size() - static_cast<std::size_t>(dropped);
+      const bool roundUp = d.digits[keep] >= '5';
+      scaled = keep > 0 ? d.digits.substr(0, keep) : "0";
+      if (roundUp) incrementDigits(scaled);
+    }
+  }
+  const std::size_t firstNonZero = scaled.find_first_not_of('0');
+  const bool isZero = firstNonZero == std::string::npos;
+  scaled = isZero ? "0" : scaled.substr(firstNonZero);
+
+  const auto decimals = static_cast<std::size_t>(pattern.decimals);
+  if (scaled.size() <= decimals) scaled.insert(0, decimals + 1 - scaled.size(), '0');
+  std::string integerPart = scaled.substr(0, scaled.size() - decimals);
+  const std::string fraction = scaled.substr(scaled.size() - decimals);
+  if (integerPart == "0") integerPart.clear();
+  const auto minimumDigits = static_cast<std::size_t>(pattern.integerZeros);
+  if (integerPart.size() < minimumDigits) integerPart.insert(0, minimumDigits - integerPart.size(), '0');
+
+  std::string out = (d.negative && !isZero) ? "-" : "";
+  out += integerPart;
+  if (decimals > 0) out += "." + fraction;
+  return out;
+}
+
+std::string nonFiniteText(double value) {
+  if (std::isnan(value)) return "NaN";
+  return value < 0 ? "-Infinity" : "Infinity";
+}
+
+// The 15-significant-digit decimal text of a double, in exponent form.
+std::string doubleDecimalText(double value) {
+  char buffer[64];
+  const auto result = std::to_chars(buffer, buffer + sizeof buffer, value,
+                                    std::chars_format::scientific, 14);
+  return std::string(buffer, result.ptr);
+}
+
+}  // namespace
+
+std::string singleToText(float value) {
+  if (!std::isfinite(value)) return nonFiniteText(value);
+  if (value == 0.0f) return "0";
+  char buffer[64];
+  const auto result =
+      std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 7);
+  std::string text(buffer, result.ptr);
+  for (char& c : text) {
+    if (c == 'e') c = 'E';
+  }
+  return text;
+}
+
+std::string formatNumber(double value, std::string_view pattern) {
+  if (!std::isfinite(value)) return nonFiniteText(value);
+  return formatDecimal(parseDecimal(doubleDecimalText(value)), pattern);
+}
+
+std::string formatSingle(float value, std::string_view pattern) {
+  if (!std::isfinite(value)) return nonFiniteText(value);
+  return formatDecimal(parseDecimal(singleToText(value)), pattern);
+}
+
+std::string formatDecimalText(std::string_view decimalText, std::string_view pattern) {
+  return formatDecimal(parseDecimal(decimalText), pattern);
+}
+
+double roundToTwoDecimals(double value) {
+  if (!std::isfinite(value)) return value;
+  return leadingNumber(formatNumber(value, "0.00"));
+}
+
+std::optional<std::int16_t> roundToInt16(double value) {
+  if (std::isnan(value)) return std::nullopt;
+  // Halves to the even neighbour, independent of the floating-point rounding mode. The
+  // difference to the floor is exact for every double.
+  double rounded = std::floor(value);
+  const double above = value - rounded;
+  if (above > 0.5 || (above == 0.5 && std::fmod(rounded, 2.0) != 0.0)) rounded += 1.0;
+  if (rounded < -32768.0 || rounded > 32767.0) return std::nullopt;
+  return static_cast<std::int16_t>(rounded);
+}
+
+}  // namespace tess::text
