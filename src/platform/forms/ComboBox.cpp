@@ -1,0 +1,21 @@
+#include "platform/forms/ComboBox.h"
+
+namespace forms {
+
+ComboBox::ComboBox(Form& form, std::string name, int index)
+    : TextControl(form, ControlKind::ComboBox, std::move(name), index) {}
+
+void ComboBox::addItem(std::string item) {
+  m_items.push_back(std::move(item));
+  notify(ControlProperty::Items);
+}
+
+void ComboBox::clear() {
+  m_items.clear();
+  m_listIndex = -1;
+  notify(ControlProperty::Items);
+  // Emptying the list empties the text too; it is no edit, so no Change.
+  replaceText(std::string(), 0);
+}
+
+}  // namespace forms

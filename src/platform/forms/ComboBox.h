@@ -1,0 +1,35 @@
+#pragma once
+// ComboBox: an editable drop-down list. The list and the text are one control.
+// Events:
+//   Change  the user types, or the program sets a different text (setText)
+//   Click   the user chooses an entry of the list (Application::chooseItem); no Change then
+//   nothing when the list is emptied (clear), although that empties the text as well.
+
+#include <string>
+#include <vector>
+
+#include "platform/forms/TextControl.h"
+
+namespace forms {
+
+class ComboBox : public TextControl {
+ public:
+  ComboBox(Form& form, std::string name, int index = 0);
+
+  //! Adds an entry at the end of the list (entries keep the order in which they are added).
+  void addItem(std::string item);
+  //! Empties the list and the text; fires no Change. DataChanged is set if the text was not empty.
+  void clear();
+  const std::vector<std::string>& items() const { return m_items; }
+  int itemCount() const { return static_cast<int>(m_items.size()); }
+  //! Position (0-based) of the entry last chosen from the list, -1 once the text was typed or
+  //! set by the program, or after clear().
+  int listIndex() const { return m_listIndex; }
+
+ private:
+  friend class Application;
+  std::vector<std::string> m_items;
+  int m_listIndex = -1;
+};
+
+}  // namespace forms

@@ -1,0 +1,86 @@
+#include "platform/forms/Control.h"
+
+#include "platform/forms/Application.h"
+#include "platform/forms/Form.h"
+#include "platform/forms/Services.h"
+
+namespace forms {
+
+Control::Control(Form& form, ControlKind kind, std::string name, int index)
+    : m_form(&form), m_kind(kind), m_name(std::move(name)), m_index(index) {
+  form.addControl(this);
+}
+
+Control::~Control() {
+  if (m_form->m_app) m_form->m_app->forgetControl(this);
+  m_form->removeControl(this);
+}
+
+Application& Control::app() const { return m_form->app(); }
+
+std::string Control::displayName() const {
+  if (m_index == 0) return m_name;
+  return m_name + "(" + std::to_string(m_index) + ")";
+}
+
+void Control::notify(ControlProperty property) {
+  if (!m_form->m_app) return;
+  if (Renderer* renderer = m_form->m_app->renderer()) renderer->controlChanged(*this, property);
+}
+
+void Control::setGeometry(Rect rect) {
+  m_geometry = rect;
+  notify(ControlProperty::Geometry);
+}
+
+void Control::setBackColor(std::optional<Color> color) {
+  m_backColor = color;
+  notify(ControlProperty::Appearance);
+}
+
+void Control::setForeColor(std::optional<Color> color) {
+  m_foreColor = color;
+  notify(ControlProperty::Appearance);
+}
+
+void Control::setFont(std::optional<Font> font) {
+  m_font = std::move(font);
+  notify(ControlProperty::Appearance);
+}
+
+Font Control::font() const { return m_font ? *m_font : m_form->font(); }
+
+void Control::setToolTip(std::string text) {
+  m_toolTip = std::move(text);
+  notify(ControlProperty::Appearance);
+}
+
+void Control::setVisible(bool visible) {
+  if (m_visible == visible) return;
+  m_visible = visible;
+  notify(ControlProperty::Visible);
+  if (!visible) app().controlUnavailable(*this);
+}
+
+void Control::setEnabled(bool enabled) {
+  if (m_enabled == enabled) return;
+  m_enabled = enabled;
+  notify(ControlProperty::Enabled);
+  if (!enabled) app().controlUnavailable(*this);
+}
+
+void Control::setTabIndex(int tabIndex) { m_tabIndex = tabIndex; }
+
+void Control::setTabStop(bool tabStop) { m_tabStop = tabStop; }
+
+bool Control::isFocusKind() const {
+  return m_kind == ControlKind::TextBox || m_kind == ControlKind::ComboBox || m_kind == ControlKind::Button;
+}
+
+bool Control::canFocus() const { return isFocusKind() && m_visible && m_enabled && m_form->visible(); }
+
+bool Control::setFocus() { return app().programFocus(*this); }
+
+bool Control::hasFocus() const { return app().focusedControl() == this; }
+
+}  // namespace forms

@@ -1,0 +1,39 @@
+#include "platform/forms/TextControl.h"
+
+#include <algorithm>
+
+#include "platform/forms/Application.h"
+#include "platform/forms/Utf8.h"
+
+namespace forms {
+
+TextControl::TextControl(Form& form, ControlKind kind, std::string name, int index)
+    : Control(form, kind, std::move(name), index) {}
+
+int TextControl::textLength() const { return utf8::length(m_text); }
+
+bool TextControl::replaceText(std::string text, int caretPos) {
+  if (text == m_text) return false;
+  m_text = std::move(text);
+  m_selStart = std::clamp(caretPos, 0, textLength());
+  m_selLength = 0;
+  m_dataChanged = true;
+  notify(ControlProperty::Text);
+  return true;
+}
+
+void TextControl::setText(std::string text) {
+  if (!replaceText(std::move(text), 0)) return;
+  app().textSetByProgram(*this);
+}
+
+void TextControl::setSelection(int start, int length) {
+  const int total = textLength();
+  m_selStart = std::clamp(start, 0, total);
+  m_selLength = std::clamp(length, 0, total - m_selStart);
+  notify(ControlProperty::Selection);
+}
+
+std::string TextControl::selText() const { return utf8::substring(m_text, m_selStart, m_selLength); }
+
+}  // namespace forms
