@@ -1,0 +1,51 @@
+// A random-access file of bytes: the one interface through which record files reach the disk, so
+// that tests can hand the record code an in-memory file, a truncated one, or one that fails.
+//
+// Every operation reports failure as a FileError value and never throws. Bytes are read and
+// written exactly as they are: there is no text mode and no translation of line ends.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "platform/files/FileError.h"
+
+namespace tess::files {
+
+class ByteFile {
+ public:
+  virtual ~ByteFile() = default;
+
+  //! Length of the file [bytes].
+  virtual FileError length(std::uint64_t& bytes) = 0;
+  //! Reads up to size bytes at offset into into (resized to what was read; short at the end).
+  virtual FileError readAt(std::uint64_t offset, std::size_t size, std::string& into) = 0;
+  //! Writes data at offset, extending the file when it reaches past the end, and flushes it to
+  //! the operating system before returning.
+  virtual FileError writeAt(std::uint64_t offset, std::string_view data) = 0;
+  //! Cuts or extends the file to bytes [bytes].
+  virtual FileError resize(std::uint64_t bytes) = 0;
+  //! False when the file was opened for reading only.
+  virtual bool writable() const = 0;
+  //! Closes the file; later operations report FileErrorKind::Closed.
+  virtual void close() = 0;
+};
+
+//! The result of opening a file on disk.
+struct OpenedFile {
+  std::unique_ptr<ByteFile> file;  //!< null when the file could not be opened at all
+  FileError error;                 //!< why it could not be opened, or why only for reading
+  bool created = false;            //!< the file was missing and has been created empty
+};
+
+//! Opens the file at path for reading and writing in binary mode, creating it empty when it is
+//! missing. When it exists but cannot be written (a read-only file or folder), it is opened for
+//! reading only: file is set, file->writable() is false and error holds the reason (kind ReadOnly).
+//! When it can neither be opened nor created, file is null and error says why.
+OpenedFile openOrCreate(const std::filesystem::path& path);
+
+}  // namespace tess::files

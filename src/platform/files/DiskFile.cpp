@@ -1,0 +1,167 @@
+// ByteFile on a real file through the C runtime's streams, unbuffered, always in binary mode.
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+
+#include "platform/files/ByteFile.h"
+
+#ifdef _WIN32
+#include <io.h>
+#else
+#include <unistd.h>
+#endif
+
+namespace tess::files {
+namespace {
+
+std::string osReason(int error) {
+  const char* text = std::strerror(error);
+  return text != nullptr ? std::string(text) : "error " + std::to_string(error);
+}
+
+std::FILE* openStream(const std::filesystem::path& path, const char* mode) {
+#ifdef _WIN32
+  std::wstring wideMode(mode, mode + std::strlen(mode));
+  return ::_wfopen(path.c_str(), wideMode.c_str());
+#else
+  return std::fopen(path.c_str(), mode);
+#endif
+}
+
+int seekTo(std::FILE* stream, std::uint64_t offset, int origin) {
+#ifdef _WIN32
+  return ::_fseeki64(stream, static_cast<__int64>(offset), origin);
+#else
+  return ::fseeko(stream, static_cast<off_t>(offset), origin);
+#endif
+}
+
+std::int64_t position(std::FILE* stream) {
+#ifdef _WIN32
+  return ::_ftelli64(stream);
+#else
+  return ::ftello(stream);
+#endif
+}
+
+int resizeStream(std::FILE* stream, std::uint64_t bytes) {
+#ifdef _WIN32
+  return ::_chsize_s(::_fileno(stream), static_cast<__int64>(bytes)) == 0 ? 0 : -1;
+#else
+  return ::ftruncate(::fileno(stream), static_cast<off_t>(bytes));
+#endif
+}
+
+class DiskFile final : public ByteFile {
+ public:
+  DiskFile(std::FILE* stream, bool writable) : m_stream(stream), m_writable(writable) {
+    // Unbuffered: every write reaches the operating system at once, and a failed write leaves no
+    // buffered bytes behind that a later operation could put in the wrong place.
+    std::setvbuf(m_stream, nullptr, _IONBF, 0);
+  }
+  ~DiskFile() override { close(); }
+  DiskFile(const DiskFile&) = delete;
+  DiskFile& operator=(const DiskFile&) = delete;
+
+  FileError length(std::uint64_t& bytes) override {
+    if (m_stream == nullptr) return closedError();
+    errno = 0;
+    if (seekTo(m_stream, 0, SEEK_END) != 0) return error(FileErrorKind::Read);
+    const std::int64_t end = position(m_stream);
+    if (end < 0) return error(FileErrorKind::Read);
+    bytes = static_cast<std::uint64_t>(end);
+    return {};
+  }
+
+  FileError readAt(std::uint64_t offset, std::size_t size, std::string& into) override {
+    into.clear();
+    if (m_stream == nullptr) return closedError();
+    errno = 0;
+    if (seekTo(m_stream, offset, SEEK_SET) != 0) return error(FileErrorKind::Read);
+    into.resize(size);
+    const std::size_t got = std::fread(into.data(), 1, size, m_stream);
+    into.resize(got);
+    if (got < size && std::ferror(m_stream) != 0) {
+      std::clearerr(m_stream);
+      return error(FileErrorKind::Read);
+    }
+    std::clearerr(m_stream);
+    return {};
+  }
+
+  FileError writeAt(std::uint64_t offset, std::string_view data) override {
+    if (m_stream == nullptr) return closedError();
+    if (!m_writable) return {FileErrorKind::ReadOnly, "The file was opened for reading only."};
+    errno = 0;
+    if (seekTo(m_stream, offset, SEEK_SET) != 0) return error(FileErrorKind::Write);
+    const std::size_t put = std::fwrite(data.data(), 1, data.size(), m_stream);
+    const bool failed = put < data.size() || std::fflush(m_stream) != 0;
+    if (failed) {
+      FileError result = error(FileErrorKind::Write);
+      std::clearerr(m_stream);
+      return result;
+    }
+    return {};
+  }
+
+  FileError resize(std::uint64_t bytes) override {
+    if (m_stream == nullptr) return closedError();
+    if (!m_writable) return {FileErrorKind::ReadOnly, "The file was opened for reading only."};
+    errno = 0;
+    if (resizeStream(m_stream, bytes) != 0) return error(FileErrorKind::Write);
+    return {};
+  }
+
+  bool writable() const override { return m_writable; }
+
+  void close() override {
+    if (m_stream != nullptr) std::fclose(m_stream);
+    m_stream = nullptr;
+  }
+
+ private:
+  static FileError closedError() { return {FileErrorKind::Closed, "The file is not open."}; }
+  static FileError error(FileErrorKind kind) {
+    const int code = errno;
+    return {kind, code != 0 ? osReason(code) : std::string("Input/output error")};
+  }
+
+  std::FILE* m_stream = nullptr;
+  bool m_writable = false;
+};
+
+}  // namespace
+
+OpenedFile openOrCreate(const std::filesystem::path& path) {
+  OpenedFile opened;
+  errno = 0;
+  if (std::FILE* stream = openStream(path, "r+b")) {
+    opened.file = std::make_unique<DiskFile>(stream, true);
+    return opened;
+  }
+  const int openErrno = errno;
+  std::error_code ignored;
+  const bool exists = std::filesystem::exists(path, ignored);
+  if (!exists) {
+    errno = 0;
+    if (std::FILE* stream = openStream(path, "w+b")) {
+      opened.file = std::make_unique<DiskFile>(stream, true);
+      opened.created = true;
+      return opened;
+    }
+    opened.error = {FileErrorKind::Create, osReason(errno != 0 ? errno : openErrno)};
+    return opened;
+  }
+  // The file exists but cannot be written: open it for reading so that its records can be used.
+  const FileError writeError = {FileErrorKind::ReadOnly, osReason(openErrno)};
+  errno = 0;
+  if (std::FILE* stream = openStream(path, "rb")) {
+    opened.file = std::make_unique<DiskFile>(stream, false);
+    opened.error = writeError;
+    return opened;
+  }
+  opened.error = {FileErrorKind::Open, osReason(errno != 0 ? errno : openErrno)};
+  return opened;
+}
+
+}  // namespace tess::files

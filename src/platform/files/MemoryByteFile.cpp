@@ -1,0 +1,49 @@
+#include "platform/files/MemoryByteFile.h"
+
+#include <algorithm>
+
+namespace tess::files {
+namespace {
+const FileError DiskFull = {FileErrorKind::Write, "No space left on device"};
+const FileError Closed = {FileErrorKind::Closed, "The file is not open."};
+const FileError ReadOnly = {FileErrorKind::ReadOnly, "The file was opened for reading only."};
+}  // namespace
+
+FileError MemoryByteFile::length(std::uint64_t& bytes) {
+  if (m_storage->closed) return Closed;
+  bytes = m_storage->bytes.size();
+  return {};
+}
+
+FileError MemoryByteFile::readAt(std::uint64_t offset, std::size_t size, std::string& into) {
+  into.clear();
+  if (m_storage->closed) return Closed;
+  if (m_storage->failReads) return {FileErrorKind::Read, "Input/output error"};
+  const std::string& bytes = m_storage->bytes;
+  if (offset < bytes.size()) into = bytes.substr(static_cast<std::size_t>(offset), size);
+  return {};
+}
+
+FileError MemoryByteFile::writeAt(std::uint64_t offset, std::string_view data) {
+  if (m_storage->closed) return Closed;
+  if (!m_storage->writable) return ReadOnly;
+  std::string& bytes = m_storage->bytes;
+  const std::uint64_t end = offset + data.size();
+  const std::uint64_t fits = std::min(end, std::max<std::uint64_t>(m_storage->lengthLimit, bytes.size()));
+  if (fits > offset) {
+    if (fits > bytes.size()) bytes.resize(static_cast<std::size_t>(fits), '\0');
+    bytes.replace(static_cast<std::size_t>(offset), static_cast<std::size_t>(fits - offset),
+                  data.substr(0, static_cast<std::size_t>(fits - offset)));
+  }
+  return fits < end ? DiskFull : FileError{};
+}
+
+FileError MemoryByteFile::resize(std::uint64_t newLength) {
+  if (m_storage->closed) return Closed;
+  if (!m_storage->writable) return ReadOnly;
+  if (newLength > m_storage->bytes.size() && newLength > m_storage->lengthLimit) return DiskFull;
+  m_storage->bytes.resize(static_cast<std::size_t>(newLength), '\0');
+  return {};
+}
+
+}  // namespace tess::files

@@ -1,0 +1,39 @@
+// A ByteFile held in memory, for tests of code that reads and writes record files. It can stand
+// for a full disk: writes that would make the file longer than a limit write what fits, then fail.
+#pragma once
+
+#include <cstdint>
+#include <limits>
+#include <memory>
+#include <string>
+
+#include "platform/files/ByteFile.h"
+
+namespace tess::files {
+
+class MemoryByteFile final : public ByteFile {
+ public:
+  //! The bytes of the file; shared so that a test can look at them after the file was handed on.
+  struct Storage {
+    std::string bytes;
+    //! Writes and resizes beyond this length [bytes] fail after writing what fits (a full disk).
+    std::uint64_t lengthLimit = std::numeric_limits<std::uint64_t>::max();
+    bool writable = true;
+    bool failReads = false;  //!< every read fails (an unreadable medium)
+    bool closed = false;
+  };
+
+  explicit MemoryByteFile(std::shared_ptr<Storage> storage) : m_storage(std::move(storage)) {}
+
+  FileError length(std::uint64_t& bytes) override;
+  FileError readAt(std::uint64_t offset, std::size_t size, std::string& into) override;
+  FileError writeAt(std::uint64_t offset, std::string_view data) override;
+  FileError resize(std::uint64_t bytes) override;
+  bool writable() const override { return m_storage->writable; }
+  void close() override { m_storage->closed = true; }
+
+ private:
+  std::shared_ptr<Storage> m_storage;
+};
+
+}  // namespace tess::files
