@@ -1,0 +1,126 @@
+// The handler pattern of a numeric field, driven through the forms layer as a user would.
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "platform/forms/Button.h"
+#include "platform/forms/Form.h"
+#include "platform/forms/KeyCodes.h"
+#include "platform/forms/ScriptedApplication.h"
+#include "platform/forms/TextBox.h"
+#include "state/NumericField.h"
+
+namespace {
+
+using ValidDataEntry::EnterAction;
+using ValidDataEntry::NumericField;
+
+// A screen with two numeric fields chained by Enter and a button, in tab order.
+class EntryScreen : public forms::Form {
+ public:
+  explicit EntryScreen(forms::Application& app) : Form(app, "EntryScreen") {
+    cmdGo.onClick = [this] { ++clicks; };
+    molWt.wire();
+    liqDensity.wire();
+  }
+  forms::TextBox MolWt{*this, "MolWt"};
+  forms::TextBox LiqDensity{*this, "LiqDensity"};
+  forms::Button cmdGo{*this, "cmdGo"};
+  NumericField molWt{MolWt, {2, 1000, "2", "1,000"}, &LiqDensity};
+  NumericField liqDensity{LiqDensity, {0.5, 4.0, "0.5", "4.0"}, &cmdGo};
+  int clicks = 0;
+};
+
+class NumericFieldTest : public ::testing::Test {
+ protected:
+  NumericFieldTest() {
+    app.setFailureHandler([](const std::string& what) { ADD_FAILURE() << what; });
+    screen.show();
+  }
+  ~NumericFieldTest() override { app.checkDone(); }
+  forms::ScriptedApplication app;
+  EntryScreen screen{app};
+  std::vector<double> stored;
+};
+
+TEST_F(NumericFieldTest, GotFocusSelectsTheWholeText) {
+  screen.LiqDensity.setText("0.79");
+  app.tab();
+  EXPECT_TRUE(screen.LiqDensity.hasFocus());
+  EXPECT_EQ(screen.LiqDensity.selStart(), 0);
+  EXPECT_EQ(screen.LiqDensity.selLength(), 4);
+}
+
+TEST_F(NumericFieldTest, EnterOnAPassingFieldMovesAlongTheChainWithoutMessage) {
+  screen.molWt.setOnAccepted([this](double v) { stored.push_back(v); });
+  app.editText(screen.MolWt, "78.11");
+  app.pressKey(forms::KeyReturn);
+  EXPECT_TRUE(screen.LiqDensity.hasFocus());
+  // Checked by Enter, then again by Validate as the focus moved: stored once, by Validate.
+  EXPECT_EQ(stored, (std::vector<double>{78.11}));
+  app.editText(screen.LiqDensity, "0.88");
+  app.pressKey(forms::KeyReturn, forms::ShiftMask);
+  EXPECT_TRUE(screen.cmdGo.hasFocus());
+  EXPECT_EQ(screen.clicks, 0);  // the chain ends on the button without pressing it
+  EXPECT_TRUE(app.messages().empty());
+}
+
+TEST_F(NumericFieldTest, EnterOnAFailingFieldShowsOneMessageAndKeepsTheFocus) {
+  app.editText(screen.MolWt, "1200");
+  app.expectMessage("This entry must be less than or equal to 1,000 ", "Invalid Entry");
+  app.pressKey(forms::KeyReturn);
+  EXPECT_TRUE(screen.MolWt.hasFocus());
+  EXPECT_EQ(app.messages().size(), 1u);
+  // Keys other than Enter are left to the box.
+  app.pressKey('A');
+  EXPECT_EQ(app.messages().size(), 1u);
+}
+
+TEST_F(NumericFieldTest, ClickRefusedWhileTheFieldInFocusFails) {
+  app.editText(screen.MolWt, "-5");
+  app.expectMessage("This entry must be greater than or equal to 2 ");
+  EXPECT_FALSE(app.click(screen.cmdGo));
+  EXPECT_EQ(screen.clicks, 0);
+  EXPECT_TRUE(screen.MolWt.hasFocus());
+  // Tab is refused the same way; once corrected, the click goes through.
+  app.expectMessage("This entry must be greater than or equal to 2 ");
+  EXPECT_FALSE(app.tab());
+  app.editText(screen.MolWt, "5");
+  EXPECT_TRUE(app.click(screen.cmdGo));
+  EXPECT_EQ(screen.clicks, 1);
+}
+
+TEST_F(NumericFieldTest, StoreAndStayStoresOnEnterAndAgainOnLeaving) {
+  screen.molWt.setEnterAction(EnterAction::StoreAndStay);
+  screen.molWt.setOnAccepted([this](double v) { stored.push_back(v); });
+  app.editText(screen.MolWt, " 30 ");
+  app.pressKey(forms::KeyReturn);
+  EXPECT_TRUE(screen.MolWt.hasFocus());
+  EXPECT_EQ(screen.MolWt.text(), "30");
+  EXPECT_EQ(stored, (std::vector<double>{30}));
+  app.tab();
+  EXPECT_EQ(stored, (std::vector<double>{30, 30}));
+  EXPECT_TRUE(screen.LiqDensity.hasFocus());
+}
+
+TEST_F(NumericFieldTest, BlankedEntryPassesAndStoresZero) {
+  screen.molWt.setOnAccepted([this](double v) { stored.push_back(v); });
+  app.editText(screen.MolWt, "abc");
+  app.tab();
+  EXPECT_EQ(screen.MolWt.text(), "");
+  EXPECT_EQ(stored, (std::vector<double>{0}));
+}
+
+// A field checked only when it has lost the focus: the message appears, the focus has moved on.
+TEST_F(NumericFieldTest, LostFocusCheckCannotKeepTheFocus) {
+  screen.MolWt.onValidate = nullptr;
+  bool passed = true;
+  screen.MolWt.onLostFocus = [&] { passed = screen.molWt.check(); };
+  app.editText(screen.MolWt, "0");
+  app.expectMessage("This entry must not equal zero ");
+  app.tab();
+  EXPECT_FALSE(passed);
+  EXPECT_TRUE(screen.LiqDensity.hasFocus());
+}
+
+}  // namespace
