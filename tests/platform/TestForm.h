@@ -2,6 +2,7 @@
 // A small form for the forms-layer tests: two text boxes, a drop-down list, two buttons and a
 // label, with every event recorded in one log ("A.GotFocus", "A.Validate", ...).
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -9,6 +10,7 @@
 
 #include "platform/forms/Button.h"
 #include "platform/forms/ComboBox.h"
+#include "platform/forms/ControlArray.h"
 #include "platform/forms/Form.h"
 #include "platform/forms/Label.h"
 #include "platform/forms/ScriptedApplication.h"

@@ -117,7 +117,10 @@ Control* Application::activateForm(Form& form, Control* target) {
     if (target && target != m_focused) return moveFocusWithin(*target) ? target : nullptr;
     return m_focused;
   }
-  m_activeForm = &form;
+  if (m_activeForm != &form) {
+    m_activeForm = &form;
+    if (m_renderer) m_renderer->formActivated(form);
+  }
   const unsigned serial = takeFocus();  // the other form's control, if any, loses the focus
   if (m_ended || m_focusSerial != serial || m_activeForm != &form || !form.m_visible) return nullptr;
   Control* chosen = nullptr;

@@ -5,6 +5,7 @@
 #include "platform/forms/Application.h"
 #include "platform/forms/Button.h"
 #include "platform/forms/Control.h"
+#include "platform/forms/TextControl.h"
 
 namespace forms {
 
@@ -58,6 +59,10 @@ void Form::ensureLoaded() {
   if (m_loaded) return;
   // Loaded before the handler runs, so that a load handler may show the form itself.
   m_loaded = true;
+  // Texts given while the screen was built count as unchanged.
+  for (Control* control : m_controls)
+    if (control->kind() == ControlKind::TextBox || control->kind() == ControlKind::ComboBox)
+      static_cast<TextControl*>(control)->setDataChanged(false);
   m_app->fire(onLoad);
 }
 

@@ -13,7 +13,9 @@
 // Lifecycle and events:
 //   load      onLoad runs once, on the first show() or the first ensureLoaded() (a screen calls
 //             ensureLoaded() at the top of each public procedure that other screens call). The
-//             form counts as loaded before onLoad runs, so onLoad may call show() itself.
+//             form counts as loaded before onLoad runs, so onLoad may call show() itself. Just
+//             before onLoad, DataChanged is cleared on every text box and list of the form, so
+//             texts set in the screen's constructor count as unchanged.
 //   show()    loads if needed, makes the form visible and the active form: the control that had
 //             the focus on the previously active form gets LostFocus, then this form's active
 //             control (the one that last had the focus here, else the first control in tab order

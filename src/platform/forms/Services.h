@@ -63,6 +63,8 @@ class Renderer {
   virtual ~Renderer() = default;
   virtual void formShown(Form&) {}
   virtual void formHidden(Form&) {}
+  //! The form became the active form (the one that receives the keyboard).
+  virtual void formActivated(Form&) {}
   //! Caption, client size, position, colour, font or close box of a form changed.
   virtual void formChanged(Form&) {}
   virtual void controlChanged(Control&, ControlProperty) {}

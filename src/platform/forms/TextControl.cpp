@@ -27,6 +27,11 @@ void TextControl::setText(std::string text) {
   app().textSetByProgram(*this);
 }
 
+void TextControl::setInitialText(std::string text) {
+  replaceText(std::move(text), 0);
+  m_dataChanged = false;
+}
+
 void TextControl::setSelection(int start, int length) {
   const int total = textLength();
   m_selStart = std::clamp(start, 0, total);

@@ -18,6 +18,9 @@ class TextControl : public Control {
   //! the selection becomes start 0, length 0, DataChanged becomes true, then Change fires.
   //! Writing the same text again changes nothing and fires nothing.
   void setText(std::string text);
+  //! The text as the form is designed: replaces the text without Change and without setting
+  //! DataChanged, for a screen's constructor. (Loading a form also clears DataChanged.)
+  void setInitialText(std::string text);
   //! Length of the text in characters.
   int textLength() const;
 
@@ -31,8 +34,9 @@ class TextControl : public Control {
   void selectAll() { setSelection(0, textLength()); }
   std::string selText() const;
 
-  //! The changed flag: false when the form is constructed, set to true by every change of the
-  //! text (typed by the user or written by the program), cleared only by the program.
+  //! The changed flag: false when the form is loaded (load clears it on every text control of the
+  //! form just before onLoad runs), set to true by every change of the text (typed by the user or
+  //! written by the program), cleared only by the program.
   bool DataChanged() const { return m_dataChanged; }
   void setDataChanged(bool changed) { m_dataChanged = changed; }
 
