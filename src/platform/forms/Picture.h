@@ -1,6 +1,7 @@
 #pragma once
 // Picture: a picture box or image that shows a drawing made of simple shapes.
-// Events: Click. It never takes the focus.
+// Events: Click. It never takes the focus. Controls are drawn in construction order, so a
+// picture constructed before the other controls of its form lies beneath them (a background).
 
 #include <optional>
 #include <string>

@@ -16,7 +16,9 @@ class TextControl : public Control {
   const std::string& text() const { return m_text; }
   //! The program writes the text. If it differs from the present text: the text is replaced,
   //! the selection becomes start 0, length 0, DataChanged becomes true, then Change fires.
-  //! Writing the same text again changes nothing and fires nothing.
+  //! Writing the same text again changes nothing and fires nothing. A write to a form that is not
+  //! loaded yet counts as unchanged once the form loads: call the form's ensureLoaded() before
+  //! writing into another screen's boxes.
   void setText(std::string text);
   //! The text as the form is designed: replaces the text without Change and without setting
   //! DataChanged, for a screen's constructor. (Loading a form also clears DataChanged.)
