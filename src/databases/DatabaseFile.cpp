@@ -1,0 +1,143 @@
+#include "databases/DatabaseFile.h"
+
+#include "databases/RecordIndex.h"
+#include "platform/files/ProgramFolder.h"
+
+namespace tess::databases {
+
+using files::FileErrorKind;
+
+DatabaseFile::DatabaseFile(DatabaseWords words, std::size_t recordLength)
+    : m_words(words), m_recordLength(recordLength) {}
+
+FileReport DatabaseFile::problem(FileErrorKind kind, const std::string& message) const {
+  return FileProblem{kind, message};
+}
+
+FileReport DatabaseFile::open(const std::filesystem::path& folder) {
+  m_folder = folder;
+  const std::filesystem::path path = files::joinPath(folder, m_words.fileName);
+  files::OpenedFile opened = files::openOrCreate(path);
+  const std::string shown = files::pathToUtf8(path);
+  if (!opened.file) {
+    open(nullptr, shown);
+    return problem(opened.error.kind,
+                   "The " + std::string(m_words.description) + " \"" + shown + "\" " +
+                       files::describe(opened.error.kind) + ": " + opened.error.reason +
+                       ".\r\nThe list of " + std::string(m_words.entries) +
+                       " stays empty, and entries cannot be saved.");
+  }
+  const bool readOnly = !opened.file->writable();
+  FileReport report = open(std::move(opened.file), shown);
+  if (!report && readOnly) {
+    report = problem(FileErrorKind::ReadOnly,
+                     "The " + std::string(m_words.description) + " \"" + shown +
+                         "\" can only be read: " + opened.error.reason + ".\r\nIts " +
+                         std::string(m_words.entries) + " are listed, but entries cannot be saved.");
+  }
+  return report;
+}
+
+FileReport DatabaseFile::open(std::unique_ptr<files::ByteFile> file, const std::string& displayPath) {
+  m_displayPath = displayPath;
+  m_count = 0;
+  m_readFailed = false;
+  m_tooMany = false;
+  m_file = file ? files::RecordFile(std::move(file), m_recordLength) : files::RecordFile();
+  if (!m_file.isOpen()) return std::nullopt;
+  return countRecords();
+}
+
+FileReport DatabaseFile::countRecords() {
+  std::uint64_t count = 0;
+  if (files::FileError error = m_file.recordCount(count)) {
+    m_readFailed = true;
+    return problem(error.kind, "The " + std::string(m_words.description) + " \"" + m_displayPath +
+                                   "\" could not be read: " + error.reason + ".\r\nThe list of " +
+                                   std::string(m_words.entries) +
+                                   " stays empty, and entries cannot be saved.");
+  }
+  if (count > static_cast<std::uint64_t>(MaxRecords)) {
+    m_tooMany = true;
+    m_count = MaxRecords;
+    return problem(FileErrorKind::Argument,
+                   "The " + std::string(m_words.description) + " \"" + m_displayPath +
+                       "\" holds more than 32,767 records.\r\nOnly the first 32,767 are listed, "
+                       "and no new entry can be saved.");
+  }
+  m_count = static_cast<std::int16_t>(count);
+  return std::nullopt;
+}
+
+FileReport DatabaseFile::readAll(std::string& bytes) {
+  bytes.clear();
+  if (m_count == 0) return std::nullopt;
+  if (files::FileError error = m_file.readRecords(1, static_cast<std::uint64_t>(m_count), bytes)) {
+    m_readFailed = true;
+    return problem(error.kind, "The " + std::string(m_words.description) + " \"" + m_displayPath +
+                                   "\" could not be read: " + error.reason + ".\r\nThe list of " +
+                                   std::string(m_words.entries) +
+                                   " stays empty, and entries cannot be saved.");
+  }
+  return std::nullopt;
+}
+
+FileReport DatabaseFile::readRecord(std::int16_t n, std::string& bytes) {
+  bytes.clear();
+  if (n < 1 || n > m_count) {
+    return problem(FileErrorKind::Argument, "Record " + std::to_string(n) + " of the " +
+                                                std::string(m_words.description) + " \"" +
+                                                m_displayPath + "\" does not exist.");
+  }
+  if (files::FileError error = m_file.readRecord(static_cast<std::uint64_t>(n), bytes)) {
+    return problem(error.kind, "Record " + std::to_string(n) + " of the " +
+                                   std::string(m_words.description) + " \"" + m_displayPath +
+                                   "\" could not be read: " + error.reason + ".");
+  }
+  return std::nullopt;
+}
+
+FileReport DatabaseFile::append(std::string_view bytes) {
+  const std::string file = "the " + std::string(m_words.description) + " \"" + m_displayPath + "\"";
+  if (!m_file.isOpen()) {
+    return problem(FileErrorKind::Closed, "The entry was not saved: " + file + " is not open.");
+  }
+  if (m_tooMany || m_count >= MaxRecords) {
+    return problem(FileErrorKind::Argument, "The entry was not saved: " + file +
+                                                " already holds 32,767 records, the most it can hold.");
+  }
+  if (!canWrite()) {
+    return problem(FileErrorKind::ReadOnly, "The entry was not saved: " + file +
+                                                (m_readFailed ? " could not be read." : " can only be read."));
+  }
+  if (files::FileError error = m_file.writeRecord(static_cast<std::uint64_t>(m_count) + 1, bytes)) {
+    return problem(error.kind, "The entry could not be saved in " + file + ": " + error.reason +
+                                   ".\r\nNothing in the file has changed.");
+  }
+  ++m_count;
+  return std::nullopt;
+}
+
+FileReport DatabaseFile::revise(std::int16_t n, std::string_view bytes) {
+  const std::string file = "the " + std::string(m_words.description) + " \"" + m_displayPath + "\"";
+  if (!m_file.isOpen()) {
+    return problem(FileErrorKind::Closed, "The entry was not saved: " + file + " is not open.");
+  }
+  if (n < 1 || n > m_count) {
+    return problem(FileErrorKind::Argument, "The entry was not saved: record " + std::to_string(n) +
+                                                " of " + file + " does not exist.");
+  }
+  if (!canWrite()) {
+    return problem(FileErrorKind::ReadOnly, "The entry was not saved: " + file +
+                                                (m_readFailed ? " could not be read." : " can only be read."));
+  }
+  if (files::FileError error = m_file.writeRecord(static_cast<std::uint64_t>(n), bytes)) {
+    return problem(error.kind, "The entry could not be saved in " + file + ": " + error.reason +
+                                   ".\r\nNothing in the file has changed.");
+  }
+  return std::nullopt;
+}
+
+void DatabaseFile::close() { m_file.close(); }
+
+}  // namespace tess::databases

@@ -1,0 +1,87 @@
+// The open record file of one database with its record count, shared by modVapor and
+// ModCartridge: opening or creating the file in a folder, counting, reading and writing records,
+// and the user's messages for every failure.
+//
+// Failures never throw. Each is returned as a FileProblem whose message names the file and the
+// reason, ready for a message box; the object stays usable (a file that could not be opened
+// counts 0 records and refuses to save; one that can only be read lists its records).
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "platform/files/ByteFile.h"
+#include "platform/files/RecordFile.h"
+
+namespace tess::databases {
+
+//! A failure of a database file operation, with the text to show the user.
+struct FileProblem {
+  files::FileErrorKind kind = files::FileErrorKind::None;
+  std::string message;
+};
+
+//! Empty on success.
+using FileReport = std::optional<FileProblem>;
+
+//! What one database calls its file and its entries in messages.
+struct DatabaseWords {
+  std::string_view fileName;     //!< "VaporB30.DB"
+  std::string_view description;  //!< "vapor database file"
+  std::string_view entries;      //!< "chemicals"
+};
+
+class DatabaseFile {
+ public:
+  DatabaseFile(DatabaseWords words, std::size_t recordLength);
+
+  //! Opens, or creates empty when missing, the file named words.fileName in folder and counts its
+  //! records. A file of more than MaxRecords records counts MaxRecords and refuses new records.
+  FileReport open(const std::filesystem::path& folder);
+  //! The same on a file that the caller opened (tests); displayPath names it in messages.
+  FileReport open(std::unique_ptr<files::ByteFile> file, const std::string& displayPath);
+
+  bool isOpen() const { return m_file.isOpen(); }
+  //! True when records can be written: the file is open for writing and was read whole.
+  bool canWrite() const { return m_file.isWritable() && !m_readFailed; }
+  //! The folder given to open (empty before).
+  const std::filesystem::path& folder() const { return m_folder; }
+  //! Path of the file as UTF-8, for messages.
+  const std::string& displayPath() const { return m_displayPath; }
+
+  //! The record count: 0 before open, then from the file length, rounded to the nearest record.
+  std::int16_t count() const { return m_count; }
+
+  //! Reads records 1 to count() in one pass into bytes (count() x record length bytes).
+  FileReport readAll(std::string& bytes);
+  //! Reads record n (1..count()) into bytes.
+  FileReport readRecord(std::int16_t n, std::string& bytes);
+  //! Writes bytes as record count() + 1 and counts it; refused at MaxRecords records.
+  FileReport append(std::string_view bytes);
+  //! Writes bytes over record n (1..count()).
+  FileReport revise(std::int16_t n, std::string_view bytes);
+  //! Marks the file as not read whole, so that nothing is written over records not known.
+  void markReadFailed() { m_readFailed = true; }
+
+  void close();
+
+ private:
+  FileReport problem(files::FileErrorKind kind, const std::string& message) const;
+  FileReport countRecords();
+
+  DatabaseWords m_words;
+  std::size_t m_recordLength;
+  files::RecordFile m_file;
+  std::filesystem::path m_folder;
+  std::string m_displayPath;
+  std::int16_t m_count = 0;
+  bool m_readFailed = false;
+  bool m_tooMany = false;
+};
+
+}  // namespace tess::databases

@@ -1,0 +1,55 @@
+// One record of the vapor file, 117 bytes: the properties of one chemical.
+//
+// Every field is text as typed into the vapor screen's box (numbers are never converted here),
+// held blank-padded to its width exactly as the file holds it.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+#include "databases/RecordField.h"
+
+namespace tess::databases {
+
+struct VaporRecord {
+  static constexpr std::size_t Length = 117;  //!< record length [bytes]
+
+  static constexpr FieldLayout ChemNameField{0, 35};
+  static constexpr FieldLayout MolWtField{35, 8};
+  static constexpr FieldLayout LiqDensityField{43, 8};
+  static constexpr FieldLayout MolPolField{51, 8};
+  static constexpr FieldLayout WaterSolField{59, 8};
+  static constexpr FieldLayout AvgVapConcField{67, 8};
+  static constexpr FieldLayout AntoineAField{75, 8};
+  static constexpr FieldLayout AntoineBField{83, 8};
+  static constexpr FieldLayout AntoineCField{91, 8};
+  static constexpr FieldLayout CASField{99, 18};
+
+  std::string ChemName = std::string(35, ' ');   //!< chemical name as typed (case, leading blanks kept)
+  std::string MolWt = std::string(8, ' ');       //!< molecular weight [g/mol]
+  std::string LiqDensity = std::string(8, ' ');  //!< liquid density [g/cm3]
+  std::string MolPol = std::string(8, ' ');      //!< molecular polarizability
+  std::string WaterSol = std::string(8, ' ');    //!< water solubility factor
+  std::string AvgVapConc = std::string(8, ' ');  //!< average vapor concentration [ppm]
+  std::string AntoineA = std::string(8, ' ');    //!< Antoine parameter A (pressure in torr)
+  std::string AntoineB = std::string(8, ' ');    //!< Antoine parameter B
+  std::string AntoineC = std::string(8, ' ');    //!< Antoine parameter C
+  std::string CAS = std::string(18, ' ');        //!< CAS number as typed
+
+  //! A record assembled from the screen's box texts, each fitted to its field (see fitField).
+  static VaporRecord assemble(std::string_view ChemName, std::string_view MolWt,
+                              std::string_view LiqDensity, std::string_view MolPol,
+                              std::string_view WaterSol, std::string_view AvgVapConc,
+                              std::string_view AntoineA, std::string_view AntoineB,
+                              std::string_view AntoineC, std::string_view CAS);
+
+  //! The record from its 117 bytes in the file (shorter input reads as blank-padded).
+  static VaporRecord fromBytes(std::string_view bytes);
+  //! The record's 117 bytes for the file.
+  std::string toBytes() const;
+
+  bool operator==(const VaporRecord&) const = default;
+};
+
+}  // namespace tess::databases

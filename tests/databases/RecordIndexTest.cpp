@@ -1,0 +1,121 @@
+#include "databases/RecordIndex.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+using namespace tess::databases;
+
+namespace {
+
+std::vector<std::string> keysOf(const std::vector<std::string>& names) {
+  std::vector<std::string> keys;
+  for (const auto& name : names) keys.push_back(makeIndexKey(name));
+  return keys;
+}
+
+TEST(IndexKey, IsTrimmedUpperCasedAndPaddedTo41) {
+  EXPECT_EQ(makeIndexKey("  Acetone "), "ACETONE" + std::string(34, ' '));
+  EXPECT_EQ(makeIndexKey(""), std::string(41, ' '));
+  EXPECT_EQ(makeIndexKey("\xC3\xA9thanol"), "\xC3\x89THANOL" + std::string(34, ' '));
+  EXPECT_EQ(searchKey("  mek  "), "MEK");
+  // A typed name longer than 35 characters finds the record that holds its first 35.
+  const std::string longName = "  " + std::string(40, 'x');
+  EXPECT_EQ(saveLookupKey(longName), std::string(33, 'X'));
+  EXPECT_EQ(saveLookupKey("\xCE\xB1-Pinene"), "?-PINENE");
+}
+
+TEST(IndexOrder, PrefixSortsFirstAndEqualKeysFollowTheExchanges) {
+  const auto index = buildCartridgeIndex({"benzene", "Acetone 2", "ACETONE"});
+  ASSERT_EQ(index.size(), 4u);
+  EXPECT_EQ(index[1].RecNum, 3);
+  EXPECT_EQ(index[2].RecNum, 2);
+  EXPECT_EQ(index[3].RecNum, 1);
+  // Two equal keys before a smaller one change places: a a 0 -> 0, second a, first a.
+  EXPECT_EQ(exchangeSortOrder(keysOf({"b", "B", "a"})), (std::vector<std::size_t>{2, 1, 0}));
+  // Order by Windows-1252 codes: the euro sign (0x80) sorts below e-acute (0xE9).
+  EXPECT_EQ(exchangeSortOrder(keysOf({"\xC3\xA9", "\xE2\x82\xAC"})), (std::vector<std::size_t>{1, 0}));
+  EXPECT_TRUE(exchangeSortOrder({}).empty());
+  EXPECT_EQ(exchangeSortOrder(keysOf({"one"})), (std::vector<std::size_t>{0}));
+}
+
+// The fast order against the literal exchange sort, on random files with many duplicate names.
+TEST(IndexOrder, FastOrderEqualsTheExchangeSortOnRandomFiles) {
+  std::mt19937 random(1206);
+  for (int trial = 0; trial < 3000; ++trial) {
+    const std::size_t n = std::uniform_int_distribution<std::size_t>(0, trial < 2000 ? 40 : 400)(random);
+    const int distinct = std::uniform_int_distribution<int>(1, trial % 3 == 0 ? 3 : 30)(random);
+    std::vector<std::string> names(n);
+    for (auto& name : names) {
+      const int k = std::uniform_int_distribution<int>(0, distinct - 1)(random);
+      // Prefixes and case variants of one another, blanks around some.
+      name = std::string(static_cast<std::size_t>(k % 3), ' ') + std::string(static_cast<std::size_t>(1 + k / 4), k % 2 ? 'a' : 'A') +
+             std::to_string(k % 4);
+    }
+    const auto keys = keysOf(names);
+    ASSERT_EQ(exchangeSortOrder(keys), exchangeSortOrderLiteral(keys)) << "trial " << trial;
+  }
+}
+
+TEST(IndexOrder, FastOrderEqualsTheExchangeSortOnALargeFile) {
+  std::mt19937 random(77);
+  std::vector<std::string> names(3000);
+  for (auto& name : names) name = "N" + std::to_string(std::uniform_int_distribution<int>(0, 60)(random));
+  const auto keys = keysOf(names);
+  EXPECT_EQ(exchangeSortOrder(keys), exchangeSortOrderLiteral(keys));
+  // All names the same: nothing moves.
+  std::vector<std::string> same(500, makeIndexKey("x"));
+  const auto order = exchangeSortOrder(same);
+  for (std::size_t i = 0; i < order.size(); ++i) ASSERT_EQ(order[i], i);
+}
+
+std::vector<VaporIndexEntry> vaporIndex(const std::vector<std::pair<std::string, std::string>>& records) {
+  std::vector<std::string> names, cas;
+  for (const auto& [name, number] : records) {
+    names.push_back(name);
+    cas.push_back(number);
+  }
+  return buildVaporIndex(names, cas);
+}
+
+TEST(VaporSearch, FindsTheLastMatchByNameOrCAS) {
+  const auto index = vaporIndex({{"Toluene", "108-88-3"}, {"benzene", " 71-43-2 "}, {"BENZENE", "71-43-2"},
+                                 {"Xylene", "1330-20-7"}, {"", ""}, {"Cumene", "71-43-2"}});
+  const auto count = static_cast<std::int16_t>(index.size() - 1);
+  // Positions: 1 blank name, 2 BENZENE (rec 3), 3 BENZENE (rec 2), 4 CUMENE, 5 TOLUENE, 6 XYLENE.
+  ASSERT_EQ(index[1].RecNum, 5);
+  EXPECT_EQ(index[2].RecNum, 3);
+  EXPECT_EQ(index[3].RecNum, 2);
+  EXPECT_EQ(index[3].CAS, "71-43-2" + std::string(11, ' '));
+
+  EXPECT_EQ(searchVaporIndex(index, count, "BENZENE", false).position, 3);
+  EXPECT_TRUE(searchVaporIndex(index, count, "BENZENE", false).casMatchNames.empty());
+  EXPECT_EQ(searchVaporIndex(index, count, "", false).position, 1);
+  EXPECT_EQ(searchVaporIndex(index, count, "benzene", false).position, 0);
+  EXPECT_EQ(findVaporName(index, count, "TOLUENE"), 5);
+
+  const auto byCAS = searchVaporIndex(index, count, "71-43-2", true);
+  EXPECT_EQ(byCAS.position, 4);
+  EXPECT_EQ(byCAS.casMatchNames, (std::vector<std::string>{"BENZENE", "BENZENE", "CUMENE"}));
+  EXPECT_EQ(searchVaporIndex(index, count, "", true).casMatchNames, (std::vector<std::string>{""}));
+  EXPECT_EQ(searchVaporIndex(index, count, "71-43-2 ", true).position, 0);  // only stored blanks go
+  EXPECT_EQ(searchVaporIndex({}, 0, "", false).position, 0);
+}
+
+TEST(CartridgeSearch, HalvesAsWritten) {
+  auto index = buildCartridgeIndex({"B", "C", "B", "A", "B"});
+  // Positions 1..5: A, B, B, B, C; the first probe (3) is a B.
+  EXPECT_EQ(searchCartridgeIndex(index, 5, "B"), 3);
+  EXPECT_EQ(searchCartridgeIndex(index, 5, "A"), 1);
+  EXPECT_EQ(searchCartridgeIndex(index, 5, "C"), 5);
+  EXPECT_EQ(searchCartridgeIndex(index, 5, "BB"), 0);
+  EXPECT_EQ(searchCartridgeIndex(index, 5, ""), 0);
+  index = buildCartridgeIndex({"B", "B", "B", "C"});
+  EXPECT_EQ(searchCartridgeIndex(index, 4, "B"), 2);
+  EXPECT_EQ(searchCartridgeIndex({}, 0, "B"), 0);
+  index = buildCartridgeIndex({"ONLY"});
+  EXPECT_EQ(searchCartridgeIndex(index, 1, "ONLY"), 1);
+  EXPECT_EQ(searchCartridgeIndex(index, 1, "OTHER"), 0);
+}
+
+}  // namespace
