@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds Tessaloran and runs every test: once in a normal build, once built with
-# AddressSanitizer and UndefinedBehaviorSanitizer. Installs what is missing first.
+# AddressSanitizer and UndefinedBehaviorSanitizer, then cross-built for Windows and run under wine
+# (scripts/test-windows.sh). Installs what is missing first.
 # Usage: scripts/test.sh [--quick]   (--quick: the normal build only)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -22,4 +23,5 @@ run_suite() {
 run_suite normal
 if [ "${1:-}" != "--quick" ]; then
   run_suite sanitize
+  bash scripts/test-windows.sh
 fi
