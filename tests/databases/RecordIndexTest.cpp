@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 
 using namespace tess::databases;
@@ -52,6 +53,9 @@ TEST(IndexOrder, FastOrderEqualsTheExchangeSortOnRandomFiles) {
       name = std::string(static_cast<std::size_t>(k % 3), ' ') + std::string(static_cast<std::size_t>(1 + k / 4), k % 2 ? 'a' : 'A') +
              std::to_string(k % 4);
     }
+    // Some files already sorted, or sorted backwards, before the duplicates are mixed in.
+    if (trial % 7 == 1) std::sort(names.begin(), names.end());
+    if (trial % 7 == 2) std::sort(names.rbegin(), names.rend());
     const auto keys = keysOf(names);
     ASSERT_EQ(exchangeSortOrder(keys), exchangeSortOrderLiteral(keys)) << "trial " << trial;
   }
