@@ -98,6 +98,24 @@ TEST(VaporDatabase, MissingFileIsCreatedAndTenRecordsAreExactly1170Bytes) {
   EXPECT_EQ(again.AppPath(), folder.path());
 }
 
+TEST(VaporDatabase, Windows1252TextRoundTripsThroughARealFile) {
+  TemporaryFolder folder;
+  modVapor db;
+  ASSERT_FALSE(db.open(folder.path()));
+  ASSERT_FALSE(db.append(vapor("\xC3\xA9thanol \xE2\x84\xA2", "\xC2\xB5-1")));  // éthanol ™, µ-1
+  const std::string onDisk = fileBytes(folder.path() / "VaporB30.DB");
+  ASSERT_EQ(onDisk.size(), 117u);
+  EXPECT_EQ(onDisk.substr(0, 9), "\xE9thanol \x99");
+  EXPECT_EQ(onDisk.substr(99, 5), "\xB5-1  ");
+  db.close();
+  modVapor again;
+  ASSERT_FALSE(again.open(folder.path()));
+  EXPECT_EQ(again.VaporIndex()[1].Name, makeIndexKey("\xC3\x89THANOL \xE2\x84\xA2"));
+  EXPECT_EQ(again.Search("\xC2\xB5-1", 1).position, 1);
+  ASSERT_FALSE(again.readRecord(1));
+  EXPECT_EQ(again.VaporRec(), vapor("\xC3\xA9thanol \xE2\x84\xA2", "\xC2\xB5-1"));
+}
+
 TEST(VaporDatabase, CountsTrailingPartialRecordsToTheNearest) {
   for (const auto& [trailing, expected] : {std::pair{58, 10}, std::pair{59, 11}}) {
     TemporaryFolder folder;
