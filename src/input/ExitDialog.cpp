@@ -1,0 +1,47 @@
+#include "input/ExitDialog.h"
+
+#include "input/QuitQuestion.h"
+#include "input/ScreenColors.h"
+#include "platform/forms/Application.h"
+
+using namespace tess::input;
+
+ExitDialog::ExitDialog(ScreenContext context) : Form(context.app, "ExitDialog"), m_context(context) {
+  setCaption("Information Incomplete");
+  setClientSize(6360, 2400);
+
+  forms::Font bold = font();
+  bold.bold = true;
+  Label5.setCaption("Complete Information Required");
+  Label5.setFont(bold);
+  Label5.setGeometry({240, 240, 4200, 285});
+  Label1.setCaption(
+      "This program requires the information requested on the previous screen. You can either exit the "
+      "program now, if you do not have the required information, or return to the screen to enter the "
+      "information.");
+  Label1.setGeometry({240, 660, 4320, 1500});
+
+  ExitButton.setCaption("Exit");
+  ExitButton.setBackColor(Red);
+  ExitButton.setGeometry({4800, 240, 1335, 495});
+  ExitButton.setTabIndex(0);
+  ReturnButton.setCaption("Return");
+  ReturnButton.setBackColor(Green);
+  ReturnButton.setGeometry({4800, 855, 1335, 495});
+  ReturnButton.setTabIndex(1);
+
+  ExitButton.onClick = [this] { ExitDialog_ExitButton_Click(); };
+  ReturnButton.onClick = [this] { ExitDialog_ReturnButton_Click(); };
+  // The close box leaves the dialog as "Return" does.
+  setCloseHook([this] { app().click(ReturnButton); });
+}
+
+void ExitDialog::ExitDialog_ReturnButton_Click() { hide(); }
+
+void ExitDialog::ExitDialog_ExitButton_Click() {
+  if (askQuitQuestion(m_context.app)) {
+    m_context.app.endProgram();
+    return;
+  }
+  ReturnButton.setFocus();
+}

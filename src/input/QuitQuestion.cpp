@@ -1,0 +1,9 @@
+#include "input/QuitQuestion.h"
+
+#include "platform/forms/Application.h"
+
+bool askQuitQuestion(forms::Application& app) {
+  const forms::MsgAnswer answer = app.messageBox("Are you sure you want to quit?", "", forms::MsgButtons::YesNo,
+                                                 forms::MsgIcon::None, forms::MsgAnswer::Yes);
+  return answer == forms::MsgAnswer::Yes;
+}

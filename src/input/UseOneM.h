@@ -1,0 +1,66 @@
+// UseOneM: the use-conditions screen. The user accepts or changes the temperature, atmospheric
+// pressure, relative humidity, number of cartridges on a respirator and breathing air flow. Each
+// field is checked and stored in the shared state when the focus leaves it; Return checks that no
+// box is empty, stores all five and goes back to the data-input screen. The results screen writes
+// the texts of Temperature, AtmPressure, RelHumid and BreathingAirFlow when it accepts them there.
+#pragma once
+
+#include "platform/forms/Button.h"
+#include "platform/forms/Form.h"
+#include "platform/forms/Label.h"
+#include "platform/forms/TextBox.h"
+#include "program/Screens.h"
+#include "state/NumericField.h"
+
+class UseOneM : public forms::Form {
+ public:
+  explicit UseOneM(ScreenContext context);
+
+  forms::Label Label8{*this, "Label8"};
+  forms::Label Label1{*this, "Label1"};
+  forms::TextBox Temperature{*this, "Temperature"};
+  forms::Label Label2{*this, "Label2"};
+  forms::TextBox AtmPressure{*this, "AtmPressure"};
+  forms::Label Label3{*this, "Label3"};
+  forms::TextBox RelHumid{*this, "RelHumid"};
+  forms::Label Label4{*this, "Label4"};
+  forms::TextBox NumCarts{*this, "NumCarts"};
+  forms::Label Label5{*this, "Label5"};
+  forms::TextBox BreathingAirFlow{*this, "BreathingAirFlow"};
+  forms::Label Label7{*this, "Label7"};
+  forms::TextBox Text7{*this, "Text7"};
+  forms::Button ReturnBtn{*this, "ReturnBtn"};
+
+  void UseOneM_Temperature_GotFocus();
+  void UseOneM_Temperature_KeyDown(int KeyCode, int Shift);
+  void UseOneM_Temperature_Validate(bool& Cancel);
+  void UseOneM_AtmPressure_GotFocus();
+  void UseOneM_AtmPressure_KeyDown(int KeyCode, int Shift);
+  void UseOneM_AtmPressure_Validate(bool& Cancel);
+  void UseOneM_RelHumid_GotFocus();
+  void UseOneM_RelHumid_KeyDown(int KeyCode, int Shift);
+  void UseOneM_RelHumid_Validate(bool& Cancel);
+  void UseOneM_NumCarts_GotFocus();
+  void UseOneM_NumCarts_KeyDown(int KeyCode, int Shift);
+  void UseOneM_NumCarts_Validate(bool& Cancel);
+  void UseOneM_BreathingAirFlow_GotFocus();
+  void UseOneM_BreathingAirFlow_KeyDown(int KeyCode, int Shift);
+  void UseOneM_BreathingAirFlow_Validate(bool& Cancel);
+  //! Refuses while a box is empty; otherwise stores all five values, shows the data-input screen
+  //! with the focus on its Continue button, and hides this screen.
+  void UseOneM_ReturnBtn_Click();
+
+ private:
+  void storeTemperature();
+  void storeAtmPressure();
+  void storeRelHumid();
+  void storeNumCarts();
+  void storeBreathingAirFlow();
+
+  ScreenContext m_context;
+  ValidDataEntry::NumericField m_temperature{Temperature, {0, 75, "0", "75"}, &AtmPressure};
+  ValidDataEntry::NumericField m_atmPressure{AtmPressure, {0.5, 1.5, "0.5", "1.5"}, &RelHumid};
+  ValidDataEntry::NumericField m_relHumid{RelHumid, {1, 99, "1", "99"}, &NumCarts};
+  ValidDataEntry::NumericField m_numCarts{NumCarts, {1, 10, "1", "10"}, &BreathingAirFlow};
+  ValidDataEntry::NumericField m_breathingAirFlow{BreathingAirFlow, {10, 500, "10", "500"}, &ReturnBtn};
+};
