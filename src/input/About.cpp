@@ -63,10 +63,9 @@ About::About(ScreenContext context) : Form(context.app, "About"), m_context(cont
   Text2.setFont(forms::Font{"Arial", 10, true});
   Text2.setBackColor(forms::Color{218, 234, 244});
   Text2.setGeometry({2280, 180, 7080, 4620});
-  Text2.setText(aboutText());
+  Text2.setInitialText(aboutText());
   Text2.setLocked(true);
   Text2.setTabStop(false);
-  Text2.setDataChanged(false);
 
   Command1.setCaption("Return");
   Command1.setBackColor(Green);

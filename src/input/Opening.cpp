@@ -20,12 +20,12 @@ Opening::Opening(ScreenContext context) : Form(context.app, "Opening"), m_contex
   Background.setShapes(backgroundWash(ScreenWidth, ScreenHeight));
 
   // The two titles are display only: they never take the focus by Tab and cannot be edited.
-  Text1.setText("Tessaloran");
+  Text1.setInitialText("Tessaloran");
   Text1.setBorder(false);
   Text1.setAlignment(forms::Align::Center);
   Text1.setFont(forms::Font{"Arial", 30, true});
   Text1.setGeometry({600, 600, 5520, 780});
-  Text2.setText("Version 2.2.5, June 2018\r\n");
+  Text2.setInitialText("Version 2.2.5, June 2018\r\n");
   Text2.setMultiLine(true);
   Text2.setBorder(false);
   Text2.setAlignment(forms::Align::Center);
@@ -35,7 +35,6 @@ Opening::Opening(ScreenContext context) : Form(context.app, "Opening"), m_contex
     title->setLocked(true);
     title->setTabStop(false);
     title->setBackColor(forms::Color{214, 230, 250});
-    title->setDataChanged(false);
   }
 
   Picture1.setGeometry({1560, 2040, 3600, 3600});

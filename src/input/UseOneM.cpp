@@ -62,13 +62,11 @@ UseOneM::UseOneM(ScreenContext context) : Form(context.app, "UseOneM"), m_contex
   for (const Row& row : rows) {
     row.label.setCaption(row.caption);
     row.label.setGeometry({LabelLeft, top + 30, BoxLeft - LabelLeft - 120, 255});
-    row.box.setText(row.text);
+    row.box.setInitialText(row.text);
     row.box.setToolTip(row.toolTip);
     row.box.setBackColor(LightRed);
     row.box.setGeometry({BoxLeft, top, BoxWidth, 315});
     row.box.setTabIndex(tabIndex++);
-    // The screen counts as freshly loaded: initial texts are not changes of the user's.
-    row.box.setDataChanged(false);
     top += RowStep;
   }
 
@@ -78,8 +76,7 @@ UseOneM::UseOneM(ScreenContext context) : Form(context.app, "UseOneM"), m_contex
   Text7.setBorder(false);
   Text7.setBackColor(WindowGray);
   Text7.setGeometry({1560, top + 180, 3480, 2100});
-  Text7.setText(SuggestionsText);
-  Text7.setDataChanged(false);
+  Text7.setInitialText(SuggestionsText);
 
   ReturnBtn.setCaption("Return");
   ReturnBtn.setToolTip("Return to top level Data Input screen");
