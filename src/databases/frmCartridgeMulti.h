@@ -17,6 +17,7 @@
 // The screen is created once and never destroyed; its close box acts as Return.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -28,6 +29,11 @@
 #include "platform/forms/TextBox.h"
 #include "program/Screens.h"
 #include "state/NumericField.h"
+
+namespace tess::databases {
+class ModCartridge;
+struct CartridgeRecord;
+}  // namespace tess::databases
 
 class frmCartridgeMulti : public forms::Form {
  public:
@@ -80,6 +86,8 @@ class frmCartridgeMulti : public forms::Form {
   void ShowCartridgeRecord(std::int16_t n);
   //! Closes the cartridge file (the program's closing step).
   void closeFile();
+  //! The cartridge file with its index (CartIndex) and record buffer (CartRec).
+  const tess::databases::ModCartridge& cartridgeFile() const { return *m_cartridgeFile; }
 
   // Event handlers.
   void frmCartridgeMulti_Form_Load();
@@ -119,11 +127,15 @@ class frmCartridgeMulti : public forms::Form {
   void wireHandlers();
   //! Hides the screen, shows the incomplete-information dialog modally, shows the screen again.
   void ShowExitDialog();
+  //! Shows a record as the file holds it: the name first, then the eight fields, each with its
+  //! trailing blanks removed.
+  void showRecord(const tess::databases::CartridgeRecord& record);
+  //! The eight value fields, in the order in which they are emptied and filled.
+  std::array<forms::TextBox*, 8> valueBoxes();
 
   ScreenContext m_context;
-  //! The cartridge file, its index and its record buffer.
-  struct FileState;
-  std::unique_ptr<FileState> m_file;
+  //! The cartridge file with its count, index and record buffer.
+  std::unique_ptr<tess::databases::ModCartridge> m_cartridgeFile;
   ValidDataEntry::NumericField m_BedDiam{BedDiam, {0.1, 20, "0.1", "20"}};
   ValidDataEntry::NumericField m_Bed_Depth{Bed_Depth, {0.1, 20, "0.1", "20"}};
   ValidDataEntry::NumericField m_CarbWgt{CarbWgt, {0.1, 1000, "0.1", "1,000"}};

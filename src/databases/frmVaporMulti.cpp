@@ -1,57 +1,462 @@
 #include "databases/frmVaporMulti.h"
 
+#include <string_view>
 
-struct frmVaporMulti::FileState {};
+#include "databases/VaporRecord.h"
+#include "databases/modVapor.h"
+#include "input/ExitDialog.h"
+#include "input/InputMasterFive.h"
+#include "platform/files/ProgramFolder.h"
+#include "platform/forms/Application.h"
+#include "platform/forms/KeyCodes.h"
+#include "platform/text/LeadingNumber.h"
+#include "platform/text/NumberText.h"
+#include "platform/text/TextTrim.h"
+#include "state/SetUp.h"
+
+using tess::databases::VaporRecord;
+
+namespace {
+
+//! The vapor screen's light blue [RGB].
+constexpr forms::Color LightBlue{192, 192, 255};
+
+//! Title of the messages about the vapor file itself (it cannot be opened, read or written).
+constexpr const char* FileMessageTitle = "Vapor Database";
+
+//! A number typed into a box as the shared state keeps it: its leading-number value in single
+//! precision.
+float boxValue(const forms::TextBox& box) { return static_cast<float>(tess::text::leadingNumber(box.text())); }
+
+std::string trimmedTrailing(std::string_view text) { return std::string(tess::text::trimTrailingBlanks(text)); }
+
+//! A slot label counts as empty when it is blank or reads "None Selected" in any case.
+bool slotLabelEmpty(const std::string& caption) { return caption.empty() || isNoneSelectedTrimmed(caption); }
+
+}  // namespace
 
 frmVaporMulti::frmVaporMulti(ScreenContext context)
-    : Form(context.app, "frmVaporMulti"), m_context(context), m_file(std::make_unique<FileState>()) {}
+    : Form(context.app, "frmVaporMulti"),
+      m_context(context),
+      m_vaporFile(std::make_unique<tess::databases::modVapor>()) {
+  setUpControls();
+  wireHandlers();
+}
 
 frmVaporMulti::~frmVaporMulti() = default;
 
-void frmVaporMulti::CreateIndex() { }
-void frmVaporMulti::SetOldVaporFields(int /*vapIndex*/) { }
-std::int16_t frmVaporMulti::Search(const std::string& /*findText*/) { return 0; }
-void frmVaporMulti::FillChemicalList(int /*numVapors*/) { }
-void frmVaporMulti::RefillChemicalList(int /*numVapors*/) { }
-void frmVaporMulti::ClearVaporData() { }
-void frmVaporMulti::ClearVaporForm() { }
-std::int16_t frmVaporMulti::NumVaporRecords() const { return 0; }
-void frmVaporMulti::ShowVaporRecord(std::int16_t /*n*/) { }
-void frmVaporMulti::closeFile() { }
-void frmVaporMulti::frmVaporMulti_Form_Load() { }
-void frmVaporMulti::frmVaporMulti_ChemName_Change() { }
-void frmVaporMulti::frmVaporMulti_ChemName_GotFocus() { }
-void frmVaporMulti::frmVaporMulti_ChemName_LostFocus() { }
-void frmVaporMulti::frmVaporMulti_CAS_GotFocus() { }
-void frmVaporMulti::frmVaporMulti_CAS_LostFocus() { }
-void frmVaporMulti::frmVaporMulti_cmdSearch_Click() { }
-void frmVaporMulti::frmVaporMulti_cmdSave_Click() { }
-void frmVaporMulti::frmVaporMulti_cmdClear_Click() { }
-void frmVaporMulti::frmVaporMulti_cmdExit_Click() { }
-void frmVaporMulti::frmVaporMulti_MolWt_GotFocus() { }
-void frmVaporMulti::frmVaporMulti_MolWt_KeyDown(int /*KeyCode*/, int /*Shift*/) { }
-void frmVaporMulti::frmVaporMulti_MolWt_Validate(bool& /*Cancel*/) { }
-void frmVaporMulti::frmVaporMulti_LiqDensity_GotFocus() { }
-void frmVaporMulti::frmVaporMulti_LiqDensity_KeyDown(int /*KeyCode*/, int /*Shift*/) { }
-void frmVaporMulti::frmVaporMulti_LiqDensity_Validate(bool& /*Cancel*/) { }
-void frmVaporMulti::frmVaporMulti_MolPol_GotFocus() { }
-void frmVaporMulti::frmVaporMulti_MolPol_KeyDown(int /*KeyCode*/, int /*Shift*/) { }
-void frmVaporMulti::frmVaporMulti_MolPol_Validate(bool& /*Cancel*/) { }
-void frmVaporMulti::frmVaporMulti_WaterSol_GotFocus() { }
-void frmVaporMulti::frmVaporMulti_WaterSol_KeyDown(int /*KeyCode*/, int /*Shift*/) { }
-void frmVaporMulti::frmVaporMulti_WaterSol_Validate(bool& /*Cancel*/) { }
-void frmVaporMulti::frmVaporMulti_AvgVapConc_GotFocus() { }
-void frmVaporMulti::frmVaporMulti_AvgVapConc_KeyDown(int /*KeyCode*/, int /*Shift*/) { }
-void frmVaporMulti::frmVaporMulti_AvgVapConc_Validate(bool& /*Cancel*/) { }
-void frmVaporMulti::frmVaporMulti_AntoineA_GotFocus() { }
-void frmVaporMulti::frmVaporMulti_AntoineA_KeyDown(int /*KeyCode*/, int /*Shift*/) { }
-void frmVaporMulti::frmVaporMulti_AntoineA_Validate(bool& /*Cancel*/) { }
-void frmVaporMulti::frmVaporMulti_AntoineB_GotFocus() { }
-void frmVaporMulti::frmVaporMulti_AntoineB_KeyDown(int /*KeyCode*/, int /*Shift*/) { }
-void frmVaporMulti::frmVaporMulti_AntoineB_Validate(bool& /*Cancel*/) { }
-void frmVaporMulti::frmVaporMulti_AntoineC_GotFocus() { }
-void frmVaporMulti::frmVaporMulti_AntoineC_KeyDown(int /*KeyCode*/, int /*Shift*/) { }
-void frmVaporMulti::frmVaporMulti_AntoineC_Validate(bool& /*Cancel*/) { }
-void frmVaporMulti::setUpControls() {}
-void frmVaporMulti::wireHandlers() {}
-void frmVaporMulti::ShowExitDialog() {}
+void frmVaporMulti::setUpControls() {
+  setCaption("Organic Vapor Data");
+  setClientSize(5490, 7155);
+  setCentered();
+  forms::Font font;
+  font.bold = true;
+  setFont(font);
+  setCancelButton(&cmdExit);
+  // The close box does what Return does; the screen is never destroyed.
+  setCloseHook([this] { app().click(cmdExit); });
+
+  struct BoxSetting {
+    forms::TextControl* box;
+    const char* initialText;
+    int tabIndex;
+    forms::Rect geometry;
+    const char* toolTip;
+  };
+  const BoxSetting boxes[] = {
+      {&ChemName, "None Selected", 0, {840, 840, 4455, 315},
+       "Select a chemical using the drop down arrow or enter a new chemical name"},
+      {&MolWt, " ", 1, {2370, 2160, 1215, 375}, "Enter the molecular weight"},
+      {&LiqDensity, " ", 2, {2370, 2730, 1215, 375}, "Enter the liquid density"},
+      {&MolPol, " ", 3, {2370, 3300, 1215, 375}, "Enter the molecular polarizability"},
+      {&WaterSol, " ", 4, {2370, 3870, 1215, 375}, "Enter the water solubility factor"},
+      {&AvgVapConc, "", 5, {2370, 4440, 1215, 375}, "Enter the average vapor concentration"},
+      {&AntoineA, " ", 6, {2370, 5160, 1215, 375}, "Enter parameter A "},
+      {&AntoineB, " ", 7, {2370, 5760, 1215, 375}, "Enter parameter B"},
+      {&AntoineC, "", 8, {2370, 6360, 1215, 375}, "Enter parameter C"},
+      {&CAS, "", 24, {2400, 1320, 1215, 375}, "Enter the CAS number (can be used to search for data)."},
+  };
+  for (const BoxSetting& setting : boxes) {
+    setting.box->setInitialText(setting.initialText);
+    setting.box->setTabIndex(setting.tabIndex);
+    setting.box->setGeometry(setting.geometry);
+    setting.box->setToolTip(setting.toolTip);
+    setting.box->setBackColor(LightBlue);
+  }
+
+  struct ButtonSetting {
+    forms::Button* button;
+    const char* caption;
+    int tabIndex;
+    forms::Rect geometry;
+    const char* toolTip;
+  };
+  const ButtonSetting buttons[] = {
+      {&cmdExit, "Return", 9, {4080, 6120, 1095, 615}, "Return to top level Data Input screen"},
+      {&cmdSearch, " Search for Data", 10, {4080, 2160, 1095, 615},
+       "Search for data fields for the selected chemical name or CAS number"},
+      {&cmdSave, "   Save     Entry in Database", 11, {4080, 2940, 1095, 615},
+       "Save the entered data fields for the selected chemical name"},
+      {&cmdClear, "   Clear     Data", 12, {4080, 3720, 1095, 615}, "Clear all current data entry fields"},
+  };
+  for (const ButtonSetting& setting : buttons) {
+    setting.button->setCaption(setting.caption);
+    setting.button->setTabIndex(setting.tabIndex);
+    setting.button->setGeometry(setting.geometry);
+    setting.button->setToolTip(setting.toolTip);
+    setting.button->setBackColor(LightBlue);
+  }
+
+  struct LabelSetting {
+    forms::Label* label;
+    const char* caption;
+    forms::Rect geometry;
+  };
+  const LabelSetting labels[] = {
+      {&Label1,
+       "Select a vapor from the list below, enter its name, or enter its CAS number. Then search for or "
+       "enter data.",
+       {240, 240, 4815, 495}},
+      {&Label2, "Name", {240, 840, 495, 255}},
+      {&Label12, "CAS Number", {240, 1440, 1935, 255}},
+      {&Label3, "Molecular Weight", {240, 2160, 1815, 495}},
+      {&Label4, "Liquid Density", {240, 2730, 1815, 495}},
+      {&Label5, "Molecular Polarizability", {240, 3300, 1815, 495}},
+      {&Label6, "Water Solubility Factor", {240, 3870, 1815, 495}},
+      {&Label7, "Average Vapor Concentration (ppm)", {240, 4440, 2055, 495}},
+      {&Label8, "Antoine Vapor Pressure Parameters (torr)", {240, 5160, 975, 1575}},
+      {&Label9, "A", {1440, 5160, 255, 615}},
+      {&Label10, "B", {1440, 5760, 255, 495}},
+      {&Label11, "C", {1440, 6360, 255, 375}},
+  };
+  int labelTabIndex = 13;
+  for (const LabelSetting& setting : labels) {
+    setting.label->setCaption(setting.caption);
+    setting.label->setGeometry(setting.geometry);
+    setting.label->setTabIndex(labelTabIndex++);
+  }
+
+  Line4.setPoints(120, 1920, 5400, 1920);
+  Line1.setPoints(0, 5040, 3720, 5040);
+  Line3.setPoints(3720, 5040, 3720, 6840);
+  Line2.setPoints(120, 6840, 3720, 6840);
+
+  // The Enter chain follows the tab order; the last box hands the focus to Return.
+  m_MolWt.setNext(&LiqDensity);
+  m_LiqDensity.setNext(&MolPol);
+  m_MolPol.setNext(&WaterSol);
+  m_WaterSol.setNext(&AvgVapConc);
+  m_AvgVapConc.setNext(&AntoineA);
+  m_AntoineA.setNext(&AntoineB);
+  m_AntoineB.setNext(&AntoineC);
+  m_AntoineC.setNext(&cmdExit);
+}
+
+void frmVaporMulti::wireHandlers() {
+  onLoad = [this] { frmVaporMulti_Form_Load(); };
+  ChemName.onChange = [this] { frmVaporMulti_ChemName_Change(); };
+  ChemName.onGotFocus = [this] { frmVaporMulti_ChemName_GotFocus(); };
+  ChemName.onLostFocus = [this] { frmVaporMulti_ChemName_LostFocus(); };
+  CAS.onGotFocus = [this] { frmVaporMulti_CAS_GotFocus(); };
+  CAS.onLostFocus = [this] { frmVaporMulti_CAS_LostFocus(); };
+  cmdSearch.onClick = [this] { frmVaporMulti_cmdSearch_Click(); };
+  cmdSave.onClick = [this] { frmVaporMulti_cmdSave_Click(); };
+  cmdClear.onClick = [this] { frmVaporMulti_cmdClear_Click(); };
+  cmdExit.onClick = [this] { frmVaporMulti_cmdExit_Click(); };
+
+  MolWt.onGotFocus = [this] { frmVaporMulti_MolWt_GotFocus(); };
+  MolWt.onKeyDown = [this](int k, int s) { frmVaporMulti_MolWt_KeyDown(k, s); };
+  MolWt.onValidate = [this](bool& c) { frmVaporMulti_MolWt_Validate(c); };
+  LiqDensity.onGotFocus = [this] { frmVaporMulti_LiqDensity_GotFocus(); };
+  LiqDensity.onKeyDown = [this](int k, int s) { frmVaporMulti_LiqDensity_KeyDown(k, s); };
+  LiqDensity.onValidate = [this](bool& c) { frmVaporMulti_LiqDensity_Validate(c); };
+  MolPol.onGotFocus = [this] { frmVaporMulti_MolPol_GotFocus(); };
+  MolPol.onKeyDown = [this](int k, int s) { frmVaporMulti_MolPol_KeyDown(k, s); };
+  MolPol.onValidate = [this](bool& c) { frmVaporMulti_MolPol_Validate(c); };
+  WaterSol.onGotFocus = [this] { frmVaporMulti_WaterSol_GotFocus(); };
+  WaterSol.onKeyDown = [this](int k, int s) { frmVaporMulti_WaterSol_KeyDown(k, s); };
+  WaterSol.onValidate = [this](bool& c) { frmVaporMulti_WaterSol_Validate(c); };
+  AvgVapConc.onGotFocus = [this] { frmVaporMulti_AvgVapConc_GotFocus(); };
+  AvgVapConc.onKeyDown = [this](int k, int s) { frmVaporMulti_AvgVapConc_KeyDown(k, s); };
+  AvgVapConc.onValidate = [this](bool& c) { frmVaporMulti_AvgVapConc_Validate(c); };
+  AntoineA.onGotFocus = [this] { frmVaporMulti_AntoineA_GotFocus(); };
+  AntoineA.onKeyDown = [this](int k, int s) { frmVaporMulti_AntoineA_KeyDown(k, s); };
+  AntoineA.onValidate = [this](bool& c) { frmVaporMulti_AntoineA_Validate(c); };
+  AntoineB.onGotFocus = [this] { frmVaporMulti_AntoineB_GotFocus(); };
+  AntoineB.onKeyDown = [this](int k, int s) { frmVaporMulti_AntoineB_KeyDown(k, s); };
+  AntoineB.onValidate = [this](bool& c) { frmVaporMulti_AntoineB_Validate(c); };
+  AntoineC.onGotFocus = [this] { frmVaporMulti_AntoineC_GotFocus(); };
+  AntoineC.onKeyDown = [this](int k, int s) { frmVaporMulti_AntoineC_KeyDown(k, s); };
+  AntoineC.onValidate = [this](bool& c) { frmVaporMulti_AntoineC_Validate(c); };
+}
+
+std::array<forms::TextBox*, 9> frmVaporMulti::dataBoxes() {
+  return {&MolWt, &LiqDensity, &MolPol, &WaterSol, &AvgVapConc, &AntoineA, &AntoineB, &AntoineC, &CAS};
+}
+
+// ---- Loading, the index and the list ----
+
+void frmVaporMulti::frmVaporMulti_Form_Load() {
+  // Opening counts the records and builds the index; a file that cannot be opened or read leaves
+  // an empty (or read-only) database, and the screen stays usable.
+  if (tess::databases::FileReport report = m_vaporFile->open(tess::files::utf8ToPath(m_context.programFolder))) {
+    app().messageBox(report->message, FileMessageTitle);
+  }
+  if (NumVaporRecords() > 0) FillChemicalList(NumVaporRecords());
+}
+
+void frmVaporMulti::CreateIndex() {
+  ensureLoaded();
+  if (tess::databases::FileReport report = m_vaporFile->CreateIndex()) {
+    app().messageBox(report->message, FileMessageTitle);
+  }
+}
+
+void frmVaporMulti::FillChemicalList(int numVapors) {
+  ensureLoaded();
+  const auto& index = m_vaporFile->VaporIndex();
+  const int last = std::min<int>(numVapors, static_cast<int>(index.size()) - 1);
+  for (int i = 1; i <= last; ++i) ChemName.addItem(index[static_cast<std::size_t>(i)].Name);
+}
+
+void frmVaporMulti::RefillChemicalList(int numVapors) {
+  ensureLoaded();
+  ChemName.clear();
+  FillChemicalList(numVapors);
+}
+
+std::int16_t frmVaporMulti::NumVaporRecords() const { return m_vaporFile->NumVaporRecords(); }
+
+void frmVaporMulti::closeFile() { m_vaporFile->close(); }
+
+// ---- Showing a record, Search and Save ----
+
+void frmVaporMulti::showRecord(const VaporRecord& record) {
+  // The name first: its Change empties the other boxes.
+  ChemName.setText(trimmedTrailing(record.ChemName));
+  MolWt.setText(trimmedTrailing(record.MolWt));
+  LiqDensity.setText(trimmedTrailing(record.LiqDensity));
+  MolPol.setText(trimmedTrailing(record.MolPol));
+  WaterSol.setText(trimmedTrailing(record.WaterSol));
+  AvgVapConc.setText(trimmedTrailing(record.AvgVapConc));
+  AntoineA.setText(trimmedTrailing(record.AntoineA));
+  AntoineB.setText(trimmedTrailing(record.AntoineB));
+  AntoineC.setText(trimmedTrailing(record.AntoineC));
+  CAS.setText(std::string(tess::text::trimBlanks(record.CAS)));
+}
+
+void frmVaporMulti::ShowVaporRecord(std::int16_t n) {
+  ensureLoaded();
+  if (tess::databases::FileReport report = m_vaporFile->readRecord(n)) {
+    app().messageBox(report->message, FileMessageTitle);
+    return;
+  }
+  showRecord(m_vaporFile->VaporRec());
+}
+
+std::int16_t frmVaporMulti::Search(const std::string& findText) {
+  ensureLoaded();
+  const tess::databases::VaporSearchResult result = m_vaporFile->Search(findText, SearchByCAS);
+  if (SearchByCAS == 1) {
+    for (const std::string& name : result.casMatchNames) ChemName.addItem(name);
+  } else {
+    RefillChemicalList(NumVaporRecords());
+  }
+  return result.position;
+}
+
+void frmVaporMulti::frmVaporMulti_cmdSearch_Click() {
+  std::string key;
+  if (SearchByCAS != 1) {
+    key = tess::databases::searchKey(ChemName.text());
+  } else {
+    key = std::string(tess::text::trimBlanks(CAS.text()));
+    ChemName.clear();
+  }
+  const std::int16_t position = Search(key);
+  if (position > 0) {
+    ShowVaporRecord(m_vaporFile->VaporIndex()[static_cast<std::size_t>(position)].RecNum);
+    // Showing the name normally clears the flag through Change; a stored name equal to the
+    // emptied box fires no Change, so the found record is the name's from here on either way.
+    SearchByCAS = 0;
+  } else {
+    app().messageBox("Can't find " + key + ".", "Search for a Record");
+  }
+}
+
+void frmVaporMulti::frmVaporMulti_cmdSave_Click() {
+  const std::string name = ChemName.text();
+  if (tess::text::trimBlanks(name).empty()) {
+    app().messageBox("Enter a chemical name.", "Add a Record");
+    return;
+  }
+  // The key of the name as the record will hold it (cut to 35 characters), so that a long name
+  // saved twice finds its own record.
+  const std::string key = tess::databases::saveLookupKey(name);
+  const std::int16_t position = m_vaporFile->findName(key);
+  const VaporRecord record =
+      VaporRecord::assemble(name, MolWt.text(), LiqDensity.text(), MolPol.text(), WaterSol.text(), AvgVapConc.text(),
+                            AntoineA.text(), AntoineB.text(), AntoineC.text(), CAS.text());
+  if (position > 0) {
+    const forms::MsgAnswer answer = app().messageBox(
+        "This chemical is already on file.\r\nDo you want to save \r\na revised record?", "Revise a Record",
+        forms::MsgButtons::YesNo, forms::MsgIcon::None, forms::MsgAnswer::Yes);
+    if (answer != forms::MsgAnswer::Yes) return;
+    const std::int16_t recNum = m_vaporFile->VaporIndex()[static_cast<std::size_t>(position)].RecNum;
+    if (tess::databases::FileReport report = m_vaporFile->revise(recNum, record)) {
+      app().messageBox(report->message, "Revise a Record");
+    }
+    return;
+  }
+  const std::int16_t countBefore = NumVaporRecords();
+  tess::databases::FileReport report = m_vaporFile->append(record);
+  if (report) app().messageBox(report->message, "Add a Record");
+  // Not written: the boxes keep what was typed.
+  if (NumVaporRecords() == countBefore) return;
+  RefillChemicalList(NumVaporRecords());
+  showRecord(m_vaporFile->VaporRec());
+}
+
+// ---- The name box, the CAS box and SearchByCAS ----
+
+void frmVaporMulti::frmVaporMulti_ChemName_Change() {
+  SearchByCAS = 0;
+  ClearVaporData();
+}
+
+void frmVaporMulti::frmVaporMulti_ChemName_GotFocus() {
+  if (ChemName.text().empty()) ChemName.setText(std::string(NoneSelected));
+  ChemName.selectAll();
+}
+
+void frmVaporMulti::frmVaporMulti_ChemName_LostFocus() { SearchByCAS = 0; }
+
+void frmVaporMulti::frmVaporMulti_CAS_GotFocus() { CAS.selectAll(); }
+
+void frmVaporMulti::frmVaporMulti_CAS_LostFocus() { SearchByCAS = 1; }
+
+// ---- Clearing and filling the boxes ----
+
+void frmVaporMulti::ClearVaporData() {
+  ensureLoaded();
+  for (forms::TextBox* box : dataBoxes()) box->setText("");
+}
+
+void frmVaporMulti::ClearVaporForm() {
+  ensureLoaded();
+  ClearVaporData();
+  ChemName.setText("");
+}
+
+void frmVaporMulti::frmVaporMulti_cmdClear_Click() {
+  ClearVaporForm();
+  ChemName.setFocus();
+}
+
+void frmVaporMulti::SetOldVaporFields(int vapIndex) {
+  ensureLoaded();
+  if (vapIndex < 1 || vapIndex > MaxVapors) return;
+  const VaporData& slot = m_context.state.Vapor[static_cast<std::size_t>(vapIndex)];
+  // The name first: its Change empties the other boxes.
+  ChemName.setText(slot.ChemName);
+  MolWt.setText(tess::text::singleToText(slot.MolWt));
+  LiqDensity.setText(tess::text::singleToText(slot.LiqDensity));
+  MolPol.setText(tess::text::singleToText(slot.MolPol));
+  WaterSol.setText(tess::text::singleToText(slot.WaterSol));
+  AvgVapConc.setText(tess::text::singleToText(slot.AvgVapConc));
+  AntoineA.setText(tess::text::singleToText(slot.AntoineA));
+  AntoineB.setText(tess::text::singleToText(slot.AntoineB));
+  AntoineC.setText(tess::text::singleToText(slot.AntoineC));
+  CAS.setText(slot.CAS);
+}
+
+// ---- Return ----
+
+void frmVaporMulti::frmVaporMulti_cmdExit_Click() {
+  InputMasterFive& input = *m_context.screens.inputMaster;
+  SetUp& state = m_context.state;
+  const int k = input.selectedVapIdx;
+
+  if (isNoneSelectedTrimmed(ChemName.text())) {
+    // Left without a vapor: nothing is stored. A slot that was just opened (the last one opened,
+    // its label still empty) is counted out again, so that it is the next to open and the
+    // calculation never meets an empty slot.
+    --state.MixVapors;
+    if (k >= 1 && k <= MaxVapors && k == state.TotalVapors && slotLabelEmpty(input.Vap[k].caption())) {
+      --state.TotalVapors;
+    }
+    hide();
+    input.show();
+    return;
+  }
+
+  const std::array<const forms::TextControl*, 10> texts = {&ChemName, &MolWt,    &LiqDensity, &MolPol,   &WaterSol,
+                                                          &AvgVapConc, &AntoineA, &AntoineB,   &AntoineC, &CAS};
+  for (const forms::TextControl* box : texts) {
+    if (box->text().empty()) {
+      ShowExitDialog();
+      ChemName.setFocus();
+      return;
+    }
+  }
+  if (k < 1 || k > MaxVapors) {
+    // No slot to fill: the data-input screen always names one before it shows this screen.
+    hide();
+    input.show();
+    return;
+  }
+
+  VaporData& slot = state.Vapor[static_cast<std::size_t>(k)];
+  slot.ChemName = ChemName.text();
+  slot.MolWt = boxValue(MolWt);
+  slot.LiqDensity = boxValue(LiqDensity);
+  slot.MolPol = boxValue(MolPol);
+  slot.WaterSol = boxValue(WaterSol);
+  slot.AvgVapConc = boxValue(AvgVapConc);
+  slot.AntoineA = boxValue(AntoineA);
+  slot.AntoineB = boxValue(AntoineB);
+  slot.AntoineC = boxValue(AntoineC);
+  slot.CAS = CAS.text();
+
+  hide();
+  input.Vap[k].setCaption(ChemName.text());
+  input.show();
+  if (k < MaxVapors) {
+    input.SelectVap[k + 1].setFocus();
+  } else {
+    input.SelectUse.setFocus();
+  }
+}
+
+void frmVaporMulti::ShowExitDialog() {
+  hide();
+  m_context.screens.exitDialog->showModal();
+  if (!app().ended()) show();
+}
+
+// ---- The eight numeric boxes ----
+
+void frmVaporMulti::frmVaporMulti_MolWt_GotFocus() { m_MolWt.GotFocus(); }
+void frmVaporMulti::frmVaporMulti_MolWt_KeyDown(int KeyCode, int Shift) { m_MolWt.KeyDown(KeyCode, Shift); }
+void frmVaporMulti::frmVaporMulti_MolWt_Validate(bool& Cancel) { m_MolWt.Validate(Cancel); }
+void frmVaporMulti::frmVaporMulti_LiqDensity_GotFocus() { m_LiqDensity.GotFocus(); }
+void frmVaporMulti::frmVaporMulti_LiqDensity_KeyDown(int KeyCode, int Shift) { m_LiqDensity.KeyDown(KeyCode, Shift); }
+void frmVaporMulti::frmVaporMulti_LiqDensity_Validate(bool& Cancel) { m_LiqDensity.Validate(Cancel); }
+void frmVaporMulti::frmVaporMulti_MolPol_GotFocus() { m_MolPol.GotFocus(); }
+void frmVaporMulti::frmVaporMulti_MolPol_KeyDown(int KeyCode, int Shift) { m_MolPol.KeyDown(KeyCode, Shift); }
+void frmVaporMulti::frmVaporMulti_MolPol_Validate(bool& Cancel) { m_MolPol.Validate(Cancel); }
+void frmVaporMulti::frmVaporMulti_WaterSol_GotFocus() { m_WaterSol.GotFocus(); }
+void frmVaporMulti::frmVaporMulti_WaterSol_KeyDown(int KeyCode, int Shift) { m_WaterSol.KeyDown(KeyCode, Shift); }
+void frmVaporMulti::frmVaporMulti_WaterSol_Validate(bool& Cancel) { m_WaterSol.Validate(Cancel); }
+void frmVaporMulti::frmVaporMulti_AvgVapConc_GotFocus() { m_AvgVapConc.GotFocus(); }
+void frmVaporMulti::frmVaporMulti_AvgVapConc_KeyDown(int KeyCode, int Shift) { m_AvgVapConc.KeyDown(KeyCode, Shift); }
+void frmVaporMulti::frmVaporMulti_AvgVapConc_Validate(bool& Cancel) { m_AvgVapConc.Validate(Cancel); }
+void frmVaporMulti::frmVaporMulti_AntoineA_GotFocus() { m_AntoineA.GotFocus(); }
+void frmVaporMulti::frmVaporMulti_AntoineA_KeyDown(int KeyCode, int Shift) { m_AntoineA.KeyDown(KeyCode, Shift); }
+void frmVaporMulti::frmVaporMulti_AntoineA_Validate(bool& Cancel) { m_AntoineA.Validate(Cancel); }
+void frmVaporMulti::frmVaporMulti_AntoineB_GotFocus() { m_AntoineB.GotFocus(); }
+void frmVaporMulti::frmVaporMulti_AntoineB_KeyDown(int KeyCode, int Shift) { m_AntoineB.KeyDown(KeyCode, Shift); }
+void frmVaporMulti::frmVaporMulti_AntoineB_Validate(bool& Cancel) { m_AntoineB.Validate(Cancel); }
+void frmVaporMulti::frmVaporMulti_AntoineC_GotFocus() { m_AntoineC.GotFocus(); }
+void frmVaporMulti::frmVaporMulti_AntoineC_KeyDown(int KeyCode, int Shift) { m_AntoineC.KeyDown(KeyCode, Shift); }
+void frmVaporMulti::frmVaporMulti_AntoineC_Validate(bool& Cancel) { m_AntoineC.Validate(Cancel); }

@@ -17,6 +17,7 @@
 // The screen is created once and never destroyed; its close box acts as Return.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -29,6 +30,11 @@
 #include "platform/forms/TextBox.h"
 #include "program/Screens.h"
 #include "state/NumericField.h"
+
+namespace tess::databases {
+class modVapor;
+struct VaporRecord;
+}  // namespace tess::databases
 
 class frmVaporMulti : public forms::Form {
  public:
@@ -94,6 +100,8 @@ class frmVaporMulti : public forms::Form {
   void ShowVaporRecord(std::int16_t n);
   //! Closes the vapor file (the program's closing step).
   void closeFile();
+  //! The vapor file with its index (VaporIndex) and record buffer (VaporRec).
+  const tess::databases::modVapor& vaporFile() const { return *m_vaporFile; }
 
   // Event handlers.
   void frmVaporMulti_Form_Load();
@@ -136,11 +144,15 @@ class frmVaporMulti : public forms::Form {
   void wireHandlers();
   //! Hides the screen, shows the incomplete-information dialog modally, shows the screen again.
   void ShowExitDialog();
+  //! Shows a record as the file holds it: the name first, trailing blanks removed, then the eight
+  //! numbers likewise, then the CAS number trimmed at both ends.
+  void showRecord(const tess::databases::VaporRecord& record);
+  //! The ten data boxes (eight numbers, then CAS) in the order in which they are emptied.
+  std::array<forms::TextBox*, 9> dataBoxes();
 
   ScreenContext m_context;
-  //! The vapor file, its index and its record buffer.
-  struct FileState;
-  std::unique_ptr<FileState> m_file;
+  //! The vapor file with its count, index and record buffer.
+  std::unique_ptr<tess::databases::modVapor> m_vaporFile;
   ValidDataEntry::NumericField m_MolWt{MolWt, {2, 1000, "2", "1,000"}};
   ValidDataEntry::NumericField m_LiqDensity{LiqDensity, {0.5, 4.0, "0.5", "4.0"}};
   ValidDataEntry::NumericField m_MolPol{MolPol, {5, 100, "5", "100"}};
