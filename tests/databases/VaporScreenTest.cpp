@@ -6,6 +6,7 @@
 #include "ScreenFixture.h"
 #include "databases/modVapor.h"
 #include "platform/forms/KeyCodes.h"
+#include "platform/text/LeadingNumber.h"
 #include "platform/text/NumberText.h"
 #include "state/SetUp.h"
 
@@ -248,6 +249,10 @@ TEST_F(VaporScreenTest, NumericBoxesCheckOnEnterAndChainToReturn) {
   app.editText(v.WaterSol, "0");
   app.pressKey(forms::KeyReturn);
   EXPECT_TRUE(v.AvgVapConc.hasFocus());
+  // Opening the slot wrote "0" into this box, which its check refuses until it is changed.
+  app.expectMessage("This entry must not equal zero ", "Invalid Entry");
+  app.pressKey(forms::KeyReturn);
+  app.editText(v.AvgVapConc, "500");
   app.editText(v.AntoineB, "999");
   app.expectMessage("This entry must be greater than or equal to 1,000 ", "Invalid Entry");
   app.click(v.cmdExit);
@@ -260,8 +265,10 @@ TEST_F(VaporScreenTest, NumericBoxesCheckOnEnterAndChainToReturn) {
 TEST_F(VaporScreenTest, ReturnStoresTheSlotAndMovesToTheNextButton) {
   openVaporSlot(1);
   typeVapor("Acetone  ", "67-64-1");
-  app.editText(vapor().MolPol, "12abc");  // reached unchecked? it passes its check as 12
-  app.editText(vapor().WaterSol, " ");
+  app.editText(vapor().MolPol, "12abc");  // passes its check as 12 and keeps its text
+  // Texts that reach a box without its check (as from a record) are taken as they stand.
+  vapor().WaterSol.setText(" ");
+  vapor().AntoineA.setText("abc");
   app.click(vapor().cmdExit);
 
   const VaporData& slot = state().Vapor[1];
@@ -269,6 +276,7 @@ TEST_F(VaporScreenTest, ReturnStoresTheSlotAndMovesToTheNextButton) {
   EXPECT_EQ(slot.MolWt, 58.08f);
   EXPECT_EQ(slot.MolPol, 12.0f);
   EXPECT_EQ(slot.WaterSol, 0.0f);
+  EXPECT_EQ(slot.AntoineA, 0.0f);
   EXPECT_EQ(slot.AntoineC, -35.93f);
   EXPECT_EQ(slot.CAS, "67-64-1");
   EXPECT_FALSE(vapor().visible());
@@ -312,7 +320,9 @@ TEST_F(VaporScreenTest, NoneSelectedOnAJustOpenedSlotCountsItOutAgain) {
   app.click(input().SelectVap[3]);
   openVaporSlot(2);
   EXPECT_EQ(state().TotalVapors, 2);
-  // The close box is Return too.
+  // Opening refilled the list, which emptied the name box. The close box is Return too.
+  EXPECT_EQ(vapor().ChemName.text(), "");
+  app.editText(vapor().ChemName, "None Selected");
   app.closeWindow(vapor());
   EXPECT_EQ(state().TotalVapors, 1);
   EXPECT_FALSE(vapor().visible());
