@@ -1,0 +1,116 @@
+#include "qt/Conversions.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "platform/forms/KeyCodes.h"
+
+namespace tessqt {
+
+int pixels(int twips) { return static_cast<int>(std::lround(twips / TwipsPerPixel)); }
+
+QRect pixelRect(const forms::Rect& rect) {
+  const int left = pixels(rect.left);
+  const int top = pixels(rect.top);
+  const int right = pixels(rect.left + rect.width);
+  const int bottom = pixels(rect.top + rect.height);
+  return QRect(left, top, std::max(right - left, 0), std::max(bottom - top, 0));
+}
+
+QColor toQColor(forms::Color color) { return QColor(color.r, color.g, color.b); }
+
+QFont toQFont(const forms::Font& font) {
+  QFont result(toQString(font.family));
+  result.setPointSizeF(font.pointSize);
+  result.setBold(font.bold);
+  result.setItalic(font.italic);
+  result.setUnderline(font.underline);
+  return result;
+}
+
+void installFontSubstitutions() {
+  for (const char* family : {"MS Sans Serif", "Arial", "Helvetica"})
+    QFont::insertSubstitution(QString::fromLatin1(family), QStringLiteral("Liberation Sans"));
+}
+
+QString toQString(const std::string& text) { return QString::fromStdString(text); }
+
+std::string toStdString(const QString& text) { return text.toStdString(); }
+
+int characterPosition(const QString& text, int utf16Position) {
+  const int end = std::clamp(utf16Position, 0, static_cast<int>(text.size()));
+  int characters = 0;
+  for (int i = 0; i < end; ++i) {
+    // The second half of a surrogate pair belongs to the character its first half began.
+    if (!text.at(i).isLowSurrogate()) ++characters;
+  }
+  return characters;
+}
+
+int utf16Position(const QString& text, int characterPosition) {
+  int characters = 0;
+  int i = 0;
+  const int size = static_cast<int>(text.size());
+  while (i < size && characters < characterPosition) {
+    i += (text.at(i).isHighSurrogate() && i + 1 < size) ? 2 : 1;
+    ++characters;
+  }
+  return i;
+}
+
+int keyCode(int qtKey, bool keypad) {
+  if (keypad) {
+    if (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9) return 96 + (qtKey - Qt::Key_0);
+    switch (qtKey) {
+      case Qt::Key_Asterisk: return 106;
+      case Qt::Key_Plus: return 107;
+      case Qt::Key_Minus: return 109;
+      case Qt::Key_Period: return 110;
+      case Qt::Key_Slash: return 111;
+      default: break;
+    }
+  }
+  if (qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z) return qtKey;  // 65 to 90 in both
+  if (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9) return qtKey;  // 48 to 57 in both
+  if (qtKey >= Qt::Key_F1 && qtKey <= Qt::Key_F12) return 112 + (qtKey - Qt::Key_F1);
+  switch (qtKey) {
+    case Qt::Key_Backspace: return 8;
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab: return 9;
+    case Qt::Key_Return:
+    case Qt::Key_Enter: return 13;
+    case Qt::Key_Shift: return 16;
+    case Qt::Key_Control: return 17;
+    case Qt::Key_Alt: return 18;
+    case Qt::Key_Escape: return 27;
+    case Qt::Key_Space: return 32;
+    case Qt::Key_PageUp: return 33;
+    case Qt::Key_PageDown: return 34;
+    case Qt::Key_End: return 35;
+    case Qt::Key_Home: return 36;
+    case Qt::Key_Left: return 37;
+    case Qt::Key_Up: return 38;
+    case Qt::Key_Right: return 39;
+    case Qt::Key_Down: return 40;
+    case Qt::Key_Insert: return 45;
+    case Qt::Key_Delete: return 46;
+    case Qt::Key_Semicolon: return 186;
+    case Qt::Key_Equal:
+    case Qt::Key_Plus: return 187;
+    case Qt::Key_Comma: return 188;
+    case Qt::Key_Minus: return 189;
+    case Qt::Key_Period: return 190;
+    case Qt::Key_Slash: return 191;
+    default: return 0;
+  }
+}
+
+int shiftState(Qt::KeyboardModifiers modifiers) {
+  int state = 0;
+  if (modifiers & Qt::ShiftModifier) state |= forms::ShiftMask;
+  if (modifiers & Qt::ControlModifier) state |= forms::CtrlMask;
+  if (modifiers & Qt::AltModifier) state |= forms::AltMask;
+  return state;
+}
+
+}  // namespace tessqt
