@@ -109,8 +109,12 @@ class DatabaseScreenTest : public ::testing::Test {
   //! Types a whole cartridge entry: the name first (its change empties the eight fields).
   void typeCartridge(const std::string& name, const std::string& relHumPre = "50",
                      const std::string& affinity = "0.1") {
+    app.editText(cartridge().CartName, name);
+    typeCartridgeFields(relHumPre, affinity);
+  }
+  //! Types the eight fields of a cartridge entry.
+  void typeCartridgeFields(const std::string& relHumPre = "50", const std::string& affinity = "0.1") {
     frmCartridgeMulti& c = cartridge();
-    app.editText(c.CartName, name);
     app.editText(c.BedDiam, "8.4");
     app.editText(c.Bed_Depth, "1.9");
     app.editText(c.CarbWgt, "42");
