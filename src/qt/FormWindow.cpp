@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -13,6 +14,7 @@
 #include <QSignalBlocker>
 
 #include <algorithm>
+#include <cmath>
 
 #include "platform/forms/Application.h"
 #include "platform/forms/Button.h"
@@ -181,6 +183,8 @@ QWidget* FormWindow::createWidget(forms::Control& control) {
       if (box.multiLine()) {
         auto* edit = new QPlainTextEdit(this);
         edit->setTabChangesFocus(true);
+        edit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        edit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         edit->setContextMenuPolicy(Qt::NoContextMenu);
         widget = edit;
         wirePlainText(edit, box);
@@ -298,6 +302,12 @@ void FormWindow::syncAppearance(forms::Control& control) {
         plain->setFrameStyle(box.border() ? (QFrame::StyledPanel | QFrame::Sunken) : QFrame::NoFrame);
         plain->setReadOnly(box.locked());
         if (!box.border()) plain->document()->setDocumentMargin(1);
+        // Tab stops every eight average character widths, as the platform's edit boxes place
+        // them: texts that line up columns with tabs rely on it.
+        const QFontMetricsF metrics(plain->font());
+        const double averageWidth =
+            metrics.horizontalAdvance(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz")) / 52.0;
+        plain->setTabStopDistance(8 * std::round(averageWidth));
       }
       setColor(widget, QPalette::Base, box.backColor());
       setColor(widget, QPalette::Text, box.foreColor());
