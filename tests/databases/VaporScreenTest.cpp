@@ -166,6 +166,33 @@ TEST_F(VaporScreenTest, SearchResultsByNameAndByCASNumber) {
   EXPECT_EQ(v.SearchByCAS, 1);
 }
 
+TEST_F(VaporScreenTest, CASSearchUsesTheIndexAsLastBuilt) {
+  writeVaporFile({vaporRecord("Benzene", "71-43-2"), vaporRecord("Water", ""), vaporRecord("Air", "  ")});
+  openVaporSlot(1);
+  frmVaporMulti& v = vapor();
+
+  // An empty CAS box lists every record without a CAS number and shows the last of them.
+  app.focus(v.CAS);
+  app.click(v.cmdSearch);
+  EXPECT_EQ(v.ChemName.items(), (std::vector<std::string>{"AIR", "WATER"}));
+  EXPECT_EQ(v.ChemName.text(), "Water");
+
+  // A revise with a new CAS number reaches the index only at its next build.
+  app.editText(v.ChemName, "Benzene");
+  app.click(v.cmdSearch);
+  app.editText(v.CAS, "71-43-X");
+  app.expectMessage("This chemical is already on file.\r\nDo you want to save \r\na revised record?",
+                    "Revise a Record", forms::MsgAnswer::Yes);
+  app.click(v.cmdSave);
+  app.editText(v.CAS, "71-43-X");
+  app.expectMessage("Can't find 71-43-X.", "Search for a Record");
+  app.click(v.cmdSearch);
+  app.editText(v.CAS, "71-43-2");
+  app.click(v.cmdSearch);
+  EXPECT_EQ(v.ChemName.text(), "Benzene");
+  EXPECT_EQ(v.CAS.text(), "71-43-X");
+}
+
 TEST_F(VaporScreenTest, SearchByCASFollowsTheKeyBoxLeftLast) {
   writeVaporFile({vaporRecord("Acetone", "67-64-1")});
   openVaporSlot(1);
@@ -324,6 +351,12 @@ TEST_F(VaporScreenTest, NoneSelectedOnAJustOpenedSlotCountsItOutAgain) {
   EXPECT_EQ(vapor().ChemName.text(), "");
   app.editText(vapor().ChemName, "None Selected");
   app.closeWindow(vapor());
+  EXPECT_EQ(state().TotalVapors, 1);
+  EXPECT_FALSE(vapor().visible());
+  // And so is Esc.
+  openVaporSlot(2);
+  app.editText(vapor().ChemName, "None Selected");
+  app.pressKey(forms::KeyEscape);
   EXPECT_EQ(state().TotalVapors, 1);
   EXPECT_FALSE(vapor().visible());
 }
