@@ -23,12 +23,13 @@ dir=build-windows
 echo "=== Windows build (mingw-w64, tests under wine) ==="
 generator=()
 command -v ninja >/dev/null 2>&1 && generator=(-G Ninja)
+# Configured on every run, so that folders added since the last run are built too.
+configure=(-DCMAKE_CROSSCOMPILING_EMULATOR="$wine"
+  -DTESSALORAN_WITH_QT=OFF -DTESSALORAN_BENCHMARKS=OFF -DTESSALORAN_WERROR=ON)
 if [ ! -f "$dir/CMakeCache.txt" ]; then
-  cmake -S . -B "$dir" "${generator[@]}" \
-    -DCMAKE_TOOLCHAIN_FILE="$PWD/cmake/toolchain-mingw64.cmake" \
-    -DCMAKE_CROSSCOMPILING_EMULATOR="$wine" \
-    -DTESSALORAN_WITH_QT=OFF -DTESSALORAN_BENCHMARKS=OFF -DTESSALORAN_WERROR=ON >/dev/null
+  configure+=("${generator[@]}" -DCMAKE_TOOLCHAIN_FILE="$PWD/cmake/toolchain-mingw64.cmake")
 fi
+cmake -S . -B "$dir" "${configure[@]}" >/dev/null
 if ! cmake --build "$dir" --parallel "$(nproc)" >"$dir/build.log" 2>&1; then
   cat "$dir/build.log" >&2
   exit 1

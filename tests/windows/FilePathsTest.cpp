@@ -1,0 +1,139 @@
+// The record files on the platform's file system: the program's folder, folder names outside
+// ASCII, file names in another case, and files the system marks read-only.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <fstream>
+#include <iterator>
+
+#include "databases/ModCartridge.h"
+#include "databases/modVapor.h"
+#include "files/TemporaryFolder.h"
+#include "platform/files/ProgramFolder.h"
+#include "platform/files/RecordFile.h"
+
+using namespace tess::databases;
+using namespace tess::files;
+using tess::testing::TemporaryFolder;
+
+namespace {
+
+std::string fileBytes(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+void writeBytes(const std::filesystem::path& path, const std::string& bytes) {
+  std::ofstream(path, std::ios::binary) << bytes;
+}
+
+VaporRecord vapor(const std::string& name) {
+  return VaporRecord::assemble(name, "58.08", "0.791", "16.2", "1", "500", "7.1171", "1210.595", "229.664",
+                               "67-64-1");
+}
+
+// Whether the folder's file system finds a file under another case of its name.
+bool caseInsensitive(const std::filesystem::path& folder) {
+  writeBytes(folder / "probe.txt", "x");
+  const bool found = std::filesystem::exists(folder / "PROBE.TXT");
+  std::filesystem::remove(folder / "probe.txt");
+  return found;
+}
+
+TEST(ProgramFolder, HoldsThisExecutableAndJoinsWithOneSeparator) {
+  const std::filesystem::path folder = programFolder();
+  EXPECT_TRUE(folder.is_absolute());
+  EXPECT_TRUE(std::filesystem::exists(folder / "windows_tests") ||
+              std::filesystem::exists(folder / "windows_tests.exe"));
+  const std::filesystem::path joined = joinPath(folder, "VaporB30.DB");
+  EXPECT_EQ(joined.parent_path(), folder);
+  EXPECT_EQ(pathToUtf8(joined.filename()), "VaporB30.DB");
+#ifdef _WIN32
+  // A drive or share, and the name behind one backslash.
+  EXPECT_TRUE(folder.has_root_name());
+  EXPECT_EQ(joined.native(), folder.native() + L"\\VaporB30.DB");
+  EXPECT_EQ(joined.native().find(L'/'), std::wstring::npos);
+#endif
+}
+
+TEST(ProgramFolder, RecordFilesOpenInAFolderNamedOutsideAscii) {
+  // A program folder such as "Programme Ätzstoffe é€" (UTF-8): the file lands in that very folder.
+  TemporaryFolder temporary;
+  const std::string name = "Programme \xC3\x84tzstoffe \xC3\xA9\xE2\x82\xAC";
+  const std::filesystem::path folder = joinPath(temporary.path(), name);
+  ASSERT_TRUE(std::filesystem::create_directory(folder));
+#ifdef _WIN32
+  EXPECT_EQ(folder.filename().native(), L"Programme \u00C4tzstoffe \u00E9\u20AC");
+#endif
+  modVapor db;
+  EXPECT_FALSE(db.open(folder));
+  ASSERT_FALSE(db.append(vapor("\xC3\x84thanol")));
+  db.close();
+
+  int entries = 0;
+  for (const auto& entry : std::filesystem::directory_iterator(temporary.path())) {
+    ++entries;
+    EXPECT_EQ(pathToUtf8(entry.path().filename()), name);
+  }
+  EXPECT_EQ(entries, 1);
+  EXPECT_EQ(fileBytes(folder / "VaporB30.DB").substr(0, 8), "\xC4thanol ");
+
+  modVapor again;
+  EXPECT_FALSE(again.open(folder));
+  EXPECT_EQ(again.NumVaporRecords(), 1);
+}
+
+TEST(RecordFiles, AFileNamedInAnotherCaseIsTheSameFile) {
+  // Copied by hand as "VAPORB30.DB" and "cartridgeb30.db": opened, not replaced by new empty files.
+  TemporaryFolder folder;
+  if (!caseInsensitive(folder.path())) GTEST_SKIP() << "this file system tells cases apart";
+  writeBytes(folder.path() / "VAPORB30.DB", vapor("Acetone").toBytes() + vapor("Benzene").toBytes());
+  writeBytes(folder.path() / "cartridgeb30.db",
+             CartridgeRecord::assemble("Cart A", "8.4", "1.9", "42", "0.45", "50", "0.15", "28.0", "0.061")
+                 .toBytes());
+  modVapor vapors;
+  EXPECT_FALSE(vapors.open(folder.path()));
+  EXPECT_EQ(vapors.NumVaporRecords(), 2);
+  ModCartridge cartridges;
+  EXPECT_FALSE(cartridges.open(folder.path()));
+  EXPECT_EQ(cartridges.NumCartRecords(), 1);
+  ASSERT_FALSE(vapors.append(vapor("Toluene")));
+  vapors.close();
+  cartridges.close();
+
+  int entries = 0;
+  for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(folder.path())) ++entries;
+  EXPECT_EQ(entries, 2);
+  EXPECT_EQ(std::filesystem::file_size(folder.path() / "VAPORB30.DB"), 3u * VaporRecord::Length);
+}
+
+#ifdef _WIN32
+TEST(RecordFiles, AFileMarkedReadOnlyIsListedButNotWritten) {
+  // Windows has no write bits on folders, but a file can carry the read-only attribute.
+  TemporaryFolder folder;
+  const auto path = folder.path() / "VaporB30.DB";
+  const std::string bytes = vapor("Acetone").toBytes();
+  writeBytes(path, bytes);
+  std::filesystem::permissions(path, std::filesystem::perms::owner_read | std::filesystem::perms::group_read |
+                                         std::filesystem::perms::others_read);
+  // Wine run by the superuser lets it be written all the same; Windows does not.
+  if (std::FILE* probe = ::_wfopen(path.c_str(), L"r+b")) {
+    std::fclose(probe);
+    std::filesystem::permissions(path, std::filesystem::perms::owner_all);
+    GTEST_SKIP() << "the read-only attribute does not refuse writing here";
+  }
+  modVapor db;
+  const FileReport report = db.open(folder.path());
+  ASSERT_TRUE(report);
+  EXPECT_EQ(report->kind, FileErrorKind::ReadOnly);
+  EXPECT_NE(report->message.find("can only be read"), std::string::npos) << report->message;
+  EXPECT_EQ(db.NumVaporRecords(), 1);
+  EXPECT_FALSE(db.canSave());
+  EXPECT_TRUE(db.append(vapor("Benzene")));
+  db.close();
+  EXPECT_EQ(fileBytes(path), bytes);
+  std::filesystem::permissions(path, std::filesystem::perms::owner_all);
+}
+#endif
+
+}  // namespace
