@@ -1,5 +1,6 @@
 #include "databases/frmVaporMulti.h"
 
+#include <algorithm>
 #include <string_view>
 
 #include "databases/VaporRecord.h"
@@ -8,7 +9,6 @@
 #include "input/InputMasterFive.h"
 #include "platform/files/ProgramFolder.h"
 #include "platform/forms/Application.h"
-#include "platform/forms/KeyCodes.h"
 #include "platform/text/LeadingNumber.h"
 #include "platform/text/NumberText.h"
 #include "platform/text/TextTrim.h"
