@@ -46,10 +46,11 @@ void WrappingButton::paintEvent(QPaintEvent*) {
   const QRect shifted = (m_fill && isDown()) ? textArea.translated(1, 1) : textArea;
   painter.drawText(shifted, Qt::AlignCenter | Qt::TextWordWrap, caption);
   if (hasFocus()) {
-    QStyleOptionFocusRect focus;
-    focus.initFrom(this);
-    focus.rect = textArea.adjusted(1, 1, -1, -1);
-    painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
+    // A dotted frame inside the button shows the focus whatever moved it there (the style draws
+    // its own only after keyboard navigation).
+    painter.setPen(QPen(palette().color(QPalette::ButtonText), 1, Qt::DotLine));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(rect().adjusted(4, 4, -5, -5));
   }
 }
 

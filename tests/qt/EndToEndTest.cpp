@@ -1,0 +1,226 @@
+// The typical run with real widgets under the offscreen platform, driven by mouse and keyboard
+// input only: from the start-up screen through a cartridge and two vapors entered by hand, the use
+// conditions, Continue, the breakthrough concentrations, Calculate, and the results screen printed
+// to a PDF file. The record files lie in a temporary folder.
+#include <QApplication>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include <deque>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "databases/frmCartridgeMulti.h"
+#include "databases/frmVaporMulti.h"
+#include "files/TemporaryFolder.h"
+#include "input/InputMasterFive.h"
+#include "input/Opening.h"
+#include "input/UseOneM.h"
+#include "program/Program.h"
+#include "qt/FormWindow.h"
+#include "qt/QtApplication.h"
+#include "results/BreakTimeFive.h"
+#include "state/SetUp.h"
+
+namespace tessqt::testing {
+namespace {
+
+//! Answers message boxes as a user would, by clicking their buttons: expected ones with the
+//! expected answer, any other one with its default button, recorded as unexpected.
+class MessageBoxAnswers {
+ public:
+  MessageBoxAnswers() {
+    QObject::connect(&m_timer, &QTimer::timeout, [this] { answerOpenBox(); });
+    m_timer.start(10);
+  }
+  void expect(std::string text, QMessageBox::StandardButton answer = QMessageBox::Ok) {
+    m_expected.emplace_back(std::move(text), answer);
+  }
+  const std::vector<std::string>& unexpected() const { return m_unexpected; }
+  int pending() const { return static_cast<int>(m_expected.size()); }
+
+ private:
+  void answerOpenBox() {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (!box || !box->isVisible()) return;
+    const std::string text = box->text().toStdString();
+    QAbstractButton* button = box->defaultButton();
+    if (!m_expected.empty() && m_expected.front().first == text) {
+      button = box->button(m_expected.front().second);
+      m_expected.pop_front();
+    } else {
+      m_unexpected.push_back(box->windowTitle().toStdString() + ": " + text);
+    }
+    if (!button && !box->buttons().isEmpty()) button = box->buttons().front();
+    QTest::mouseClick(button, Qt::LeftButton);
+  }
+
+  QTimer m_timer;
+  std::deque<std::pair<std::string, QMessageBox::StandardButton>> m_expected;
+  std::vector<std::string> m_unexpected;
+};
+
+class EndToEndTest : public ::testing::Test {
+ protected:
+  ~EndToEndTest() override {
+    for (forms::Form* form : app.forms()) form->hide();
+  }
+
+  QWidget* widget(forms::Control& control) { return app.widget(control); }
+  //! Where the keyboard sends keys now: the focused widget of the control's window.
+  QWidget* keyTarget(forms::Form& form) {
+    FormWindow& window = app.window(form);
+    return window.focusWidget() ? window.focusWidget() : &window;
+  }
+  // Each action lets the event loop run afterwards, as it does between a user's actions.
+  void click(forms::Control& control) {
+    QTest::mouseClick(widget(control), Qt::LeftButton);
+    QApplication::processEvents();
+  }
+  void press(forms::Form& form, Qt::Key key) {
+    QTest::keyClick(keyTarget(form), key);
+    QApplication::processEvents();
+  }
+  //! Clicks into a box (unless it has the focus), selects its text with Ctrl+A and types over it.
+  void typeInto(forms::Control& box, const QString& text) {
+    if (!box.hasFocus()) click(box);
+    ASSERT_TRUE(box.hasFocus()) << box.displayName();
+    QTest::keyClick(keyTarget(box.form()), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(keyTarget(box.form()), text);
+    QApplication::processEvents();
+  }
+  //! Types into the first box, then Enter and the next text, box after box along the form's
+  //! Enter chain; the focus must land on each box in turn and finally on `last`.
+  void typeAlongEnterChain(std::vector<std::pair<forms::TextBox*, QString>> entries, forms::Control& last) {
+    bool first = true;
+    for (auto& [box, text] : entries) {
+      ASSERT_TRUE(first || box->hasFocus()) << box->displayName() << " is not next in the Enter chain";
+      if (first) {
+        typeInto(*box, text);
+      } else {
+        QTest::keyClicks(keyTarget(box->form()), text);  // the box selected its text on getting the focus
+      }
+      EXPECT_EQ(box->text(), text.toStdString()) << box->displayName();
+      press(box->form(), Qt::Key_Return);
+      first = false;
+    }
+    EXPECT_TRUE(last.hasFocus()) << last.displayName() << " should have the focus";
+  }
+  void snapshot(forms::Form& form, const std::string& name) {
+    const QByteArray folder = qgetenv("TESS_QT_SCREENSHOTS");
+    QApplication::processEvents();
+    if (!folder.isEmpty())
+      app.window(form).grab().save(QString::fromLocal8Bit(folder) + "/e2e-" + QString::fromStdString(name) + ".png");
+  }
+
+  QtApplication app;
+  MessageBoxAnswers answers;
+  tess::testing::TemporaryFolder folder;
+  Program program{app, folder.path().string()};
+};
+
+TEST_F(EndToEndTest, TypicalRunByMouseAndKeyboard) {
+  Opening& opening = program.opening();
+  InputMasterFive& input = program.inputMaster();
+  frmCartridgeMulti& cartridge = program.cartridgeScreen();
+  frmVaporMulti& vapor = program.vaporScreen();
+  UseOneM& use = program.useConditions();
+  BreakTimeFive& results = program.results();
+  ::SetUp& state = program.state();
+
+  program.start();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&app.window(opening)));
+  snapshot(opening, "1-opening");
+  click(opening.Continue);
+  ASSERT_TRUE(input.visible());
+  EXPECT_FALSE(app.window(opening).isVisible());
+  EXPECT_TRUE(app.window(input).isVisible());
+
+  // The cartridge, entered by hand.
+  click(input.SelectCart);
+  ASSERT_TRUE(cartridge.visible());
+  ASSERT_TRUE(app.window(cartridge).isVisible());
+  typeInto(cartridge.CartName, "Test Cartridge");
+  typeAlongEnterChain({{&cartridge.BedDiam, "8"},
+                       {&cartridge.Bed_Depth, "2.5"},
+                       {&cartridge.CarbWgt, "45"},
+                       {&cartridge.MicVol, "0.45"},
+                       {&cartridge.RelHumPre, "50"},
+                       {&cartridge.DiamGran, "0.12"},
+                       {&cartridge.APBenzene, "27"},
+                       {&cartridge.AffinityForWater, "0.1"}},
+                      cartridge.cmdExit);
+  snapshot(cartridge, "2-cartridge");
+  press(cartridge, Qt::Key_Return);  // Enter on the focused Return button
+  ASSERT_TRUE(input.visible());
+  EXPECT_FALSE(app.window(cartridge).isVisible());
+  EXPECT_EQ(input.CartName.caption(), "Test Cartridge");
+  EXPECT_FLOAT_EQ(state.Cart.BedDiam, 8.0f);
+  EXPECT_TRUE(input.SelectVap[1].hasFocus());
+
+  // Vapor 1, opened with Enter on its focused button, left with Esc (the screen's cancel button).
+  press(input, Qt::Key_Return);
+  ASSERT_TRUE(vapor.visible());
+  typeInto(vapor.ChemName, "Acetone");
+  typeInto(vapor.CAS, "67-64-1");
+  typeAlongEnterChain({{&vapor.MolWt, "58.08"},
+                       {&vapor.LiqDensity, "0.791"},
+                       {&vapor.MolPol, "16.2"},
+                       {&vapor.WaterSol, "1"},
+                       {&vapor.AvgVapConc, "500"},
+                       {&vapor.AntoineA, "18.5"},
+                       {&vapor.AntoineB, "2940.46"},
+                       {&vapor.AntoineC, "-35.93"}},
+                      vapor.cmdExit);
+  snapshot(vapor, "3-vapor1");
+  press(vapor, Qt::Key_Escape);
+  ASSERT_TRUE(input.visible());
+  EXPECT_EQ(input.Vap[1].caption(), "Acetone");
+  EXPECT_TRUE(input.SelectVap[2].hasFocus());
+
+  // Vapor 2, opened and left by mouse.
+  click(input.SelectVap[2]);
+  ASSERT_TRUE(vapor.visible());
+  typeInto(vapor.ChemName, "Toluene");
+  typeInto(vapor.CAS, "108-88-3");
+  typeAlongEnterChain({{&vapor.MolWt, "92.14"},
+                       {&vapor.LiqDensity, "0.867"},
+                       {&vapor.MolPol, "31.1"},
+                       {&vapor.WaterSol, "0"},
+                       {&vapor.AvgVapConc, "200"},
+                       {&vapor.AntoineA, "16.0137"},
+                       {&vapor.AntoineB, "3096.52"},
+                       {&vapor.AntoineC, "-53.67"}},
+                      vapor.cmdExit);
+  click(vapor.cmdExit);
+  ASSERT_TRUE(input.visible());
+  EXPECT_EQ(input.Vap[2].caption(), "Toluene");
+  EXPECT_EQ(state.TotalVapors, 2);
+  snapshot(input, "4-input");
+
+  // The use conditions, accepted as offered.
+  click(input.SelectUse);
+  ASSERT_TRUE(use.visible());
+  EXPECT_EQ(use.Temperature.text(), "23");
+  click(use.ReturnBtn);
+  ASSERT_TRUE(input.visible());
+
+  // Continue to the results screen.
+  click(input.Continue);
+  ASSERT_TRUE(results.visible());
+  EXPECT_FALSE(input.visible());
+  EXPECT_TRUE(app.window(results).isVisible());
+  snapshot(results, "5-results");
+
+  EXPECT_TRUE(answers.unexpected().empty()) << answers.unexpected().front();
+  EXPECT_EQ(answers.pending(), 0);
+}
+
+}  // namespace
+}  // namespace tessqt::testing
