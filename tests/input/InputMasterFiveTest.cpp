@@ -85,7 +85,7 @@ TEST_F(InputMasterFiveTest, NextSlotOpensAndCounts) {
   EXPECT_EQ(inputMaster.selectedVapIdx, 2);
 }
 
-TEST_F(InputMasterFiveTest, DISABLED_ReopeningAFilledSlotRefillsTheVaporScreenAndKeepsTheCounters) {
+TEST_F(InputMasterFiveTest, ReopeningAFilledSlotRefillsTheVaporScreenAndKeepsTheCounters) {
   ASSERT_TRUE(app.click(inputMaster.SelectVap[1]));
   backToDataInput();
   ASSERT_TRUE(app.click(inputMaster.SelectVap[2]));
@@ -103,7 +103,7 @@ TEST_F(InputMasterFiveTest, DISABLED_ReopeningAFilledSlotRefillsTheVaporScreenAn
   EXPECT_EQ(vaporScreen.AvgVapConc.text(), "250.5");
 }
 
-TEST_F(InputMasterFiveTest, DISABLED_ReopeningASlotLabelledNoneSelectedSetsOnlyTheConcentration) {
+TEST_F(InputMasterFiveTest, ReopeningASlotLabelledNoneSelectedSetsOnlyTheConcentration) {
   ASSERT_TRUE(app.click(inputMaster.SelectVap[1]));
   backToDataInput();
   storeVapor(1, "TOLUENE", 100);
