@@ -118,6 +118,50 @@ TEST_F(InputMasterFiveTest, ReopeningASlotLabelledNoneSelectedSetsOnlyTheConcent
   EXPECT_EQ(state.TotalVapors, 1);
 }
 
+TEST_F(InputMasterFiveTest, ASlotLeftWithoutAVaporIsCountedOutAndOpensAgainNext) {
+  // Slot 1 opened and left with the name box reading "None Selected": Return stores nothing.
+  ASSERT_TRUE(app.click(inputMaster.SelectVap[1]));
+  app.editText(vaporScreen.ChemName, "None Selected");
+  ASSERT_TRUE(app.click(vaporScreen.cmdExit));
+  EXPECT_TRUE(inputMaster.visible());
+  EXPECT_EQ(state.TotalVapors, 0);
+  EXPECT_EQ(state.MixVapors, 0);
+  app.expectMessage(SlotOrderMessage, "Note");
+  ASSERT_TRUE(app.click(inputMaster.SelectVap[2]));
+
+  // Slot 1 given a vapor; slot 2 opened and left empty: only slot 2 is counted out.
+  ASSERT_TRUE(app.click(inputMaster.SelectVap[1]));
+  app.editText(vaporScreen.ChemName, "BENZENE");
+  const std::pair<forms::TextBox*, const char*> fields[] = {
+      {&vaporScreen.MolWt, "78.11"},    {&vaporScreen.LiqDensity, "0.879"}, {&vaporScreen.MolPol, "26.25"},
+      {&vaporScreen.WaterSol, "0"},     {&vaporScreen.AvgVapConc, "500"},   {&vaporScreen.AntoineA, "15.9"},
+      {&vaporScreen.AntoineB, "2788"},  {&vaporScreen.AntoineC, "-52.36"},  {&vaporScreen.CAS, "71-43-2"}};
+  for (const auto& [box, text] : fields) app.editText(*box, text);
+  ASSERT_TRUE(app.click(vaporScreen.cmdExit));
+  EXPECT_EQ(inputMaster.Vap[1].caption(), "BENZENE");
+  ASSERT_TRUE(app.click(inputMaster.SelectVap[2]));
+  EXPECT_EQ(state.TotalVapors, 2);
+  app.editText(vaporScreen.ChemName, "none selected");
+  ASSERT_TRUE(app.click(vaporScreen.cmdExit));
+  EXPECT_EQ(state.TotalVapors, 1);
+  EXPECT_EQ(inputMaster.Vap[2].caption(), "None Selected");
+
+  // Reopening the filled slot 1 and leaving it without a vapor keeps it and its count.
+  ASSERT_TRUE(app.click(inputMaster.SelectVap[1]));
+  ASSERT_TRUE(app.click(vaporScreen.cmdClear));
+  ASSERT_TRUE(app.click(vaporScreen.cmdExit));
+  EXPECT_EQ(state.TotalVapors, 1);
+  EXPECT_EQ(inputMaster.Vap[1].caption(), "BENZENE");
+  EXPECT_EQ(state.Vapor[1].ChemName, "BENZENE");
+
+  // Slot 2 is the next one again; slot 3 is still locked.
+  app.expectMessage(SlotOrderMessage, "Note");
+  ASSERT_TRUE(app.click(inputMaster.SelectVap[3]));
+  ASSERT_TRUE(app.click(inputMaster.SelectVap[2]));
+  EXPECT_EQ(state.TotalVapors, 2);
+  EXPECT_EQ(inputMaster.selectedVapIdx, 2);
+}
+
 TEST_F(InputMasterFiveTest, ClearAllVaporsEmptiesEverySlotAndStartsAgainAtSlotOne) {
   ASSERT_TRUE(app.click(inputMaster.SelectVap[1]));
   backToDataInput();
