@@ -114,8 +114,11 @@ std::vector<Shape> cartridgeSection(int width, int height) {
     addUpArrow(shapes, x, bottom + height / 30, arrowLength, AirBlue);
     addUpArrow(shapes, x, height / 30, arrowLength, CleanGreen);
   }
-  shapes.push_back(text({0, bottom + arrowLength + height / 20, width, height / 10}, "air with vapors", AirBlue, 10));
-  shapes.push_back(text({0, top - height / 10, width / 4 - width / 40, height / 12}, "clean air", CleanGreen, 10));
+  // The labels stand right of the arrows they name.
+  const int labelLeft = right + width / 40;
+  const int labelWidth = width - labelLeft;
+  shapes.push_back(text({labelLeft, bottom + height / 30, labelWidth, arrowLength}, "air with vapors", AirBlue, 9));
+  shapes.push_back(text({labelLeft, height / 30, labelWidth, arrowLength}, "clean air", CleanGreen, 9));
   return shapes;
 }
 
