@@ -471,7 +471,7 @@ void FormWindow::wireLineEdit(QLineEdit* edit, forms::TextControl& control) {
 void FormWindow::wirePlainText(QPlainTextEdit* edit, forms::TextControl& control) {
   QObject::connect(edit, &QPlainTextEdit::textChanged, this, [this, edit, &control] {
     // The editor also reports changes of its layout as text changes; only the user's typing counts.
-    if (m_updating > 0 || !edit->hasFocus()) return;
+    if (m_updating > 0 || focusWidget() != edit) return;
     const QString text = edit->toPlainText();
     if (text == toEditorText(control.text())) return;
     const std::string newText = fromEditorText(text, control.text());
@@ -568,10 +568,14 @@ bool FormWindow::handleKey(QObject* watched, QKeyEvent* event) {
   const bool onButton = target && target->kind() == forms::ControlKind::Button;
   // Enter and Esc belong to the forms layer alone (KeyDown, the button, the cancel button), and
   // so do Space on a button (its click) and the arrow keys on a button (Qt would move the focus).
-  const bool swallow = code == forms::KeyReturn || code == forms::KeyEscape ||
+  // In a multi-line text box Enter also starts a new line.
+  const bool multiLine = target && target->kind() == forms::ControlKind::TextBox &&
+                         static_cast<forms::TextBox*>(target)->multiLine();
+  const bool swallow = (code == forms::KeyReturn && !multiLine) || code == forms::KeyEscape ||
                        (onButton && (code == forms::KeySpace || (code >= 37 && code <= 40)));
   app().pressKey(code, shiftState(event->modifiers()));
-  return swallow || app().ended();
+  // A KeyDown handler that moved the focus has taken the key: it must not reach the old widget.
+  return swallow || app().ended() || app().focusedControl() != target;
 }
 
 bool FormWindow::handleMouse(QObject* watched, QMouseEvent* event) {

@@ -134,6 +134,20 @@ TEST_F(BindingTest, ProgramTextsReachTheWidgetsAndTypingReachesTheForm) {
   EXPECT_TRUE(contains(log, "A.KeyDown(8,0)"));
 }
 
+TEST_F(BindingTest, AMultiLineBoxTakesTypingAndNewLines) {
+  form.Notes.setText("Line");
+  QTest::mouseClick(app.widget(form.Notes), Qt::LeftButton);
+  QApplication::processEvents();
+  ASSERT_TRUE(form.Notes.hasFocus());
+  QTest::keyClick(keyTarget(), Qt::Key_End, Qt::ControlModifier);
+  QTest::keyClicks(keyTarget(), " one");
+  QTest::keyClick(keyTarget(), Qt::Key_Return);
+  QTest::keyClicks(keyTarget(), "two");
+  EXPECT_EQ(form.Notes.text(), "Line one\ntwo");
+  EXPECT_EQ(form.Notes.selStart(), 12);
+  EXPECT_TRUE(form.Notes.DataChanged());
+}
+
 TEST_F(BindingTest, TabAndShiftTabMoveTheFocusThroughTheFormsLayer) {
   QTest::keyClick(keyTarget(), Qt::Key_Tab);
   EXPECT_TRUE(form.B.hasFocus());
