@@ -37,6 +37,10 @@ QString toQString(const std::string& text) { return QString::fromStdString(text)
 
 std::string toStdString(const QString& text) { return text.toStdString(); }
 
+QString windowTitle(const std::string& title) {
+  return title.empty() ? QStringLiteral(" ") : toQString(title);
+}
+
 int characterPosition(const QString& text, int utf16Position) {
   const int end = std::clamp(utf16Position, 0, static_cast<int>(text.size()));
   int characters = 0;

@@ -32,6 +32,9 @@ void installFontSubstitutions();
 
 QString toQString(const std::string& text);
 std::string toStdString(const QString& text);
+//! A window title as given. Qt's desktop platforms show the application's name in place of an
+//! empty title; a single blank keeps the title bar empty, as the program asked.
+QString windowTitle(const std::string& title);
 //! A position counted in UTF-16 units of text as a position counted in characters (code points).
 int characterPosition(const QString& text, int utf16Position);
 //! A position counted in characters as a position counted in UTF-16 units of text.

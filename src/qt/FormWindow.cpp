@@ -104,7 +104,7 @@ FormWindow::~FormWindow() {
 
 void FormWindow::syncForm() {
   const Updating updating(m_updating);
-  setWindowTitle(toQString(m_form.caption()));
+  setWindowTitle(tessqt::windowTitle(m_form.caption()));
   setFixedSize(pixels(m_form.clientWidth()), pixels(m_form.clientHeight()));
   setFont(toQFont(m_form.font()));
   if (m_form.backColor()) {

@@ -30,7 +30,7 @@ QMessageBox::Icon toQIcon(forms::MsgIcon icon) {
 
 forms::MsgAnswer QtMessageBoxes::show(const forms::MessageRequest& request) {
   QWidget* parent = QApplication::activeWindow();
-  QMessageBox box(toQIcon(request.icon), toQString(request.title), toQString(request.text), QMessageBox::NoButton,
+  QMessageBox box(toQIcon(request.icon), windowTitle(request.title), toQString(request.text), QMessageBox::NoButton,
                   parent);
   box.setTextFormat(Qt::PlainText);
   box.setWindowModality(Qt::ApplicationModal);
