@@ -39,6 +39,10 @@ function(tessaloran_test name)
   if(CMAKE_CROSSCOMPILING)
     # Cross-built tests are run by scripts/test-windows.sh, not discovered at build time.
     add_test(NAME ${name} COMMAND ${name})
+    if(WIN32)
+      # They run under a locale with a decimal comma; see the file.
+      target_sources(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests/windows/support/DecimalCommaUser.cpp)
+    endif()
   else()
     gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT 600)
   endif()

@@ -1,5 +1,5 @@
-// The record files on the platform's file system: the program's folder, folder names outside
-// ASCII, file names in another case, and files the system marks read-only.
+// The record files on the platform's file system: the program's folder, file names in another
+// case, and files the system marks read-only.
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -54,33 +54,6 @@ TEST(ProgramFolder, HoldsThisExecutableAndJoinsWithOneSeparator) {
   EXPECT_EQ(joined.native(), folder.native() + L"\\VaporB30.DB");
   EXPECT_EQ(joined.native().find(L'/'), std::wstring::npos);
 #endif
-}
-
-TEST(ProgramFolder, RecordFilesOpenInAFolderNamedOutsideAscii) {
-  // A program folder such as "Programme Ätzstoffe é€" (UTF-8): the file lands in that very folder.
-  TemporaryFolder temporary;
-  const std::string name = "Programme \xC3\x84tzstoffe \xC3\xA9\xE2\x82\xAC";
-  const std::filesystem::path folder = joinPath(temporary.path(), name);
-  ASSERT_TRUE(std::filesystem::create_directory(folder));
-#ifdef _WIN32
-  EXPECT_EQ(folder.filename().native(), L"Programme \u00C4tzstoffe \u00E9\u20AC");
-#endif
-  modVapor db;
-  EXPECT_FALSE(db.open(folder));
-  ASSERT_FALSE(db.append(vapor("\xC3\x84thanol")));
-  db.close();
-
-  int entries = 0;
-  for (const auto& entry : std::filesystem::directory_iterator(temporary.path())) {
-    ++entries;
-    EXPECT_EQ(pathToUtf8(entry.path().filename()), name);
-  }
-  EXPECT_EQ(entries, 1);
-  EXPECT_EQ(fileBytes(folder / "VaporB30.DB").substr(0, 8), "\xC4thanol ");
-
-  modVapor again;
-  EXPECT_FALSE(again.open(folder));
-  EXPECT_EQ(again.NumVaporRecords(), 1);
 }
 
 TEST(RecordFiles, AFileNamedInAnotherCaseIsTheSameFile) {

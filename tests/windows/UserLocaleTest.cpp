@@ -13,24 +13,25 @@ using namespace tess::text;
 
 namespace {
 
-// Sets the first locale with a decimal comma that the system has; restores "C" at the end.
+// Sets the first locale with a decimal comma that the system has; restores the one before at the end.
 class DecimalCommaLocale {
  public:
-  DecimalCommaLocale() {
+  DecimalCommaLocale() : m_before(std::setlocale(LC_ALL, nullptr)) {
     for (const char* name : {"German_Germany.1252", "de_DE.UTF-8", "de_DE.utf8", "de_DE", "fr_FR.UTF-8"}) {
       if (std::setlocale(LC_ALL, name) != nullptr && std::localeconv()->decimal_point[0] == ',') {
         m_set = true;
         return;
       }
     }
-    std::setlocale(LC_ALL, "C");
+    std::setlocale(LC_ALL, m_before.c_str());
   }
-  ~DecimalCommaLocale() { std::setlocale(LC_ALL, "C"); }
+  ~DecimalCommaLocale() { std::setlocale(LC_ALL, m_before.c_str()); }
   DecimalCommaLocale(const DecimalCommaLocale&) = delete;
   DecimalCommaLocale& operator=(const DecimalCommaLocale&) = delete;
   bool set() const { return m_set; }
 
  private:
+  std::string m_before;
   bool m_set = false;
 };
 
@@ -60,9 +61,19 @@ std::vector<double> values() {
   return out;
 }
 
+#ifdef _WIN32
+TEST(UserLocale, TheWindowsTestsRunUnderADecimalComma) {
+  // Set for every test executable of the Windows build by support/DecimalCommaUser.cpp.
+  EXPECT_STREQ(std::localeconv()->decimal_point, ",");
+}
+#endif
+
 TEST(UserLocale, NumberConversionsIgnoreADecimalComma) {
+  std::string before = std::setlocale(LC_ALL, nullptr);
+  std::setlocale(LC_ALL, "C");
   const std::vector<std::string> shownInC = conversions();
   const std::vector<double> readInC = values();
+  std::setlocale(LC_ALL, before.c_str());
   DecimalCommaLocale locale;
 #ifdef _WIN32
   ASSERT_TRUE(locale.set()) << "Windows has German_Germany.1252";
