@@ -35,8 +35,9 @@ if ! cmake --build "$dir" --parallel "$(nproc)" >"$dir/build.log" 2>&1; then
   exit 1
 fi
 
-# A private, quiet wine prefix: no display, no prompts to install Mono or Gecko, no debug output.
-export WINEPREFIX="$PWD/$dir/wineprefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" WINEARCH=win64
+# A private, quiet wine prefix: no display, no prompts to install Mono or Gecko, no menu entries
+# or file types written to the home folder, no debug output.
+export WINEPREFIX="$PWD/$dir/wineprefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d" WINEARCH=win64
 unset DISPLAY WAYLAND_DISPLAY
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
   "$wine" wineboot --init >/dev/null 2>&1
