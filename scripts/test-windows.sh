@@ -19,6 +19,19 @@ wine="$(wine_loader)"
 wineserver="$(dirname "$wine")/wineserver"
 [ -x "$wineserver" ] || wineserver="$(command -v wineserver || echo wineserver)"
 
+# The source tree must check out on Windows: no two paths that differ only in case, no characters
+# or names that Windows does not allow in a path.
+if paths="$(git ls-files 2>/dev/null)" && [ -n "$paths" ]; then
+  all="$(printf '%s\n' "$paths" | awk -F/ '{ p = $1; print p; for (i = 2; i <= NF; i++) { p = p "/" $i; print p } }' | sort -u)"
+  clashes="$(printf '%s\n' "$all" | sort -f | uniq -di)"
+  invalid="$(printf '%s\n' "$all" | grep -iE '[:*?"<>|\\]|(^|/)(con|prn|aux|nul|com[1-9]|lpt[1-9])(\.[^/]*)?$|[ .]$' || true)"
+  if [ -n "$clashes$invalid" ]; then
+    echo "Paths that cannot be checked out on Windows:" >&2
+    printf '%s\n' $clashes $invalid >&2
+    exit 1
+  fi
+fi
+
 dir=build-windows
 echo "=== Windows build (mingw-w64, tests under wine) ==="
 generator=()
