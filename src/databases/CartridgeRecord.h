@@ -15,16 +15,6 @@ namespace tess::databases {
 struct CartridgeRecord {
   static constexpr std::size_t Length = 99;  //!< record length [bytes]
 
-  static constexpr FieldLayout CartNameField{0, 35};
-  static constexpr FieldLayout BedDiamField{35, 8};
-  static constexpr FieldLayout Bed_DepthField{43, 8};
-  static constexpr FieldLayout CarbWgtField{51, 8};
-  static constexpr FieldLayout MicVolField{59, 8};
-  static constexpr FieldLayout RelHumPreField{67, 8};
-  static constexpr FieldLayout DiamGranField{75, 8};
-  static constexpr FieldLayout APBenzeneField{83, 8};
-  static constexpr FieldLayout AffinityForWaterField{91, 8};
-
   std::string CartName = std::string(35, ' ');         //!< cartridge name as typed
   std::string BedDiam = std::string(8, ' ');           //!< bed diameter [cm]
   std::string Bed_Depth = std::string(8, ' ');         //!< bed depth [cm]
@@ -48,6 +38,19 @@ struct CartridgeRecord {
   std::string toBytes() const;
 
   bool operator==(const CartridgeRecord&) const = default;
+};
+
+//! Where each field lies in the cartridge record's 99 bytes [bytes: offset, width], in record order.
+inline constexpr RecordFieldOf<CartridgeRecord> CartridgeRecordFields[] = {
+    {{0, 35}, &CartridgeRecord::CartName},
+    {{35, 8}, &CartridgeRecord::BedDiam},
+    {{43, 8}, &CartridgeRecord::Bed_Depth},
+    {{51, 8}, &CartridgeRecord::CarbWgt},
+    {{59, 8}, &CartridgeRecord::MicVol},
+    {{67, 8}, &CartridgeRecord::RelHumPre},
+    {{75, 8}, &CartridgeRecord::DiamGran},
+    {{83, 8}, &CartridgeRecord::APBenzene},
+    {{91, 8}, &CartridgeRecord::AffinityForWater},
 };
 
 }  // namespace tess::databases

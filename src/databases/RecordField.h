@@ -5,6 +5,7 @@
 // the file holds it: a character that Windows-1252 cannot hold reads as "?".
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -27,5 +28,39 @@ void putField(std::string& record, FieldLayout field, std::string_view text);
 
 //! The field's bytes of record as UTF-8 text, with its padding blanks.
 std::string getField(std::string_view record, FieldLayout field);
+
+//! One field of a record type: its place in the record's bytes and the member that holds its text.
+template <class Record>
+struct RecordFieldOf {
+  FieldLayout layout;
+  std::string Record::*text;
+};
+
+//! A record assembled from the texts of its fields, in the order of fields, each fitted to its
+//! field (see fitField).
+template <class Record, std::size_t N>
+Record assembleRecord(const RecordFieldOf<Record> (&fields)[N], const std::array<std::string_view, N>& texts) {
+  Record record;
+  for (std::size_t i = 0; i < N; ++i) record.*fields[i].text = fitField(texts[i], fields[i].layout.width);
+  return record;
+}
+
+//! A record from its Record::Length bytes in the file; shorter input reads as blank-padded.
+template <class Record, std::size_t N>
+Record recordFromBytes(const RecordFieldOf<Record> (&fields)[N], std::string_view bytes) {
+  std::string full(bytes.substr(0, Record::Length));
+  full.resize(Record::Length, ' ');
+  Record record;
+  for (const RecordFieldOf<Record>& field : fields) record.*field.text = getField(full, field.layout);
+  return record;
+}
+
+//! The record's Record::Length bytes for the file.
+template <class Record, std::size_t N>
+std::string recordToBytes(const RecordFieldOf<Record> (&fields)[N], const Record& record) {
+  std::string bytes(Record::Length, ' ');
+  for (const RecordFieldOf<Record>& field : fields) putField(bytes, field.layout, record.*field.text);
+  return bytes;
+}
 
 }  // namespace tess::databases

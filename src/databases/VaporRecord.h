@@ -15,17 +15,6 @@ namespace tess::databases {
 struct VaporRecord {
   static constexpr std::size_t Length = 117;  //!< record length [bytes]
 
-  static constexpr FieldLayout ChemNameField{0, 35};
-  static constexpr FieldLayout MolWtField{35, 8};
-  static constexpr FieldLayout LiqDensityField{43, 8};
-  static constexpr FieldLayout MolPolField{51, 8};
-  static constexpr FieldLayout WaterSolField{59, 8};
-  static constexpr FieldLayout AvgVapConcField{67, 8};
-  static constexpr FieldLayout AntoineAField{75, 8};
-  static constexpr FieldLayout AntoineBField{83, 8};
-  static constexpr FieldLayout AntoineCField{91, 8};
-  static constexpr FieldLayout CASField{99, 18};
-
   std::string ChemName = std::string(35, ' ');   //!< chemical name as typed (case, leading blanks kept)
   std::string MolWt = std::string(8, ' ');       //!< molecular weight [g/mol]
   std::string LiqDensity = std::string(8, ' ');  //!< liquid density [g/cm3]
@@ -50,6 +39,20 @@ struct VaporRecord {
   std::string toBytes() const;
 
   bool operator==(const VaporRecord&) const = default;
+};
+
+//! Where each field lies in the vapor record's 117 bytes [bytes: offset, width], in record order.
+inline constexpr RecordFieldOf<VaporRecord> VaporRecordFields[] = {
+    {{0, 35}, &VaporRecord::ChemName},
+    {{35, 8}, &VaporRecord::MolWt},
+    {{43, 8}, &VaporRecord::LiqDensity},
+    {{51, 8}, &VaporRecord::MolPol},
+    {{59, 8}, &VaporRecord::WaterSol},
+    {{67, 8}, &VaporRecord::AvgVapConc},
+    {{75, 8}, &VaporRecord::AntoineA},
+    {{83, 8}, &VaporRecord::AntoineB},
+    {{91, 8}, &VaporRecord::AntoineC},
+    {{99, 18}, &VaporRecord::CAS},
 };
 
 }  // namespace tess::databases
