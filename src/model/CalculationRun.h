@@ -1,0 +1,56 @@
+// The model side of "Calculate Results": derives the model's inputs into the shared state, runs
+// the mixture model and reports how it went. Also the face velocity that the results screen sets
+// when it is filled from the data-input screen.
+//
+// Usage by the results screen:
+//   computeSuperficialVel(state);                 // when the screen is filled (not at each run)
+//   CalculationStatus status = runCalculation(state);
+//   if (status.completed) show every vapor's FinalBkTime, BkTimeMin, BkTimeMax;
+//   else show the slots with status.timeFixed[i] and put status.message in a message box.
+#pragma once
+
+#include <array>
+#include <string>
+
+#include "model/ModelBounds.h"
+#include "state/SetUp.h"
+
+//! How a calculation went.
+struct CalculationStatus {
+  //! True when every vapor's time was worked out; the slots are then in ascending
+  //! stoichiometric-time order and MixVapors is 1.
+  bool completed = false;
+  //! Why it stopped (StopReason::None when completed).
+  StopReason reason = StopReason::None;
+  //! Slot 1..5 of the vapor concerned, in the slots' order after the run; 0 when no one vapor is.
+  int vaporSlot = 0;
+  //! ChemName of that slot; empty when vaporSlot is 0.
+  std::string vaporName;
+  //! One or two sentences for the user: what stopped the calculation and what can be changed.
+  //! Empty when completed.
+  std::string message;
+  //! Per slot 1..5: FinalBkTime, BkTimeMin and BkTimeMax of the slot are the model's final values.
+  //! All slots 1..TotalVapors when completed; after a stop, the vapors whose zones were finished.
+  std::array<bool, MaxVapors + 1> timeFixed{};
+};
+
+//! Steps 3 to 10 of "Calculate Results" on state: zeroes ZoneSumPress; sets TempK; stores the bed
+//! volume, bed density, linear velocity and water pressure and molar volume; per vapor slot 1 to
+//! TotalVapors sets Beta, Psat, MolarVol, PartialP and ZoneWaterEq = 0; sets WaterVolPre, the
+//! zones' start water and humidity and MixVapors = TotalVapors; then runs CalcMixtureBreakTimes.
+//!
+//! Before any of that it checks the inputs that the model divides by or takes a logarithm of; an
+//! input that would make a step undefined stops the run there with reason InvalidInput and leaves
+//! the state untouched. A stop inside the model leaves MixVapors at 1, the slots in their order at
+//! the stop, the results of vapors not fixed at 0, and no infinite or undefined value in the
+//! shared tables, so the next run starts clean. Besides the listed steps, the run sets FinalBkTime,
+//! BkTime, BkTimeMin and BkTimeMax of every slot to 0 first, so that no time of an earlier run can
+//! be shown as a result of this one.
+//!
+//! options.shortcuts off evaluates every time step in full; the results are the same in every bit.
+CalculationStatus runCalculation(SetUp& state, const ModelOptions& options = {});
+
+//! Face velocity of the air through all beds, SuperficialVel = Q 1000 / (d^2 3.14159 15 n)
+//! [cm/s] (Q in L/min, d in cm, 15 = 60 s/min / 4), from BreathingAirFlow, Cart.BedDiam and
+//! NumCarts as they stand.
+void computeSuperficialVel(SetUp& state);

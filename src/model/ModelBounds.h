@@ -1,0 +1,69 @@
+// Bounds that keep the model's loops finite, and the reasons a calculation can stop short.
+//
+// The model's loops end on conditions that some inputs never meet. Each bound below is chosen so
+// that it is reached only by a loop that would otherwise not end, or that has left the range in
+// which its result means anything; a calculation that stays inside every bound gives exactly the
+// result it would give without them. A bound that is reached stops the calculation with a
+// ModelStop, which the calculation run turns into a status for the results screen.
+#pragma once
+
+#include <cstdint>
+#include <stdexcept>
+#include <string>
+
+namespace ModelBounds {
+
+//! Grid steps of one fraction march (SolveAdsFraction). Without renormalisation a march reaches
+//! a fraction of 1 after 10,000 steps and stops there (a mole fraction above 1 means nothing). In
+//! a two-vapor mixture the march renormalises both fractions at every step, so the fraction only
+//! approaches 1; after 100,000 steps it is past 0.99995 and the reference's fraction is below the
+//! grid step 0.0001, so no meaningful solution lies further on.
+inline constexpr int MaxMarchSteps = 100000;
+
+//! Passes of one equilibrium solve (SolveIAST). A pass depends only on the reference vapor's
+//! fraction at its start, so a start value met before proves that the passes cycle for ever; the
+//! solver stops at that point exactly. This count is a backstop for sequences that neither close
+//! nor repeat; settling solves need far fewer passes.
+inline constexpr int MaxSolvePasses = 20000;
+
+//! Time steps of 0.1 min in one zone: 10,000,000 min, about 19 years of continuous use, far
+//! beyond any service life of a cartridge.
+inline constexpr std::int64_t MaxZoneTimeSteps = 100000000;
+
+}  // namespace ModelBounds
+
+//! Why a calculation stopped short.
+enum class StopReason {
+  None,
+  InvalidInput,          //!< An input makes a step undefined (zero divisor, value not a number).
+  MarchLimit,            //!< A fraction march passed a fraction of 1 or its grid-step bound.
+  SolvePassLimit,        //!< The equilibrium solve never settles.
+  ZeroPartialPressure,   //!< A vapor in play has a partial pressure of 0 before an equilibrium solve.
+  ZeroSavedAmount,       //!< The vapor that broke through has no saved adsorbed amount.
+  ZeroOrganicDifference, //!< Two neighbouring zones hold the same organic amount.
+  WaterExclusionSingular,//!< The organic exclusion of a zone's water divides by 0.
+  TimeStepLimit,         //!< A zone's time stepping passed MaxZoneTimeSteps.
+  NotFinite,             //!< A value of the model became infinite or not a number.
+};
+
+//! Thrown inside the model when a calculation cannot go on; caught by the calculation run, never
+//! passed to a screen.
+class ModelStop : public std::runtime_error {
+ public:
+  ModelStop(StopReason reason, int vaporSlot, std::string detail)
+      : std::runtime_error(detail), m_reason(reason), m_vaporSlot(vaporSlot) {}
+  StopReason reason() const { return m_reason; }
+  //! Slot (1 to 5, in the order at the time of the stop) of the vapor concerned; 0 for none.
+  int vaporSlot() const { return m_vaporSlot; }
+
+ private:
+  StopReason m_reason;
+  int m_vaporSlot;
+};
+
+//! Switches of the model that never change a result.
+struct ModelOptions {
+  //! Reuse what does not change within a zone's time steps and skip steps and passes that change
+  //! nothing. Off: every operation is evaluated in full, as a reference for tests.
+  bool shortcuts = true;
+};
