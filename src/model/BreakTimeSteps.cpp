@@ -41,26 +41,36 @@ double rangeSpread(double tStoich, double breakTime) {
   return FixedSpread;
 }
 
-void UpdateBreakTimes(SetUp& state) {
+void setRateCoefficients(SetUp& state, int i) {
+  const VaporData& vapor = state.Vapor[i];
   const double kelvin = state.TempK;
+  // Single-vapor Dubinin-Radushkevich capacity on dry carbon at the inlet pressure [g/g].
+  const double inletPressure = ModBreakTime::VaporPartialPressure(state, i);
+  const double x = ((kelvin * GasConstant) / (static_cast<double>(state.Cart.APBenzene) * vapor.Beta)) *
+                   std::log(vapor.Psat / inletPressure);
+  const double singleCapacity =
+      static_cast<double>(state.Cart.MicVol) * vapor.LiqDensity * std::exp(-(x * x));
+  state.Kv = ModBreakTime::RateCoefficient(state, singleCapacity, i);
+  state.KvSlope = ModBreakTime::CalcKvSlope(state.Kv);
+  state.KvMid = ModBreakTime::KvMidpoint(state.Kv, state.KvSlope);
+  state.KvAdj = PositionFactor(i, state.TotalVapors) * ModBreakTime::KvForFraction(state, i);
+}
+
+void setBreakTimeAndRange(SetUp& state, int i, double tStoich, double breakTime) {
+  state.BkTime[i] = breakTime;
+  const double spread = rangeSpread(tStoich, state.BkTime[i]);
+  state.BkTimeMin[i] = state.BkTime[i] * ((100 - 2 * spread) / 100);
+  state.BkTimeMax[i] = state.BkTime[i] * ((100 + 2 * spread) / 100);
+  if (state.BkTimeMin[i] < 0) state.BkTimeMin[i] = 0;
+}
+
+void UpdateBreakTimes(SetUp& state) {
   for (int i = 1; i <= state.MixVapors; ++i) {
-    const VaporData& vapor = state.Vapor[i];
     const double mixtureCapacity = ModBreakTime::MixtureCapacity(state, i);
-    const double inletPressure = ModBreakTime::VaporPartialPressure(state, i);
-    const double x = ((kelvin * GasConstant) / (static_cast<double>(state.Cart.APBenzene) * vapor.Beta)) *
-                     std::log(vapor.Psat / inletPressure);
-    const double singleCapacity =
-        static_cast<double>(state.Cart.MicVol) * vapor.LiqDensity * std::exp(-(x * x));
-    state.Kv = ModBreakTime::RateCoefficient(state, singleCapacity, i);
-    state.KvSlope = ModBreakTime::CalcKvSlope(state.Kv);
-    state.KvMid = ModBreakTime::KvMidpoint(state.Kv, state.KvSlope);
-    state.KvAdj = PositionFactor(i, state.TotalVapors) * ModBreakTime::KvForFraction(state, i);
+    setRateCoefficients(state, i);
     const double tStoich = state.BkTime[i];
-    state.BkTime[i] = ModBreakTime::BreakthroughTime(state, mixtureCapacity, tStoich, state.KvAdj, i);
-    const double spread = rangeSpread(tStoich, state.BkTime[i]);
-    state.BkTimeMin[i] = state.BkTime[i] * ((100 - 2 * spread) / 100);
-    state.BkTimeMax[i] = state.BkTime[i] * ((100 + 2 * spread) / 100);
-    if (state.BkTimeMin[i] < 0) state.BkTimeMin[i] = 0;
+    setBreakTimeAndRange(state, i, tStoich,
+                         ModBreakTime::BreakthroughTime(state, mixtureCapacity, tStoich, state.KvAdj, i));
   }
 }
 

@@ -17,6 +17,8 @@
 // ModelStop; the calculation run catches it.
 #pragma once
 
+#include <cstdint>
+
 #include "model/ModelBounds.h"
 #include "state/SetUp.h"
 
@@ -45,6 +47,11 @@ double spreadingSeries(double z);
 double PositionFactor(int position, int count);
 //! Turns the stoichiometric times in BkTime(1..MixVapors) into breakthrough times and ranges.
 void UpdateBreakTimes(SetUp& state);
+//! Sets Kv, KvSlope, KvMid and KvAdj for vapor i as a step does (single-vapor capacity, rate
+//! coefficient, its slope and midpoint, position factor).
+void setRateCoefficients(SetUp& state, int i);
+//! Writes BkTime(i) = breakTime and its range BkTimeMin(i), BkTimeMax(i).
+void setBreakTimeAndRange(SetUp& state, int i, double tStoich, double breakTime);
 //! Range of a breakthrough time: spread in percent for the share r of tStoich that the rate term
 //! takes away.
 double rangeSpread(double tStoich, double breakTime);
@@ -56,6 +63,9 @@ double rangeSpread(double tStoich, double breakTime);
 //! MixVapors at 1. fixedDownTo (if given) is lowered to each zone's vapor as its time is fixed, so
 //! that after a ModelStop the slots fixedDownTo..TotalVapors hold final times.
 void CalcMixtureBreakTimes(SetUp& state, const ModelOptions& options = {}, int* fixedDownTo = nullptr);
+//! The time loop's clock alone: while elapsed < estimate, adds the 0.1-min step to elapsed, at most
+//! maxSteps times, giving exactly the sum that step-by-step addition gives. Returns the steps made.
+std::int64_t advanceElapsedTime(double& elapsed, double estimate, std::int64_t maxSteps);
 //! PartialP(1) + ... + PartialP(k) [kPa]; 0 when k < 1.
 double SumPartialP(const SetUp& state, int k);
 //! Saves adsorbed amounts, partial pressures and zone organic volumes of vapors 1..MixVapors.

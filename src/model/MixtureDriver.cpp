@@ -1,5 +1,7 @@
 // The mixture driver (module IAST): orders the vapors, solves the equilibrium and steps the zones.
+#include <algorithm>
 #include <cmath>
+#include <optional>
 #include <string>
 
 #include "model/BTSorting.h"
@@ -33,10 +35,11 @@ void plainStep(SetUp& state) {
 void stepZone(SetUp& state, const ModelOptions& options) {
   const int n = state.MixVapors;
   std::int64_t steps = 0;
+  auto stepLimit = [&]() {
+    return ModelStop(StopReason::TimeStepLimit, n, "time stepping of zone " + std::to_string(n));
+  };
   auto countStep = [&]() {
-    if (steps == ModelBounds::MaxZoneTimeSteps) {
-      throw ModelStop(StopReason::TimeStepLimit, n, "time stepping of zone " + std::to_string(n));
-    }
+    if (steps == options.maxZoneTimeSteps) throw stepLimit();
     ++steps;
   };
   if (!options.shortcuts) {
@@ -47,20 +50,22 @@ void stepZone(SetUp& state, const ModelOptions& options) {
     }
     return;
   }
-  ZoneStepper stepper(state);
+  // Made at the first step: making it sets the rate coefficients, which a zone without steps
+  // leaves alone.
+  std::optional<ZoneStepper> stepper;
   while (state.ElapsedTime < state.BkTime[n]) {
     countStep();
-    if (stepper.step()) {
+    if (!stepper) stepper.emplace(state);
+    const bool repeats = stepper->step();
+    requireFinite(state.BkTime[n], n, "breakthrough time");
+    if (repeats) {
       // The step left every value as it found it, and later steps will too: only the elapsed
       // time moves on, added up step by step exactly as the full steps would.
       const double estimate = state.BkTime[n];
-      while (state.ElapsedTime < estimate) {
-        countStep();
-        state.ElapsedTime = state.ElapsedTime + TimeStep;
-      }
+      steps += advanceElapsedTime(state.ElapsedTime, estimate, options.maxZoneTimeSteps - steps);
+      if (state.ElapsedTime < estimate) throw stepLimit();
       break;
     }
-    requireFinite(state.BkTime[n], n, "breakthrough time");
   }
 }
 
@@ -74,6 +79,49 @@ void fixTime(SetUp& state, int n, int* fixedDownTo) {
 }
 
 }  // namespace
+
+std::int64_t advanceElapsedTime(double& elapsed, double estimate, std::int64_t maxSteps) {
+  std::int64_t steps = 0;
+  while (elapsed < estimate && steps < maxSteps) {
+    // Within one binade [2^(e-1), 2^e) every sum elapsed + 0.1 rounds to the grid of spacing
+    // ulp, and elapsed lies on that grid, so each step adds the same increment: 0.1 rounded to
+    // the grid. Runs of such steps are taken at once; a step that leaves the binade, or one whose
+    // rounding is a tie (then it depends on the last bit), is added as it is.
+    std::int64_t run = 0;
+    if (elapsed >= 1 && std::isfinite(elapsed)) {
+      int exponent = 0;
+      std::frexp(elapsed, &exponent);
+      const double top = std::ldexp(1.0, exponent);
+      const double ulp = std::ldexp(1.0, exponent - 53);
+      const double low = std::fmod(TimeStep, ulp);
+      if (low * 2 != ulp) {
+        const double increment = low * 2 < ulp ? TimeStep - low : TimeStep - low + ulp;
+        if (increment > 0) {
+          // Steps j = 1..run with elapsed + j * increment < top, and each starting below estimate.
+          auto after = [&](std::int64_t j) { return elapsed + static_cast<double>(j) * increment; };
+          const double limit = 4e15;  // keeps the counts exact in a 64-bit integer and a double
+          std::int64_t inBinade = static_cast<std::int64_t>(std::min(limit, std::ceil((top - elapsed) / increment)));
+          while (inBinade > 0 && after(inBinade) >= top) --inBinade;
+          while (after(inBinade + 1) < top) ++inBinade;
+          std::int64_t toEstimate = static_cast<std::int64_t>(
+              std::min(limit, std::max(1.0, std::ceil((estimate - elapsed) / increment))));
+          while (toEstimate > 1 && after(toEstimate - 1) >= estimate) --toEstimate;
+          while (toEstimate < inBinade && after(toEstimate) < estimate) ++toEstimate;
+          run = std::min({inBinade, toEstimate, maxSteps - steps});
+          if (run > 0) {
+            elapsed = after(run);
+            steps += run;
+          }
+        }
+      }
+    }
+    if (run == 0) {
+      elapsed = elapsed + TimeStep;
+      ++steps;
+    }
+  }
+  return steps;
+}
 
 double SumPartialP(const SetUp& state, int k) {
   double sum = 0;

@@ -66,4 +66,6 @@ struct ModelOptions {
   //! Reuse what does not change within a zone's time steps and skip steps and passes that change
   //! nothing. Off: every operation is evaluated in full, as a reference for tests.
   bool shortcuts = true;
+  //! Bound of the time steps of one zone; tests lower it to reach it quickly.
+  std::int64_t maxZoneTimeSteps = ModelBounds::MaxZoneTimeSteps;
 };

@@ -25,14 +25,17 @@ double WaterVolumeDR(const SetUp& state, double x, double beta) {
   return state.Cart.MicVol * std::exp(-(potential * potential));
 }
 
-double WaterUptakeFraction(const SetUp& state, double t, double Wprev, double Weq) {
-  const double gap = std::fabs(Weq - Wprev);
-  if (!(gap > 0)) return 1;
+double uptakeExponent(const SetUp& state, double t, double gap) {
   double a = -UptakeConstant * state.Temperature;
   a = a * state.SuperficialVel;
   a = a * (t / state.Cart.Bed_Depth);
-  a = a / std::sqrt(gap);
-  return 1 - std::exp(a);
+  return a / std::sqrt(gap);
+}
+
+double WaterUptakeFraction(const SetUp& state, double t, double Wprev, double Weq) {
+  const double gap = std::fabs(Weq - Wprev);
+  if (!(gap > 0)) return 1;
+  return 1 - std::exp(uptakeExponent(state, t, gap));
 }
 
 double excludeOrganics(double water, double organicVolume, float micropore, int zone) {

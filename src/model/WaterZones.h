@@ -30,6 +30,8 @@ double WaterUptakeFraction(const SetUp& state, double t, double Wprev, double We
 
 // Pieces shared with the cached evaluation of the time steps.
 
+//! Exponent a of the uptake law for a water gap |Weq - Wprev| > 0 [cm3/g] at time t [min].
+double uptakeExponent(const SetUp& state, double t, double gap);
 //! Water volume after the organic exclusion; throws ModelStop when the denominator is 0.
 double excludeOrganics(double water, double organicVolume, float micropore, int zone);
 //! Humidity of zone j after the roll-up term, clamped as the model clamps it [fraction].

@@ -62,18 +62,28 @@ double ComponentAdsorbed(const SetUp& state, int i) {
          DissolvedVolume(state, i) / state.Vapor[i].MolarVol;
 }
 
-double DissolvedVolume(const SetUp& state, int i) {
-  if (state.PartialP[i] <= 0) return 0;
+double dissolvedPressureTerm(const SetUp& state, int i) {
+  const double molarVolume = state.Vapor[i].MolarVol;
+  return std::log(state.Vapor[i].Psat / state.PartialP[i]) / molarVolume;
+}
+
+double dissolvedHumidityTerm(const SetUp& state) {
+  return std::log(state.WaterRH[state.MixVapors]) / state.VmWater;
+}
+
+double dissolvedFactor(const SetUp& state, int i) {
   const VaporData& vapor = state.Vapor[i];
   const double molarVolume = vapor.MolarVol;
-  const int zone = state.MixVapors;
-  const double s = std::log(vapor.Psat / state.PartialP[i]) / molarVolume +
-                   std::log(state.WaterRH[zone]) / state.VmWater;
   const double g = SolubilitySlope * vapor.MolPol / molarVolume - SolubilityOffset;
-  const double d = (molarVolume * GasConstant * state.TempK) /
-                   ((static_cast<double>(state.Cart.APBenzene) * vapor.Beta) * g);
-  const double ds = d * s;
-  return (state.WaterVolume[zone] * std::exp(-(ds * ds))) * vapor.WaterSol;
+  return (molarVolume * GasConstant * state.TempK) /
+         ((static_cast<double>(state.Cart.APBenzene) * vapor.Beta) * g);
+}
+
+double DissolvedVolume(const SetUp& state, int i) {
+  if (state.PartialP[i] <= 0) return 0;
+  const double s = dissolvedPressureTerm(state, i) + dissolvedHumidityTerm(state);
+  const double ds = dissolvedFactor(state, i) * s;
+  return (state.WaterVolume[state.MixVapors] * std::exp(-(ds * ds))) * state.Vapor[i].WaterSol;
 }
 
 double stoichTimeFromAmount(const SetUp& state, int i, double componentAmount) {

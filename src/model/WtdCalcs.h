@@ -39,6 +39,12 @@ double StoichTime(const SetUp& state, int i);
 
 //! exp(-(A_mix / (beta_mix E0))^2) [-].
 double capacityExponential(double adsPotential, double affinity, float adsPotentialBenzene);
+//! ln(p_sat,i / p_i) / V_i, the pressure part of S in DissolvedVolume [mol/cm3].
+double dissolvedPressureTerm(const SetUp& state, int i);
+//! ln(RH) / V_water of zone MixVapors, the humidity part of S in DissolvedVolume [mol/cm3].
+double dissolvedHumidityTerm(const SetUp& state);
+//! D of DissolvedVolume [cm3/mol].
+double dissolvedFactor(const SetUp& state, int i);
 //! Stoichiometric time from the component amount (the tail of StoichTime) [min].
 double stoichTimeFromAmount(const SetUp& state, int i, double componentAmount);
 
