@@ -1,10 +1,13 @@
 #include "model/IAST.h"
 
+#include <algorithm>
+#include <array>
 #include <bit>
 #include <cmath>
 #include <cstdint>
 #include <string>
 #include <unordered_set>
+#include <vector>
 
 #include "model/ModelConstants.h"
 
@@ -40,15 +43,117 @@ double spreadingSeries(double z) {
                          std::pow(z, 9) / 216 - std::pow(z, 11) / 1320);
 }
 
-void CalcSpreadingPressure(SetUp& state, int i) {
+namespace {
+
+struct SpreadingValues {
+  double potential;  // z
+  double series;     // S(z)
+  double pressure;   // reduced spreading pressure
+};
+
+SpreadingValues spreadingAt(const SetUp& state, int i, double fraction) {
   const VaporData& vapor = state.Vapor[i];
   const double factor = (static_cast<double>(state.TempK) * GasConstant) /
                         (static_cast<double>(state.Cart.APBenzene) * vapor.Beta);
-  const double z = factor * std::log(state.AdsMoleFrac[i] * vapor.Psat / state.PartialP[i]);
-  state.RedPotential[i] = z;
-  state.ErfSeries[i] = spreadingSeries(z);
-  state.SpreadPress[i] = vapor.Beta * (1 - state.ErfSeries[i]) / vapor.MolarVol;
+  const double z = factor * std::log(fraction * vapor.Psat / state.PartialP[i]);
+  const double series = spreadingSeries(z);
+  return {z, series, vapor.Beta * (1 - series) / vapor.MolarVol};
 }
+
+// The march of one vapor within one solve: the grid fractions and the spreading pressures on them
+// do not change from pass to pass (only the reference's does), so they are worked out once, as far
+// as a march has needed them. The march stops at the first grid point whose scaled difference to
+// the reference is at most 1; that difference rises with the spreading pressure, so the first such
+// point is also the first at which the running minimum of the pressures qualifies, and the running
+// minimum can be searched by bisection.
+struct MarchGrid {
+  enum class End { Open, StepBound, PastOne, NotANumber };
+  std::vector<double> fraction;  // grid points 0, 1, ... worked out so far
+  std::vector<double> lowest;    // running minimum of the spreading pressure over them
+  End end = End::Open;           // why the grid ends after them
+  double endFraction = 0;        // the fraction that ended it (PastOne, NotANumber)
+
+  void extend(const SetUp& state, int i, std::size_t size) {
+    while (fraction.size() < size && end == End::Open) {
+      const std::size_t j = fraction.size();
+      double next = GridStep;
+      if (j > 0) {
+        if (j > static_cast<std::size_t>(ModelBounds::MaxMarchSteps)) {
+          end = End::StepBound;
+          return;
+        }
+        next = fraction[j - 1] + GridStep;
+        if (next > 1) {
+          end = End::PastOne;
+          endFraction = next;
+          return;
+        }
+      }
+      const double pressure = spreadingAt(state, i, next).pressure;
+      if (std::isnan(pressure)) {
+        end = End::NotANumber;
+        endFraction = next;
+        return;
+      }
+      fraction.push_back(next);
+      lowest.push_back(j == 0 ? pressure : std::min(lowest[j - 1], pressure));
+    }
+  }
+};
+
+}  // namespace
+
+void CalcSpreadingPressure(SetUp& state, int i) {
+  const SpreadingValues values = spreadingAt(state, i, state.AdsMoleFrac[i]);
+  state.RedPotential[i] = values.potential;
+  state.ErfSeries[i] = values.series;
+  state.SpreadPress[i] = values.pressure;
+}
+
+namespace {
+
+// SolveAdsFraction without renormalisation, on the grid worked out for the solve. Leaves the same
+// values in the shared state as the step-by-step march, also where it stops.
+double solveOnGrid(SetUp& state, int i, MarchGrid& grid) {
+  const int ref = state.MixVapors;
+  CalcSpreadingPressure(state, ref);
+  const double reference = state.SpreadPress[ref];
+  auto reached = [&](double pressure) { return (pressure - reference) * MarchScale <= 1; };
+  if (!std::isfinite(reference)) return SolveAdsFraction(state, i, ModelOptions{});
+  std::size_t size = 64;
+  while (true) {
+    grid.extend(state, i, size);
+    // First point whose running minimum reaches the reference.
+    std::size_t low = 0, high = grid.lowest.size();
+    while (low < high) {
+      const std::size_t mid = low + (high - low) / 2;
+      if (reached(grid.lowest[mid])) {
+        high = mid;
+      } else {
+        low = mid + 1;
+      }
+    }
+    if (low < grid.lowest.size()) {
+      state.AdsMoleFrac[i] = grid.fraction[low];
+      CalcSpreadingPressure(state, i);
+      return state.AdsMoleFrac[i];
+    }
+    if (grid.end != MarchGrid::End::Open) break;
+    size *= 2;
+  }
+  // The grid ended before the reference was reached: leave what the step-by-step march leaves.
+  state.AdsMoleFrac[i] = grid.fraction.empty() ? GridStep : grid.fraction.back();
+  if (grid.end == MarchGrid::End::NotANumber) {
+    state.AdsMoleFrac[i] = grid.endFraction;
+    CalcSpreadingPressure(state, i);
+    throwNotFinite(i, "spreading pressure of vapor " + std::to_string(i));
+  }
+  CalcSpreadingPressure(state, i);
+  if (grid.end == MarchGrid::End::PastOne) state.AdsMoleFrac[i] = grid.endFraction;
+  throw ModelStop(StopReason::MarchLimit, i, "fraction march of vapor " + std::to_string(i));
+}
+
+}  // namespace
 
 double SolveAdsFraction(SetUp& state, int i, const ModelOptions& options) {
   const int ref = state.MixVapors;
@@ -101,6 +206,9 @@ void SolveIAST(SetUp& state, const ModelOptions& options) {
   // searched afresh from the grid's start), so a start value seen before means the passes cycle.
   std::unordered_set<std::uint64_t> passStarts;
   int passes = 0;
+  // Without renormalisation every march of a vapor runs on the same grid of pressures.
+  const bool onGrid = options.shortcuts && state.TotalVapors != 2;
+  std::array<MarchGrid, MaxVapors + 1> grids;
   while (std::fabs(diff) > ClosureTolerance) {
     if (passes == ModelBounds::MaxSolvePasses) {
       throw ModelStop(StopReason::SolvePassLimit, n, "equilibrium solve");
@@ -111,7 +219,9 @@ void SolveIAST(SetUp& state, const ModelOptions& options) {
       }
     }
     ++passes;
-    for (int k = 1; k <= n - 1; ++k) state.AdsMoleFrac[k] = SolveAdsFraction(state, k, options);
+    for (int k = 1; k <= n - 1; ++k) {
+      state.AdsMoleFrac[k] = onGrid ? solveOnGrid(state, k, grids[k]) : SolveAdsFraction(state, k, options);
+    }
     double sum = 0;
     for (int i = 1; i <= n; ++i) sum = sum + state.AdsMoleFrac[i];
     state.FracSum = sum;

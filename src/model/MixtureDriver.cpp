@@ -50,8 +50,7 @@ void stepZone(SetUp& state, const ModelOptions& options) {
     }
     return;
   }
-  // Made at the first step: making it sets the rate coefficients, which a zone without steps
-  // leaves alone.
+  // Made at the first step: a zone without steps needs none of its work.
   std::optional<ZoneStepper> stepper;
   while (state.ElapsedTime < state.BkTime[n]) {
     countStep();

@@ -35,6 +35,10 @@ ZoneStepper::ZoneStepper(SetUp& state) : m_state(state), m_n(state.MixVapors), m
                                                      WtdCalcs::WtdAffinity(s, N), s.Cart.APBenzene);
     m_organicVolume[N] = WtdCalcs::TotalAdsorbedDry(s, N) * WtdCalcs::WtdMolarVolume(s, N);
   }
+  // Working out the rate coefficients writes Kv, KvSlope, KvMid and KvAdj; the first step writes
+  // them again, but a stop before that must find them as the full evaluation leaves them.
+  const double kv = s.Kv, kvMid = s.KvMid, kvAdj = s.KvAdj;
+  const std::optional<double> kvSlope = s.KvSlope;
   for (int i = 1; i <= m_n; ++i) {
     if (s.PartialP[i] > 0) {
       m_pressureTerm[i] = WtdCalcs::dissolvedPressureTerm(s, i);
@@ -48,6 +52,10 @@ ZoneStepper::ZoneStepper(SetUp& state) : m_state(state), m_n(state.MixVapors), m
     m_kvTimesInlet[i] = s.KvAdj * ModBreakTime::InletConcentration(s, i);
     m_logOdds[i] = std::log(1 / s.BkFrac[i] - 1);
   }
+  s.Kv = kv;
+  s.KvSlope = kvSlope;
+  s.KvMid = kvMid;
+  s.KvAdj = kvAdj;
   m_rateFactor = -0.00005 * s.Temperature;
   m_rateFactor = m_rateFactor * s.SuperficialVel;
 }
@@ -92,15 +100,15 @@ double ZoneStepper::uptake(int j, double previous, double equilibrium) {
   const double gap = std::fabs(equilibrium - previous);
   if (!(gap > 0)) return 1;
   Memo& memo = m_uptakeGap[j];
-  if (memo.valid && memo.key == bits(gap)) return memo.value;
-  // As WaterZones::uptakeExponent, with the time-independent factor formed once.
-  const double a = m_stepFactor / std::sqrt(gap);
-  const double residue = std::exp(a);
-  const double fraction = 1 - residue;
-  const bool settled = m_rateFactor == 0 ? a == 0 : (m_rateFactor < 0 && residue < SettledUptakeResidue);
-  if (!settled) m_uptakeSettled = false;
-  memo = {bits(gap), fraction, true};
-  return fraction;
+  if (!memo.valid || memo.key != bits(gap)) {
+    // As WaterZones::uptakeExponent, with the time-independent factor formed once.
+    const double a = m_stepFactor / std::sqrt(gap);
+    const double residue = std::exp(a);
+    const bool settled = m_rateFactor == 0 ? a == 0 : (m_rateFactor < 0 && residue < SettledUptakeResidue);
+    memo = {bits(gap), 1 - residue, true, settled};
+  }
+  if (!memo.settled) m_uptakeSettled = false;
+  return memo.value;
 }
 
 void ZoneStepper::waterPass() {
@@ -123,10 +131,28 @@ void ZoneStepper::waterPass() {
   }
 }
 
+bool ZoneStepper::quietStep() {
+  // The state is the one the last step started from, so every other value of this step's first
+  // pass is what that step wrote; only the uptake moves with the time.
+  SetUp& s = m_state;
+  std::array<double, MaxVapors + 1> uptakes{};
+  std::array<double, MaxVapors + 1> raw{};
+  for (int j = m_n; j >= 0; --j) {
+    const double previous = j == 0 ? s.WaterVolPre : s.WaterVolume[j - 1];
+    uptakes[j] = uptake(j, previous, s.ZoneWaterEq[j]);
+    raw[j] = previous + uptakes[j] * (s.ZoneWaterEq[j] - previous);
+    const double water = WaterZones::excludeOrganics(raw[j], s.ZoneOrgVol[j], s.Cart.MicVol, j);
+    if (bits(water) != bits(s.WaterVolume[j])) return false;
+  }
+  for (int j = m_n; j >= 0; --j) {
+    s.ZoneUptake[j] = uptakes[j];
+    s.ZoneWaterRaw[j] = raw[j];
+  }
+  return true;
+}
+
 void ZoneStepper::updateWaterZones() {
   SetUp& s = m_state;
-  m_stepFactor = m_rateFactor * (s.ElapsedTime / s.Cart.Bed_Depth);
-  for (Memo& memo : m_uptakeGap) memo.valid = false;
   for (int pass = 0; pass < WaterZones::WaterPasses; ++pass) {
     const ZoneTable water = s.WaterVolume;
     const ZoneTable humidity = s.WaterRH;
@@ -172,13 +198,18 @@ bool ZoneStepper::step() {
   const ZoneTable organics = s.ZoneOrgVol;
   m_uptakeSettled = true;
   s.ElapsedTime = s.ElapsedTime + TimeStep;
+  m_stepFactor = m_rateFactor * (s.ElapsedTime / s.Cart.Bed_Depth);
+  for (Memo& memo : m_uptakeGap) memo.valid = false;
+  if (m_lastStepKeptState && quietStep()) return m_uptakeSettled;
+  m_uptakeSettled = true;
   updateWaterZones();
   saveZoneState();
   updateBreakTimes();
   // A step depends on the zones' water, humidity and organic volume and, through the uptake, on
   // the time: with the first three unchanged and the uptake settled, every later step repeats it.
-  return m_uptakeSettled && sameBits(water, s.WaterVolume, m_total) &&
-         sameBits(humidity, s.WaterRH, m_total) && sameBits(organics, s.ZoneOrgVol, m_total);
+  m_lastStepKeptState = sameBits(water, s.WaterVolume, m_total) && sameBits(humidity, s.WaterRH, m_total) &&
+                        sameBits(organics, s.ZoneOrgVol, m_total);
+  return m_uptakeSettled && m_lastStepKeptState;
 }
 
 }  // namespace IAST

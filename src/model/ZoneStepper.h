@@ -4,7 +4,9 @@
 // coefficients do not change, so the weighted sums, the capacity exponentials, the zones' organic
 // volumes and the kinetic factors are constant; the remaining functions are remembered for the last
 // arguments they were evaluated at. A water pass that leaves every zone's water and humidity as it
-// found them makes the step's remaining passes repeat it, so they are skipped. Every value is
+// found them makes the step's remaining passes repeat it, so they are skipped; and after a step
+// that left them all unchanged, a step whose new uptakes leave every zone's water as it is changes
+// nothing but the uptakes and the raw water, so only those are written. Every value is
 // computed by the same expressions as the full step, so the results agree in every bit.
 #pragma once
 
@@ -17,7 +19,7 @@
 namespace IAST {
 
 //! Performs the time steps of the zone that is current when it is made (MixVapors vapors in
-//! play). Make it just before the zone's first step: making it sets Kv, KvSlope, KvMid, KvAdj.
+//! play). Make it just before the zone's first step.
 class ZoneStepper {
  public:
   explicit ZoneStepper(SetUp& state);
@@ -31,6 +33,7 @@ class ZoneStepper {
     std::uint64_t key = 0;
     double value = 0;
     bool valid = false;
+    bool settled = false;  // for the uptake: its value no longer depends on the time
   };
 
   double totalAdsorbedWet(int N) const;
@@ -38,6 +41,7 @@ class ZoneStepper {
   double stoichTime(int j);
   double equilibriumWater(int j, double beta);
   double uptake(int j, double previous, double equilibrium);
+  bool quietStep();
   void waterPass();
   void updateWaterZones();
   void saveZoneState();
@@ -69,6 +73,8 @@ class ZoneStepper {
   double m_stepFactor = 0;
   // Every uptake of this step no longer depends on the time.
   bool m_uptakeSettled = true;
+  // The last step left the zones' water, humidity and organic volume as it found them.
+  bool m_lastStepKeptState = false;
 };
 
 }  // namespace IAST

@@ -1,0 +1,345 @@
+// The calculation run: a typical mixture end to end, its invariants, and every corner in which the
+// model has no value, each reached on purpose and reported through the status.
+#include <cmath>
+#include <random>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "model/CalculationRun.h"
+#include "model/IAST.h"
+#include "model/ModBreakTime.h"
+#include "model/ModelFixtures.h"
+#include "model/StateChecks.h"
+#include "model/WtdCalcs.h"
+#include "model/BTSorting.h"
+
+namespace {
+
+using namespace fixtures;
+
+::SetUp typicalMixture() {
+  ::SetUp s = typicalConditions();
+  addVapor(s, Toluene, 10, 0.1);
+  addVapor(s, Acetone, 10, 0.2);
+  addVapor(s, Hexane, 10, 0.3);
+  addVapor(s, Benzene, 10, 0.4);
+  addVapor(s, EthylAcetate, 10, 0.5);
+  computeSuperficialVel(s);
+  return s;
+}
+
+TEST(CalculationRun, FaceVelocity) {
+  ::SetUp s = typicalConditions();
+  computeSuperficialVel(s);
+  EXPECT_EQ(s.SuperficialVel, 30.0 * 1000 / (8.0 * 8.0 * 3.14159 * 15 * 2));
+  EXPECT_NEAR(s.SuperficialVel, 4.9736, 1e-4);
+}
+
+TEST(CalculationRun, SingleVaporAtHalfBreakthroughHasTheTwentyPercentRange) {
+  ::SetUp s = typicalConditions();
+  addVapor(s, Toluene, 500, 0.5);
+  computeSuperficialVel(s);
+  const CalculationStatus status = runCalculation(s);
+  ASSERT_TRUE(status.completed) << status.message;
+  EXPECT_TRUE(status.timeFixed[1]);
+  EXPECT_GT(s.FinalBkTime[1], 0);
+  EXPECT_EQ(s.BkTimeMin[1], s.FinalBkTime[1] * 0.8);
+  EXPECT_EQ(s.BkTimeMax[1], s.FinalBkTime[1] * 1.2);
+  EXPECT_EQ(s.MixVapors, 1);
+}
+
+TEST(CalculationRun, TypicalMixtureLeavesTheSlotsInTheModelsOrder) {
+  ::SetUp s = typicalMixture();
+  const ::SetUp before = s;
+  const CalculationStatus status = runCalculation(s);
+  ASSERT_TRUE(status.completed) << status.message;
+  EXPECT_EQ(s.MixVapors, 1);
+  EXPECT_EQ(s.TotalVapors, 5);
+  EXPECT_EQ(nonFinite(s), "");
+  // Each slot holds one of the vapors with its own concentrations, and each vapor once.
+  int seen = 0;
+  for (int i = 1; i <= 5; ++i) {
+    EXPECT_TRUE(status.timeFixed[i]);
+    int from = 0;
+    for (int k = 1; k <= 5; ++k) {
+      if (before.Vapor[k].ChemName == s.Vapor[i].ChemName) from = k;
+    }
+    ASSERT_NE(from, 0) << s.Vapor[i].ChemName;
+    seen |= 1 << from;
+    EXPECT_EQ(s.Vapor[i].AvgVapConc, before.Vapor[from].AvgVapConc);
+    EXPECT_EQ(s.BkConc[i], before.BkConc[from]);
+    EXPECT_EQ(s.BkFrac[i], before.BkFrac[from]);
+    EXPECT_GT(s.FinalBkTime[i], 0);
+    EXPECT_LE(s.BkTimeMin[i], s.FinalBkTime[i]);
+    EXPECT_GE(s.BkTimeMax[i], s.FinalBkTime[i]);
+  }
+  EXPECT_EQ(seen, 0b111110);
+
+  // The order is ascending stoichiometric time: redo the driver's first steps from the model's
+  // inputs as the run left them.
+  ::SetUp again = s;
+  again.MixVapors = again.TotalVapors;
+  for (int j = 1; j <= 5; ++j) again.PartialP[j] = ModBreakTime::VaporPartialPressure(again, j);
+  for (int m = 0; m <= 5; ++m) {
+    again.WaterVolume[m] = again.WaterVolPre;
+    again.WaterRH[m] = again.RelHumid + 0.0001;
+  }
+  IAST::InitAdsFractions(again);
+  BTSorting::SortByPolarizability(again);
+  IAST::SolveIAST(again);
+  BTSorting::SortByStoichTime(again);
+  for (int i = 1; i <= 5; ++i) EXPECT_EQ(again.Vapor[i].ChemName, s.Vapor[i].ChemName) << i;
+  for (int i = 1; i < 5; ++i) EXPECT_LE(WtdCalcs::StoichTime(again, i), WtdCalcs::StoichTime(again, i + 1)) << i;
+}
+
+TEST(CalculationRun, NoTimeOfAnEarlierRunRemains) {
+  ::SetUp s = typicalMixture();
+  ASSERT_TRUE(runCalculation(s).completed);
+  s.TotalVapors = 2;
+  ASSERT_TRUE(runCalculation(s).completed);
+  for (int i = 3; i <= 5; ++i) {
+    EXPECT_EQ(s.FinalBkTime[i], 0) << i;
+    EXPECT_EQ(s.BkTimeMin[i], 0) << i;
+    EXPECT_EQ(s.BkTimeMax[i], 0) << i;
+  }
+}
+
+TEST(CalculationRun, TimeStepCountFollowsTheFloatingPointSum) {
+  // Ten additions of 0.1 stay just below 1.0: an estimate of exactly 1.0 takes an eleventh step.
+  double elapsed = 0;
+  EXPECT_EQ(IAST::advanceElapsedTime(elapsed, 1.0, 1000), 11);
+  EXPECT_GT(elapsed, 1.0);
+  elapsed = 0;
+  EXPECT_EQ(IAST::advanceElapsedTime(elapsed, 0, 1000), 0);
+  EXPECT_EQ(IAST::advanceElapsedTime(elapsed, -5, 1000), 0);
+  elapsed = 0;
+  EXPECT_EQ(IAST::advanceElapsedTime(elapsed, 1e9, 1000), 1000);
+
+  // Runs taken at once give the same count and the same sum as one addition per step.
+  std::mt19937_64 engine(7);
+  std::uniform_real_distribution<double> exponent(-1, 6);
+  for (int k = 0; k < 200; ++k) {
+    const double start = k % 2 ? 0 : std::pow(10.0, exponent(engine) - 1);
+    const double estimate = std::pow(10.0, exponent(engine));
+    double plain = start;
+    std::int64_t plainSteps = 0;
+    while (plain < estimate) {
+      plain = plain + 0.1;
+      ++plainSteps;
+    }
+    double fast = start;
+    EXPECT_EQ(IAST::advanceElapsedTime(fast, estimate, 100000000), plainSteps) << estimate;
+    EXPECT_EQ(fast, plain) << estimate;
+  }
+}
+
+// Inputs that make a step undefined are refused before the state is touched.
+TEST(CalculationRun, UndefinedInputsAreRefusedUpFront) {
+  struct Case {
+    const char* name;
+    void (*spoil)(::SetUp&);
+    int slot;
+  };
+  const Case cases[] = {
+      {"no vapor", [](::SetUp& s) { s.TotalVapors = 0; }, 0},
+      {"air flow 0", [](::SetUp& s) { s.BreathingAirFlow = 0; }, 0},
+      {"pressure 0", [](::SetUp& s) { s.AtmPressure = 0; }, 0},
+      {"no cartridges", [](::SetUp& s) { s.NumCarts = 0; }, 0},
+      {"bed diameter 0", [](::SetUp& s) { s.Cart.BedDiam = 0; }, 0},
+      {"bed depth 0", [](::SetUp& s) { s.Cart.Bed_Depth = 0; }, 0},
+      {"carbon weight 0", [](::SetUp& s) { s.Cart.CarbWgt = 0; }, 0},
+      {"micropore volume 0", [](::SetUp& s) { s.Cart.MicVol = 0; }, 0},
+      {"granule diameter 0", [](::SetUp& s) { s.Cart.DiamGran = 0; }, 0},
+      {"benzene potential 0", [](::SetUp& s) { s.Cart.APBenzene = 0; }, 0},
+      {"water affinity 0", [](::SetUp& s) { s.Cart.BetaH2O = 0; }, 0},
+      {"liquid density 0", [](::SetUp& s) { s.Vapor[2].LiqDensity = 0; }, 2},
+      {"molecular weight 0", [](::SetUp& s) { s.Vapor[1].MolWt = 0; }, 1},
+      {"polarizability 0", [](::SetUp& s) { s.Vapor[2].MolPol = 0; }, 2},
+      {"concentration 0", [](::SetUp& s) { s.Vapor[2].AvgVapConc = 0; }, 2},
+      {"Antoine C = -TempK", [](::SetUp& s) { s.Vapor[2].AntoineC = -static_cast<float>(23 + 273.15); }, 2},
+      {"breakthrough fraction 0", [](::SetUp& s) { s.BkFrac[1] = 0; }, 1},
+      {"breakthrough fraction 1", [](::SetUp& s) { s.BkFrac[2] = 1; }, 2},
+      {"concentration not a number", [](::SetUp& s) { s.Vapor[1].AvgVapConc = std::nanf(""); }, 1},
+      {"face velocity not computed", [](::SetUp& s) { s.SuperficialVel = INFINITY; }, 0},
+  };
+  for (const Case& c : cases) {
+    ::SetUp s = typicalConditions();
+    addVapor(s, Toluene, 100);
+    addVapor(s, Acetone, 100);
+    computeSuperficialVel(s);
+    c.spoil(s);
+    const ::SetUp before = s;
+    const CalculationStatus status = runCalculation(s);
+    EXPECT_FALSE(status.completed) << c.name;
+    EXPECT_EQ(status.reason, StopReason::InvalidInput) << c.name;
+    EXPECT_EQ(status.vaporSlot, c.slot) << c.name;
+    if (c.slot > 0) {
+      EXPECT_EQ(status.vaporName, s.Vapor[c.slot].ChemName) << c.name;
+    }
+    EXPECT_FALSE(status.message.empty()) << c.name;
+    EXPECT_EQ(differences(before, s), "") << c.name;
+  }
+}
+
+// A saturation pressure that underflows is caught once it has been derived.
+TEST(CalculationRun, UnusableDerivedValuesStop) {
+  ::SetUp s = typicalConditions();
+  addVapor(s, Toluene, 100);
+  s.Vapor[1].AntoineC = -296.0f;  // TempK + C a hair above 0: exp(-B / 0.15) is 0
+  computeSuperficialVel(s);
+  const CalculationStatus status = runCalculation(s);
+  EXPECT_EQ(status.reason, StopReason::InvalidInput);
+  EXPECT_EQ(status.vaporSlot, 1);
+  EXPECT_EQ(nonFinite(s), "");
+  EXPECT_EQ(s.MixVapors, 1);
+}
+
+struct VaporInputs {
+  float MolWt, LiqDensity, MolPol, WaterSol, AvgVapConc, AntoineA, AntoineB, AntoineC;
+  double BkFrac;
+};
+struct CaseInputs {
+  float Temperature, AtmPressure, RelHumid, BreathingAirFlow;
+  int NumCarts;
+  float BedDiam, Bed_Depth, CarbWgt, MicVol, RelHumPre, DiamGran, APBenzene, BetaH2O;
+  std::vector<VaporInputs> vapors;
+};
+
+::SetUp fromInputs(const CaseInputs& c) {
+  ::SetUp s;
+  s.Temperature = c.Temperature;
+  s.AtmPressure = c.AtmPressure;
+  s.RelHumid = c.RelHumid;
+  s.BreathingAirFlow = c.BreathingAirFlow;
+  s.NumCarts = static_cast<std::int16_t>(c.NumCarts);
+  s.Cart = {"Case", c.BedDiam, c.Bed_Depth, c.CarbWgt, c.MicVol, c.RelHumPre, c.DiamGran, c.APBenzene,
+            c.BetaH2O, static_cast<float>(c.BetaH2O / 2.0), 0, 0};
+  for (const VaporInputs& v : c.vapors) {
+    const int i = ++s.TotalVapors;
+    s.Vapor[i] = {"Vapor " + std::to_string(i), v.MolWt, v.LiqDensity, v.MolPol, v.WaterSol, v.AvgVapConc,
+                  v.AntoineA, v.AntoineB, v.AntoineC, "", 0, 0, 0};
+    s.BkFrac[i] = v.BkFrac;
+    s.BkConc[i] = v.BkFrac * v.AvgVapConc;
+  }
+  s.MixVapors = s.TotalVapors;
+  computeSuperficialVel(s);
+  return s;
+}
+
+// Corners inside the model, each with inputs inside the screens' field bounds that reach it.
+TEST(CalculationRun, CornersInsideTheModelStopWithTheirStatus) {
+  struct Case {
+    const char* name;
+    CaseInputs inputs;
+    StopReason reason;
+    int slot;
+    const char* fixed;  // slots 1..5 whose times were fixed
+  };
+  const Case cases[] = {
+      {"march passes a fraction of 1",
+       {23, 1, 0.5f, 30, 2, 8, 2.5f, 60, 0.45f, 0.5f, 0.13f, 21, 0.06f,
+        {{92.14f, 0.867f, 31.1f, 0.0f, 100, 16.0137f, 3096.52f, -53.67f, 0.1},
+         {58.08f, 0.79f, 16.2f, 1.0f, 100, 16.6513f, 2940.46f, -35.93f, 0.1},
+         {86.18f, 0.659f, 29.9f, 0.0f, 100, 15.8366f, 2697.55f, -48.78f, 0.1}}},
+       StopReason::MarchLimit, 1, "00100"},
+      {"rolled-up partial pressure of 0",
+       {29.8131084f, 1.11708117f, 0.385586083f, 161.670975f, 9, 0.226552695f, 4.44076538f, 0.597163618f,
+        0.762392521f, 0.748968482f, 0.364782095f, 2.2977736f, 0.0997991338f,
+        {{38.4257088f, 1.38062954f, 11.563221f, 0.939306796f, 1.25584579f, 13.2804441f, 6193.48682f, 31.8743496f, 0.10195547342300415},
+         {2.22809458f, 0.744271159f, 28.0902386f, 0.411844641f, 2385.35986f, 18.0404472f, 4339.69238f, 40.2217789f, 0.090468928217887878},
+         {134.836151f, 1.02858853f, 5.63063574f, 0.998421371f, 0.0406123959f, 13.5490322f, 3766.32178f, -108.493195f, 0.16545097529888153}}},
+       StopReason::ZeroPartialPressure, 1, "00100"},
+      {"equilibrium that never settles",
+       {66.1970673f, 0.769234836f, 0.517502189f, 10.7799749f, 6, 3.28940654f, 7.33306408f, 1.76742685f,
+        0.779139757f, 0.183534801f, 0.254673541f, 28.7691135f, 0.0826391727f,
+        {{30.5174313f, 0.948218882f, 44.7626915f, 0.855975389f, 0.720679522f, 27.0418644f, 1649.23169f, 14.3416967f, 0.43090066313743591},
+         {399.516785f, 1.09985065f, 32.1757851f, 0.0256145112f, 0.0833242312f, 20.5524464f, 7439.55322f, 31.2747154f, 0.065062269568443298},
+         {310.597443f, 2.08614278f, 44.5765305f, 0.862432897f, 2674.875f, 20.9821167f, 1311.64795f, 11.6751928f, 0.31079408526420593}}},
+       StopReason::SolvePassLimit, 2, "00100"},
+      {"no saved amount of the vapor that broke through",
+       {32.8596802f, 0.633205414f, 0.578778327f, 30.7794037f, 5, 0.699098945f, 0.599707186f, 264.86438f,
+        0.76251924f, 0.252753705f, 0.0368211269f, 2.36668921f, 0.124951422f,
+        {{74.2610931f, 1.27796507f, 12.0269346f, 0.659917772f, 0.356971771f, 28.1594601f, 2215.06763f, 37.9993172f, 0.15994124114513397},
+         {930.08728f, 0.885786235f, 11.3773603f, 0.0195805244f, 13.2958088f, 18.5982723f, 3624.83105f, 12.7125311f, 0.3531823456287384}}},
+       StopReason::ZeroSavedAmount, 2, "01000"},
+      {"equal organic amounts in neighbouring zones",
+       {68.8611603f, 1.03995049f, 0.0593483113f, 484.079529f, 4, 0.932130575f, 8.78616333f, 13.9441423f,
+        0.556662381f, 0.452270627f, 0.0771782994f, 1.79320073f, 0.122342043f,
+        {{21.8862343f, 2.2206912f, 31.9542637f, 0.861287355f, 10.369976f, 20.6452599f, 1140.86157f, -92.7692642f, 0.47485622763633728}}},
+       StopReason::ZeroOrganicDifference, 0, "00000"},
+      {"value not a number",
+       {63.6803474f, 0.717221677f, 0.876510978f, 78.8674469f, 7, 0.304646134f, 0.160577536f, 4.59259462f,
+        0.51363641f, 0.892522335f, 0.273897022f, 2.30901766f, 0.312703758f,
+        {{3.26622534f, 1.63261592f, 34.4565353f, 0.201729223f, 0.157740682f, 24.7826519f, 1963.20935f, -48.8326492f, 0.24809141457080841}}},
+       StopReason::NotFinite, 1, "00000"},
+  };
+  for (const Case& c : cases) {
+    ::SetUp s = fromInputs(c.inputs);
+    const CalculationStatus status = runCalculation(s);
+    EXPECT_FALSE(status.completed) << c.name;
+    EXPECT_EQ(status.reason, c.reason) << c.name << " " << status.message;
+    EXPECT_EQ(status.vaporSlot, c.slot) << c.name;
+    EXPECT_FALSE(status.message.empty()) << c.name;
+    std::string fixed;
+    for (int i = 1; i <= 5; ++i) fixed += status.timeFixed[i] ? '1' : '0';
+    EXPECT_EQ(fixed, c.fixed) << c.name;
+    // Fit for the next run: MixVapors as after a run, nothing undefined, no time of an
+    // unfinished vapor, and the fixed times as the model left them.
+    EXPECT_EQ(s.MixVapors, 1) << c.name;
+    EXPECT_EQ(nonFinite(s), "") << c.name;
+    for (int i = 1; i <= 5; ++i) {
+      if (status.timeFixed[i]) {
+        EXPECT_GE(s.FinalBkTime[i], 0) << c.name;
+      } else {
+        EXPECT_EQ(s.FinalBkTime[i], 0) << c.name;
+        EXPECT_EQ(s.BkTimeMax[i], 0) << c.name;
+      }
+    }
+  }
+}
+
+TEST(CalculationRun, TimeStepBoundStopsTheZone) {
+  ::SetUp s = typicalConditions();
+  addVapor(s, Toluene, 100);
+  addVapor(s, Acetone, 100);
+  computeSuperficialVel(s);
+  ModelOptions options;
+  options.maxZoneTimeSteps = 1000;  // 100 min
+  const CalculationStatus status = runCalculation(s, options);
+  EXPECT_EQ(status.reason, StopReason::TimeStepLimit);
+  EXPECT_EQ(status.vaporSlot, 2);
+  EXPECT_EQ(status.vaporName, s.Vapor[2].ChemName);
+  EXPECT_FALSE(status.timeFixed[1]);
+  EXPECT_FALSE(status.timeFixed[2]);
+}
+
+TEST(CalculationRun, StateAfterAStopServesTheNextRun) {
+  const ::SetUp fresh = typicalMixture();
+  ::SetUp reference = fresh;
+  ASSERT_TRUE(runCalculation(reference).completed);
+
+  ::SetUp s = typicalConditions();
+  addVapor(s, Toluene, 100);
+  addVapor(s, Acetone, 100);
+  addVapor(s, Hexane, 100);
+  computeSuperficialVel(s);
+  ASSERT_EQ(runCalculation(s).reason, StopReason::MarchLimit);
+  // The user picks other vapors and calculates again.
+  for (int i = 1; i <= 5; ++i) {
+    s.Vapor[i] = fresh.Vapor[i];
+    s.BkConc[i] = fresh.BkConc[i];
+    s.BkFrac[i] = fresh.BkFrac[i];
+  }
+  s.TotalVapors = fresh.TotalVapors;
+  ASSERT_TRUE(runCalculation(s).completed);
+  for (int i = 1; i <= 5; ++i) {
+    EXPECT_EQ(s.Vapor[i].ChemName, reference.Vapor[i].ChemName);
+    EXPECT_EQ(s.FinalBkTime[i], reference.FinalBkTime[i]);
+    EXPECT_EQ(s.BkTimeMin[i], reference.BkTimeMin[i]);
+    EXPECT_EQ(s.BkTimeMax[i], reference.BkTimeMax[i]);
+  }
+}
+
+}  // namespace

@@ -1,0 +1,50 @@
+// Random calculations with every input inside the screens' field bounds: each completes or stops
+// with a status, and leaves nothing undefined behind. Split into shards so that they run in
+// parallel.
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "model/CalculationRun.h"
+#include "model/RandomCases.h"
+#include "model/StateChecks.h"
+
+namespace {
+
+#ifdef TESSALORAN_FEWER_RANDOM_CASES
+constexpr int CasesPerShard = 25;
+#else
+constexpr int CasesPerShard = 250;
+#endif
+constexpr int Shards = 8;
+
+class RandomRobustness : public ::testing::TestWithParam<int> {};
+
+TEST_P(RandomRobustness, EveryCaseCompletesOrStopsCleanly) {
+  fixtures::RandomCases cases(1000 + GetParam());
+  for (int k = 0; k < CasesPerShard; ++k) {
+    ::SetUp s = cases.next();
+    const int vapors = s.TotalVapors;
+    const CalculationStatus status = runCalculation(s);
+    const std::string where = "shard " + std::to_string(GetParam()) + " case " + std::to_string(k);
+    EXPECT_EQ(fixtures::nonFinite(s), "") << where;
+    EXPECT_EQ(s.MixVapors, 1) << where;
+    EXPECT_EQ(status.completed, status.reason == StopReason::None) << where;
+    EXPECT_EQ(status.message.empty(), status.completed) << where;
+    EXPECT_GE(status.vaporSlot, 0) << where;
+    EXPECT_LE(status.vaporSlot, vapors) << where;
+    for (int i = 1; i <= MaxVapors; ++i) {
+      if (i > vapors || status.completed) {
+        EXPECT_EQ(status.timeFixed[i], i <= vapors) << where;
+      }
+      if (status.timeFixed[i]) {
+        EXPECT_LE(s.BkTimeMin[i], s.BkTimeMax[i]) << where << " vapor " << i;
+        EXPECT_GE(s.BkTimeMin[i], 0) << where << " vapor " << i;
+      }
+    }
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Shards, RandomRobustness, ::testing::Range(0, Shards));
+
+}  // namespace

@@ -1,0 +1,116 @@
+// The shortcuts of the time stepping (values computed once per zone, repeated passes and steps
+// skipped, runs of the clock added at once) change no result: the calculation with them equals
+// the full evaluation in every bit of the shared state, and in its status.
+#include <algorithm>
+#include <cmath>
+#include <random>
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "model/CalculationRun.h"
+#include "model/ModelFixtures.h"
+#include "model/RandomCases.h"
+#include "model/StateChecks.h"
+
+namespace {
+
+using namespace fixtures;
+
+#ifdef TESSALORAN_FEWER_RANDOM_CASES
+constexpr int CasesPerKind = 20;
+#else
+constexpr int CasesPerKind = 150;
+#endif
+// The full evaluation costs about a microsecond per zone and step: compare the cases whose fixed
+// times add up to no more than this, so that the test stays short [min].
+constexpr double MaxComparedTime = 150;
+
+// Mixtures of common solvents on ordinary cartridges under ordinary conditions.
+class RealisticCases {
+ public:
+  explicit RealisticCases(std::uint64_t seed) : m_engine(seed) {}
+  ::SetUp next() {
+    ::SetUp s = typicalConditions();
+    s.Temperature = uniform(0, 40);
+    s.RelHumid = uniform(0.05, 0.95);
+    s.BreathingAirFlow = uniform(15, 100);
+    s.NumCarts = static_cast<std::int16_t>(std::uniform_int_distribution<int>(1, 2)(m_engine));
+    s.Cart.BedDiam = uniform(5, 12);
+    s.Cart.Bed_Depth = uniform(1, 4);
+    s.Cart.CarbWgt = uniform(20, 150);
+    s.Cart.MicVol = uniform(0.3, 0.6);
+    s.Cart.APBenzene = uniform(15, 30);
+    s.Cart.RelHumPre = uniform(0.01, 0.9);
+    s.Cart.BetaH2O = uniform(0.05, 0.1);
+    s.Cart.BetaH2OHalf = static_cast<float>(s.Cart.BetaH2O / 2.0);
+    const Solvent* solvents[] = {&Toluene, &Acetone, &Benzene, &Hexane, &EthylAcetate};
+    std::shuffle(std::begin(solvents), std::end(solvents), m_engine);
+    const int count = std::uniform_int_distribution<int>(1, 5)(m_engine);
+    for (int i = 0; i < count; ++i) {
+      const float ppm = static_cast<float>(std::exp(std::uniform_real_distribution<double>(std::log(50.0), std::log(10000.0))(m_engine)));
+      addVapor(s, *solvents[i], ppm, uniform(0.01, 0.5));
+    }
+    computeSuperficialVel(s);
+    return s;
+  }
+
+ private:
+  float uniform(double low, double high) {
+    return static_cast<float>(std::uniform_real_distribution<double>(low, high)(m_engine));
+  }
+  std::mt19937_64 m_engine;
+};
+
+// Runs the case both ways when its fixed times are short enough; returns whether it compared.
+bool compareBothWays(const ::SetUp& input, const std::string& where, bool always = false) {
+  ::SetUp fast = input;
+  const CalculationStatus quick = runCalculation(fast);
+  double total = 0;
+  for (int i = 1; i <= MaxVapors; ++i) total += quick.timeFixed[i] ? fast.FinalBkTime[i] : 0;
+  // A solve that never settles takes thousands of passes, each far slower in full.
+  if (!always && (quick.reason == StopReason::TimeStepLimit || quick.reason == StopReason::SolvePassLimit ||
+                  total > MaxComparedTime)) {
+    return false;
+  }
+  ::SetUp full = input;
+  ModelOptions plain;
+  plain.shortcuts = false;
+  const CalculationStatus slow = runCalculation(full, plain);
+  EXPECT_EQ(quick.completed, slow.completed) << where;
+  EXPECT_EQ(quick.reason, slow.reason) << where;
+  EXPECT_EQ(quick.vaporSlot, slow.vaporSlot) << where;
+  EXPECT_EQ(quick.timeFixed, slow.timeFixed) << where;
+  EXPECT_EQ(differences(fast, full), "") << where;
+  return true;
+}
+
+TEST(ShortcutEquivalence, RealisticMixtures) {
+  RealisticCases cases(42);
+  int compared = 0;
+  for (int k = 0; k < CasesPerKind; ++k) compared += compareBothWays(cases.next(), "case " + std::to_string(k));
+  EXPECT_GT(compared, CasesPerKind / 2);
+}
+
+TEST(ShortcutEquivalence, FieldBoundCases) {
+  RandomCases cases(4242);
+  int compared = 0;
+  for (int k = 0; k < CasesPerKind; ++k) compared += compareBothWays(cases.next(), "case " + std::to_string(k));
+  EXPECT_GT(compared, CasesPerKind / 2);
+}
+
+TEST(ShortcutEquivalence, TypicalCartridgeCases) {
+  // Three of the benchmark cases; the fourth (1 ppm, a million steps) is left to the benchmark.
+  ::SetUp one = typicalConditions();
+  addVapor(one, Toluene, 1000);
+  computeSuperficialVel(one);
+  compareBothWays(one, "one vapor at 1000 ppm", true);
+  ::SetUp three = typicalConditions();
+  addVapor(three, Toluene, 100);
+  addVapor(three, Benzene, 100);
+  addVapor(three, EthylAcetate, 100);
+  computeSuperficialVel(three);
+  compareBothWays(three, "three vapors at 100 ppm", true);
+}
+
+}  // namespace
