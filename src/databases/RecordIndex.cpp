@@ -119,37 +119,60 @@ std::vector<std::size_t> exchangeSortOrderLiteral(const std::vector<std::string>
   return order;
 }
 
-std::vector<VaporIndexEntry> buildVaporIndex(const std::vector<std::string>& ChemNames,
-                                             const std::vector<std::string>& CASNumbers) {
-  const std::size_t n = std::min(ChemNames.size(), static_cast<std::size_t>(MaxRecords));
+namespace {
+
+template <class Entry>
+std::vector<Entry> sortEntries(std::vector<Entry> entries) {
+  const std::size_t n = std::min(entries.size(), static_cast<std::size_t>(MaxRecords));
   if (n == 0) return {};
+  // The keys are moved out for the sort and back into their entries after it.
   std::vector<std::string> keys(n);
-  for (std::size_t i = 0; i < n; ++i) keys[i] = makeIndexKey(ChemNames[i]);
-  std::vector<VaporIndexEntry> index(n + 1);
+  for (std::size_t i = 0; i < n; ++i) keys[i] = std::move(entries[i].Name);
   const std::vector<std::size_t> order = exchangeSortOrder(keys);
+  std::vector<Entry> index(n + 1);
   for (std::size_t p = 0; p < n; ++p) {
-    const std::size_t record = order[p];
-    VaporIndexEntry& entry = index[p + 1];
-    entry.Name = std::move(keys[record]);
-    entry.RecNum = static_cast<std::int16_t>(record + 1);
-    const std::string_view cas = record < CASNumbers.size() ? std::string_view(CASNumbers[record]) : "";
-    entry.CAS = padTo(std::string(text::trimBlanks(cas)), IndexCASWidth);
+    index[p + 1] = std::move(entries[order[p]]);
+    index[p + 1].Name = std::move(keys[order[p]]);
   }
   return index;
 }
 
+}  // namespace
+
+VaporIndexEntry makeVaporIndexEntry(std::string_view ChemName, std::string_view CAS, std::int16_t recNum) {
+  return {makeIndexKey(ChemName), recNum, padTo(std::string(text::trimBlanks(CAS)), IndexCASWidth)};
+}
+
+CartridgeIndexEntry makeCartridgeIndexEntry(std::string_view CartName, std::int16_t recNum) {
+  return {makeIndexKey(CartName), recNum};
+}
+
+std::vector<VaporIndexEntry> sortedIndex(std::vector<VaporIndexEntry> inRecordOrder) {
+  return sortEntries(std::move(inRecordOrder));
+}
+
+std::vector<CartridgeIndexEntry> sortedIndex(std::vector<CartridgeIndexEntry> inRecordOrder) {
+  return sortEntries(std::move(inRecordOrder));
+}
+
+std::vector<VaporIndexEntry> buildVaporIndex(const std::vector<std::string>& ChemNames,
+                                             const std::vector<std::string>& CASNumbers) {
+  const std::size_t n = std::min(ChemNames.size(), static_cast<std::size_t>(MaxRecords));
+  std::vector<VaporIndexEntry> entries(n);
+  for (std::size_t i = 0; i < n; ++i) {
+    const std::string_view cas = i < CASNumbers.size() ? std::string_view(CASNumbers[i]) : "";
+    entries[i] = makeVaporIndexEntry(ChemNames[i], cas, static_cast<std::int16_t>(i + 1));
+  }
+  return sortedIndex(std::move(entries));
+}
+
 std::vector<CartridgeIndexEntry> buildCartridgeIndex(const std::vector<std::string>& CartNames) {
   const std::size_t n = std::min(CartNames.size(), static_cast<std::size_t>(MaxRecords));
-  if (n == 0) return {};
-  std::vector<std::string> keys(n);
-  for (std::size_t i = 0; i < n; ++i) keys[i] = makeIndexKey(CartNames[i]);
-  std::vector<CartridgeIndexEntry> index(n + 1);
-  const std::vector<std::size_t> order = exchangeSortOrder(keys);
-  for (std::size_t p = 0; p < n; ++p) {
-    index[p + 1].Name = std::move(keys[order[p]]);
-    index[p + 1].RecNum = static_cast<std::int16_t>(order[p] + 1);
+  std::vector<CartridgeIndexEntry> entries(n);
+  for (std::size_t i = 0; i < n; ++i) {
+    entries[i] = makeCartridgeIndexEntry(CartNames[i], static_cast<std::int16_t>(i + 1));
   }
-  return index;
+  return sortedIndex(std::move(entries));
 }
 
 VaporSearchResult searchVaporIndex(const std::vector<VaporIndexEntry>& index, std::int16_t count,

@@ -65,6 +65,18 @@ std::vector<std::size_t> exchangeSortOrder(const std::vector<std::string>& keys)
 //! for checking exchangeSortOrder; never used by the program.
 std::vector<std::size_t> exchangeSortOrderLiteral(const std::vector<std::string>& keys);
 
+//! The index entry of record recNum of the vapor file: the key of ChemName, recNum, and CAS
+//! trimmed at both ends and blank-padded to 18 characters.
+VaporIndexEntry makeVaporIndexEntry(std::string_view ChemName, std::string_view CAS, std::int16_t recNum);
+//! The index entry of record recNum of the cartridge file: the key of CartName and recNum.
+CartridgeIndexEntry makeCartridgeIndexEntry(std::string_view CartName, std::int16_t recNum);
+
+//! The index of entries given in record order: in the order that the exchange sort gives their
+//! keys, at positions 1 to N with position 0 unused; empty when there are none. Entries beyond
+//! MaxRecords are left out.
+std::vector<VaporIndexEntry> sortedIndex(std::vector<VaporIndexEntry> inRecordOrder);
+std::vector<CartridgeIndexEntry> sortedIndex(std::vector<CartridgeIndexEntry> inRecordOrder);
+
 //! The vapor index of records (ChemName and CAS of record 1 first), positions 0 to N with
 //! position 0 unused; empty when there are no records.
 std::vector<VaporIndexEntry> buildVaporIndex(const std::vector<std::string>& ChemNames,

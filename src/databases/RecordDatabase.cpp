@@ -1,0 +1,101 @@
+#include "databases/RecordDatabase.h"
+
+#include "databases/CartridgeRecord.h"
+#include "databases/RecordIndex.h"
+#include "databases/VaporRecord.h"
+
+namespace tess::databases {
+namespace {
+
+// The index entry of each kind of record, before the index is sorted.
+VaporIndexEntry indexEntry(const VaporRecord& record, std::int16_t recNum) {
+  return makeVaporIndexEntry(record.ChemName, record.CAS, recNum);
+}
+
+CartridgeIndexEntry indexEntry(const CartridgeRecord& record, std::int16_t recNum) {
+  return makeCartridgeIndexEntry(record.CartName, recNum);
+}
+
+}  // namespace
+
+template <class Record, class IndexEntry>
+RecordDatabase<Record, IndexEntry>::RecordDatabase(DatabaseWords words) : m_file(words, Record::Length) {}
+
+template <class Record, class IndexEntry>
+FileReport RecordDatabase<Record, IndexEntry>::open(const std::filesystem::path& folder) {
+  FileReport report = m_file.open(folder);
+  FileReport built = buildFromFile();
+  return report ? report : built;
+}
+
+template <class Record, class IndexEntry>
+FileReport RecordDatabase<Record, IndexEntry>::open(std::unique_ptr<files::ByteFile> file,
+                                                    const std::string& displayPath) {
+  FileReport report = m_file.open(std::move(file), displayPath);
+  FileReport built = buildFromFile();
+  return report ? report : built;
+}
+
+template <class Record, class IndexEntry>
+FileReport RecordDatabase<Record, IndexEntry>::buildFromFile() {
+  m_entries.clear();
+  m_index.clear();
+  m_count = 0;
+  if (!m_file.isOpen()) return std::nullopt;
+  return rebuildIndex();
+}
+
+template <class Record, class IndexEntry>
+FileReport RecordDatabase<Record, IndexEntry>::rebuildIndex() {
+  std::string bytes;
+  if (FileReport report = m_file.readAll(bytes)) {
+    m_file.markReadFailed();
+    return report;
+  }
+  const std::int16_t count = m_file.count();
+  m_entries.assign(static_cast<std::size_t>(count), {});
+  for (std::int16_t i = 0; i < count; ++i) {
+    const auto offset = static_cast<std::size_t>(i) * Record::Length;
+    m_buffer = Record::fromBytes(std::string_view(bytes).substr(offset, Record::Length));
+    m_entries[static_cast<std::size_t>(i)] = indexEntry(m_buffer, static_cast<std::int16_t>(i + 1));
+  }
+  m_index = sortedIndex(m_entries);
+  m_count = count;
+  return std::nullopt;
+}
+
+template <class Record, class IndexEntry>
+FileReport RecordDatabase<Record, IndexEntry>::readRecord(std::int16_t n) {
+  std::string bytes;
+  if (FileReport report = m_file.readRecord(n, bytes)) return report;
+  m_buffer = Record::fromBytes(bytes);
+  return std::nullopt;
+}
+
+template <class Record, class IndexEntry>
+FileReport RecordDatabase<Record, IndexEntry>::append(const Record& record) {
+  m_buffer = record;
+  if (FileReport report = m_file.append(record.toBytes())) return report;
+  m_entries.push_back(indexEntry(record, static_cast<std::int16_t>(m_entries.size() + 1)));
+  if (FileReport report = rebuildIndex()) {
+    // The record is written but the file could not be read back: index what is known.
+    m_index = sortedIndex(m_entries);
+    m_count = m_file.count();
+    m_buffer = record;
+    return report;
+  }
+  return std::nullopt;
+}
+
+template <class Record, class IndexEntry>
+FileReport RecordDatabase<Record, IndexEntry>::revise(std::int16_t recNum, const Record& record) {
+  m_buffer = record;
+  if (FileReport report = m_file.revise(recNum, record.toBytes())) return report;
+  m_entries[static_cast<std::size_t>(recNum - 1)] = indexEntry(record, recNum);
+  return std::nullopt;
+}
+
+template class RecordDatabase<VaporRecord, VaporIndexEntry>;
+template class RecordDatabase<CartridgeRecord, CartridgeIndexEntry>;
+
+}  // namespace tess::databases
