@@ -1,9 +1,7 @@
 #include "databases/frmCartridgeMulti.h"
 
-#include <algorithm>
-#include <string_view>
-
 #include "databases/CartridgeRecord.h"
+#include "databases/DatabaseScreenSteps.h"
 #include "databases/ModCartridge.h"
 #include "input/ExitDialog.h"
 #include "input/InputMasterFive.h"
@@ -13,7 +11,10 @@
 #include "platform/text/TextTrim.h"
 #include "state/SetUp.h"
 
+using tess::databases::boxValue;
 using tess::databases::CartridgeRecord;
+using tess::databases::reportFileProblem;
+using tess::databases::trimmedTrailing;
 
 namespace {
 
@@ -22,12 +23,6 @@ constexpr forms::Color LightGreen{192, 255, 192};
 
 //! Title of the messages about the cartridge file itself (it cannot be opened, read or written).
 constexpr const char* FileMessageTitle = "Cartridge Database";
-
-//! A number typed into a field as the shared state keeps it: its leading-number value in single
-//! precision.
-float fieldValue(const forms::TextBox& box) { return static_cast<float>(tess::text::leadingNumber(box.text())); }
-
-std::string trimmedTrailing(std::string_view text) { return std::string(tess::text::trimTrailingBlanks(text)); }
 
 }  // namespace
 
@@ -42,15 +37,7 @@ frmCartridgeMulti::frmCartridgeMulti(ScreenContext context)
 frmCartridgeMulti::~frmCartridgeMulti() = default;
 
 void frmCartridgeMulti::setUpControls() {
-  setCaption("Cartridge or Carbon Bed Data");
-  setClientSize(5520, 5715);
-  setCentered();
-  forms::Font font;
-  font.bold = true;
-  setFont(font);
-  setCancelButton(&cmdExit);
-  // The close box does what Return does; the screen is never destroyed.
-  setCloseHook([this] { app().click(cmdExit); });
+  tess::databases::setUpDatabaseWindow(*this, "Cartridge or Carbon Bed Data", 5520, 5715, cmdExit);
 
   Label8.setCaption("Select from the list below or enter a new cartridge.");
   Label8.setGeometry({840, 120, 4455, 255});
@@ -97,27 +84,16 @@ void frmCartridgeMulti::setUpControls() {
     setting.label->setGeometry({120, top, 2172, 495});
   }
 
-  struct ButtonSetting {
-    forms::Button* button;
-    const char* caption;
-    int tabIndex;
-    int top;  // [twips]
-    const char* toolTip;
-  };
-  const ButtonSetting buttons[] = {
-      {&cmdExit, "Return", 9, 4800, "Return to top level Data Input screen"},
-      {&cmdSearch, " Search for Data", 10, 840, "Search for data fields for the selected cartridge name"},
-      {&cmdSave, "   Save     Entry in Database", 11, 1680,
-       "Save the entered data fields for the selected cartridge name"},
-      {&cmdClear, "   Clear     Data", 12, 2520, "Clear all current data entry fields"},
-  };
-  for (const ButtonSetting& setting : buttons) {
-    setting.button->setCaption(setting.caption);
-    setting.button->setTabIndex(setting.tabIndex);
-    setting.button->setGeometry({4080, setting.top, 1095, 615});
-    setting.button->setToolTip(setting.toolTip);
-    setting.button->setBackColor(LightGreen);
-  }
+  tess::databases::setUpButtons(
+      {
+          {&cmdExit, "Return", 9, {4080, 4800, 1095, 615}, "Return to top level Data Input screen"},
+          {&cmdSearch, " Search for Data", 10, {4080, 840, 1095, 615},
+           "Search for data fields for the selected cartridge name"},
+          {&cmdSave, "   Save     Entry in Database", 11, {4080, 1680, 1095, 615},
+           "Save the entered data fields for the selected cartridge name"},
+          {&cmdClear, "   Clear     Data", 12, {4080, 2520, 1095, 615}, "Clear all current data entry fields"},
+      },
+      LightGreen);
 
   // The Enter chain follows the tab order; the last field hands the focus to Return.
   m_BedDiam.setNext(&Bed_Depth);
@@ -174,10 +150,8 @@ std::array<forms::TextBox*, 8> frmCartridgeMulti::valueBoxes() {
 void frmCartridgeMulti::frmCartridgeMulti_Form_Load() {
   // Opening counts the records and builds the index; a file that cannot be opened or read leaves
   // an empty (or read-only) database, and the screen stays usable.
-  if (tess::databases::FileReport report =
-          m_cartridgeFile->open(tess::files::utf8ToPath(m_context.programFolder))) {
-    app().messageBox(report->message, FileMessageTitle);
-  }
+  reportFileProblem(*this, m_cartridgeFile->open(tess::files::utf8ToPath(m_context.programFolder)),
+                    FileMessageTitle);
   if (NumCartRecords() > 0) FillCartridgeList(NumCartRecords());
   for (forms::TextBox* box : valueBoxes()) box->setText("");
   // The load runs as the screen is first shown, which then gives the name box the focus.
@@ -186,16 +160,12 @@ void frmCartridgeMulti::frmCartridgeMulti_Form_Load() {
 
 void frmCartridgeMulti::CreateIndex1() {
   ensureLoaded();
-  if (tess::databases::FileReport report = m_cartridgeFile->CreateIndex1()) {
-    app().messageBox(report->message, FileMessageTitle);
-  }
+  reportFileProblem(*this, m_cartridgeFile->CreateIndex1(), FileMessageTitle);
 }
 
 void frmCartridgeMulti::FillCartridgeList(int numCartridges) {
   ensureLoaded();
-  const auto& index = m_cartridgeFile->CartIndex();
-  const int last = std::min<int>(numCartridges, static_cast<int>(index.size()) - 1);
-  for (int i = 1; i <= last; ++i) CartName.addItem(index[static_cast<std::size_t>(i)].Name);
+  tess::databases::fillNameList(CartName, m_cartridgeFile->CartIndex(), numCartridges);
 }
 
 void frmCartridgeMulti::RefillCartridgeList(int numCartridges) {
@@ -225,10 +195,7 @@ void frmCartridgeMulti::showRecord(const CartridgeRecord& record) {
 
 void frmCartridgeMulti::ShowCartridgeRecord(std::int16_t n) {
   ensureLoaded();
-  if (tess::databases::FileReport report = m_cartridgeFile->readRecord(n)) {
-    app().messageBox(report->message, FileMessageTitle);
-    return;
-  }
+  if (reportFileProblem(*this, m_cartridgeFile->readRecord(n), FileMessageTitle)) return;
   showRecord(m_cartridgeFile->CartRec());
 }
 
@@ -259,22 +226,11 @@ void frmCartridgeMulti::frmCartridgeMulti_cmdSave_Click() {
   const CartridgeRecord record =
       CartridgeRecord::assemble(name, BedDiam.text(), Bed_Depth.text(), CarbWgt.text(), MicVol.text(),
                                 RelHumPre.text(), DiamGran.text(), APBenzene.text(), AffinityForWater.text());
-  if (position > 0) {
-    const forms::MsgAnswer answer = app().messageBox(
-        "This cartridge is already on file.\r\nDo you want to save \r\na revised record?", "Revise a Record",
-        forms::MsgButtons::YesNo, forms::MsgIcon::None, forms::MsgAnswer::Yes);
-    if (answer != forms::MsgAnswer::Yes) return;
-    const std::int16_t recNum = m_cartridgeFile->CartIndex()[static_cast<std::size_t>(position)].RecNum;
-    if (tess::databases::FileReport report = m_cartridgeFile->revise(recNum, record)) {
-      app().messageBox(report->message, "Revise a Record");
-    }
+  if (!tess::databases::saveRecord(*this, *m_cartridgeFile, position, record,
+                                   "This cartridge is already on file.")) {
     return;
   }
-  const std::int16_t countBefore = NumCartRecords();
-  tess::databases::FileReport report = m_cartridgeFile->append(record);
-  if (report) app().messageBox(report->message, "Add a Record");
-  // Not written: the fields keep what was typed.
-  if (NumCartRecords() == countBefore) return;
+  // Appended: the list takes the new name in and the fields show the record as the file holds it.
   RefillCartridgeList(NumCartRecords());
   showRecord(m_cartridgeFile->CartRec());
 }
@@ -320,14 +276,14 @@ void frmCartridgeMulti::frmCartridgeMulti_cmdExit_Click() {
   CartridgeData& cart = m_context.state.Cart;
   input.CartName.setCaption(name);
   cart.CartName = name;
-  cart.BedDiam = fieldValue(BedDiam);
-  cart.Bed_Depth = fieldValue(Bed_Depth);
-  cart.CarbWgt = fieldValue(CarbWgt);
-  cart.MicVol = fieldValue(MicVol);
+  cart.BedDiam = boxValue(BedDiam);
+  cart.Bed_Depth = boxValue(Bed_Depth);
+  cart.CarbWgt = boxValue(CarbWgt);
+  cart.MicVol = boxValue(MicVol);
   // Percent typed, fraction kept: divided in 64-bit, stored in 32-bit.
   cart.RelHumPre = static_cast<float>(tess::text::leadingNumber(RelHumPre.text()) / 100.0);
-  cart.DiamGran = fieldValue(DiamGran);
-  cart.APBenzene = fieldValue(APBenzene);
+  cart.DiamGran = boxValue(DiamGran);
+  cart.APBenzene = boxValue(APBenzene);
   setBetaH2O(AffinityForWater.text());
   hide();
   input.show();
@@ -349,9 +305,7 @@ void frmCartridgeMulti::setBetaH2O(const std::string& aString) {
 }
 
 void frmCartridgeMulti::ShowExitDialog() {
-  hide();
-  m_context.screens.exitDialog->showModal();
-  if (!app().ended()) show();
+  tess::databases::showExitDialogOver(*this, *m_context.screens.exitDialog);
 }
 
 // ---- The eight numeric fields ----

@@ -1,19 +1,19 @@
 #include "databases/frmVaporMulti.h"
 
-#include <algorithm>
-#include <string_view>
-
+#include "databases/DatabaseScreenSteps.h"
 #include "databases/VaporRecord.h"
 #include "databases/modVapor.h"
 #include "input/ExitDialog.h"
 #include "input/InputMasterFive.h"
 #include "platform/files/ProgramFolder.h"
 #include "platform/forms/Application.h"
-#include "platform/text/LeadingNumber.h"
 #include "platform/text/NumberText.h"
 #include "platform/text/TextTrim.h"
 #include "state/SetUp.h"
 
+using tess::databases::boxValue;
+using tess::databases::reportFileProblem;
+using tess::databases::trimmedTrailing;
 using tess::databases::VaporRecord;
 
 namespace {
@@ -23,12 +23,6 @@ constexpr forms::Color LightBlue{192, 192, 255};
 
 //! Title of the messages about the vapor file itself (it cannot be opened, read or written).
 constexpr const char* FileMessageTitle = "Vapor Database";
-
-//! A number typed into a box as the shared state keeps it: its leading-number value in single
-//! precision.
-float boxValue(const forms::TextBox& box) { return static_cast<float>(tess::text::leadingNumber(box.text())); }
-
-std::string trimmedTrailing(std::string_view text) { return std::string(tess::text::trimTrailingBlanks(text)); }
 
 //! A slot label counts as empty when it is blank or reads "None Selected" in any case.
 bool slotLabelEmpty(const std::string& caption) { return caption.empty() || isNoneSelectedTrimmed(caption); }
@@ -46,15 +40,7 @@ frmVaporMulti::frmVaporMulti(ScreenContext context)
 frmVaporMulti::~frmVaporMulti() = default;
 
 void frmVaporMulti::setUpControls() {
-  setCaption("Organic Vapor Data");
-  setClientSize(5490, 7155);
-  setCentered();
-  forms::Font font;
-  font.bold = true;
-  setFont(font);
-  setCancelButton(&cmdExit);
-  // The close box does what Return does; the screen is never destroyed.
-  setCloseHook([this] { app().click(cmdExit); });
+  tess::databases::setUpDatabaseWindow(*this, "Organic Vapor Data", 5490, 7155, cmdExit);
 
   struct BoxSetting {
     forms::TextControl* box;
@@ -84,28 +70,16 @@ void frmVaporMulti::setUpControls() {
     setting.box->setBackColor(LightBlue);
   }
 
-  struct ButtonSetting {
-    forms::Button* button;
-    const char* caption;
-    int tabIndex;
-    forms::Rect geometry;
-    const char* toolTip;
-  };
-  const ButtonSetting buttons[] = {
-      {&cmdExit, "Return", 9, {4080, 6120, 1095, 615}, "Return to top level Data Input screen"},
-      {&cmdSearch, " Search for Data", 10, {4080, 2160, 1095, 615},
-       "Search for data fields for the selected chemical name or CAS number"},
-      {&cmdSave, "   Save     Entry in Database", 11, {4080, 2940, 1095, 615},
-       "Save the entered data fields for the selected chemical name"},
-      {&cmdClear, "   Clear     Data", 12, {4080, 3720, 1095, 615}, "Clear all current data entry fields"},
-  };
-  for (const ButtonSetting& setting : buttons) {
-    setting.button->setCaption(setting.caption);
-    setting.button->setTabIndex(setting.tabIndex);
-    setting.button->setGeometry(setting.geometry);
-    setting.button->setToolTip(setting.toolTip);
-    setting.button->setBackColor(LightBlue);
-  }
+  tess::databases::setUpButtons(
+      {
+          {&cmdExit, "Return", 9, {4080, 6120, 1095, 615}, "Return to top level Data Input screen"},
+          {&cmdSearch, " Search for Data", 10, {4080, 2160, 1095, 615},
+           "Search for data fields for the selected chemical name or CAS number"},
+          {&cmdSave, "   Save     Entry in Database", 11, {4080, 2940, 1095, 615},
+           "Save the entered data fields for the selected chemical name"},
+          {&cmdClear, "   Clear     Data", 12, {4080, 3720, 1095, 615}, "Clear all current data entry fields"},
+      },
+      LightBlue);
 
   struct LabelSetting {
     forms::Label* label;
@@ -199,24 +173,18 @@ std::array<forms::TextBox*, 9> frmVaporMulti::dataBoxes() {
 void frmVaporMulti::frmVaporMulti_Form_Load() {
   // Opening counts the records and builds the index; a file that cannot be opened or read leaves
   // an empty (or read-only) database, and the screen stays usable.
-  if (tess::databases::FileReport report = m_vaporFile->open(tess::files::utf8ToPath(m_context.programFolder))) {
-    app().messageBox(report->message, FileMessageTitle);
-  }
+  reportFileProblem(*this, m_vaporFile->open(tess::files::utf8ToPath(m_context.programFolder)), FileMessageTitle);
   if (NumVaporRecords() > 0) FillChemicalList(NumVaporRecords());
 }
 
 void frmVaporMulti::CreateIndex() {
   ensureLoaded();
-  if (tess::databases::FileReport report = m_vaporFile->CreateIndex()) {
-    app().messageBox(report->message, FileMessageTitle);
-  }
+  reportFileProblem(*this, m_vaporFile->CreateIndex(), FileMessageTitle);
 }
 
 void frmVaporMulti::FillChemicalList(int numVapors) {
   ensureLoaded();
-  const auto& index = m_vaporFile->VaporIndex();
-  const int last = std::min<int>(numVapors, static_cast<int>(index.size()) - 1);
-  for (int i = 1; i <= last; ++i) ChemName.addItem(index[static_cast<std::size_t>(i)].Name);
+  tess::databases::fillNameList(ChemName, m_vaporFile->VaporIndex(), numVapors);
 }
 
 void frmVaporMulti::RefillChemicalList(int numVapors) {
@@ -247,10 +215,7 @@ void frmVaporMulti::showRecord(const VaporRecord& record) {
 
 void frmVaporMulti::ShowVaporRecord(std::int16_t n) {
   ensureLoaded();
-  if (tess::databases::FileReport report = m_vaporFile->readRecord(n)) {
-    app().messageBox(report->message, FileMessageTitle);
-    return;
-  }
+  if (reportFileProblem(*this, m_vaporFile->readRecord(n), FileMessageTitle)) return;
   showRecord(m_vaporFile->VaporRec());
 }
 
@@ -297,22 +262,10 @@ void frmVaporMulti::frmVaporMulti_cmdSave_Click() {
   const VaporRecord record =
       VaporRecord::assemble(name, MolWt.text(), LiqDensity.text(), MolPol.text(), WaterSol.text(), AvgVapConc.text(),
                             AntoineA.text(), AntoineB.text(), AntoineC.text(), CAS.text());
-  if (position > 0) {
-    const forms::MsgAnswer answer = app().messageBox(
-        "This chemical is already on file.\r\nDo you want to save \r\na revised record?", "Revise a Record",
-        forms::MsgButtons::YesNo, forms::MsgIcon::None, forms::MsgAnswer::Yes);
-    if (answer != forms::MsgAnswer::Yes) return;
-    const std::int16_t recNum = m_vaporFile->VaporIndex()[static_cast<std::size_t>(position)].RecNum;
-    if (tess::databases::FileReport report = m_vaporFile->revise(recNum, record)) {
-      app().messageBox(report->message, "Revise a Record");
-    }
+  if (!tess::databases::saveRecord(*this, *m_vaporFile, position, record, "This chemical is already on file.")) {
     return;
   }
-  const std::int16_t countBefore = NumVaporRecords();
-  tess::databases::FileReport report = m_vaporFile->append(record);
-  if (report) app().messageBox(report->message, "Add a Record");
-  // Not written: the boxes keep what was typed.
-  if (NumVaporRecords() == countBefore) return;
+  // Appended: the list takes the new name in and the boxes show the record as the file holds it.
   RefillChemicalList(NumVaporRecords());
   showRecord(m_vaporFile->VaporRec());
 }
@@ -428,11 +381,7 @@ void frmVaporMulti::frmVaporMulti_cmdExit_Click() {
   }
 }
 
-void frmVaporMulti::ShowExitDialog() {
-  hide();
-  m_context.screens.exitDialog->showModal();
-  if (!app().ended()) show();
-}
+void frmVaporMulti::ShowExitDialog() { tess::databases::showExitDialogOver(*this, *m_context.screens.exitDialog); }
 
 // ---- The eight numeric boxes ----
 

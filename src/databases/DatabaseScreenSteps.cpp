@@ -1,0 +1,73 @@
+#include "databases/DatabaseScreenSteps.h"
+
+#include "databases/CartridgeRecord.h"
+#include "databases/RecordIndex.h"
+#include "databases/VaporRecord.h"
+#include "platform/forms/Application.h"
+#include "platform/text/LeadingNumber.h"
+#include "platform/text/TextTrim.h"
+
+namespace tess::databases {
+
+void setUpDatabaseWindow(forms::Form& screen, const std::string& caption, int widthTwips, int heightTwips,
+                         forms::Button& returnButton) {
+  screen.setCaption(caption);
+  screen.setClientSize(widthTwips, heightTwips);
+  screen.setCentered();
+  forms::Font font;
+  font.bold = true;
+  screen.setFont(font);
+  screen.setCancelButton(&returnButton);
+  screen.setCloseHook([&screen, &returnButton] { screen.app().click(returnButton); });
+}
+
+void setUpButtons(std::initializer_list<ButtonSetting> buttons, forms::Color color) {
+  for (const ButtonSetting& setting : buttons) {
+    setting.button->setCaption(setting.caption);
+    setting.button->setTabIndex(setting.tabIndex);
+    setting.button->setGeometry(setting.geometry);
+    setting.button->setToolTip(setting.toolTip);
+    setting.button->setBackColor(color);
+  }
+}
+
+bool reportFileProblem(forms::Form& screen, const FileReport& report, const std::string& title) {
+  if (!report) return false;
+  screen.app().messageBox(report->message, title);
+  return true;
+}
+
+std::string trimmedTrailing(std::string_view text) { return std::string(text::trimTrailingBlanks(text)); }
+
+float boxValue(const forms::TextBox& box) { return static_cast<float>(text::leadingNumber(box.text())); }
+
+template <class Record, class IndexEntry>
+bool saveRecord(forms::Form& screen, RecordDatabase<Record, IndexEntry>& database, std::int16_t position,
+                const Record& record, const std::string& onFileLine) {
+  if (position > 0) {
+    const forms::MsgAnswer answer = screen.app().messageBox(
+        onFileLine + "\r\nDo you want to save \r\na revised record?", "Revise a Record", forms::MsgButtons::YesNo,
+        forms::MsgIcon::None, forms::MsgAnswer::Yes);
+    if (answer != forms::MsgAnswer::Yes) return false;
+    const std::int16_t recNum = database.index()[static_cast<std::size_t>(position)].RecNum;
+    reportFileProblem(screen, database.revise(recNum, record), "Revise a Record");
+    return false;
+  }
+  const std::int16_t countBefore = database.recordCount();
+  reportFileProblem(screen, database.append(record), "Add a Record");
+  // Not written: the boxes keep what was typed.
+  return database.recordCount() != countBefore;
+}
+
+template bool saveRecord(forms::Form&, RecordDatabase<VaporRecord, VaporIndexEntry>&, std::int16_t,
+                         const VaporRecord&, const std::string&);
+template bool saveRecord(forms::Form&, RecordDatabase<CartridgeRecord, CartridgeIndexEntry>&, std::int16_t,
+                         const CartridgeRecord&, const std::string&);
+
+void showExitDialogOver(forms::Form& screen, forms::Form& exitDialog) {
+  screen.hide();
+  exitDialog.showModal();
+  if (!screen.app().ended()) screen.show();
+}
+
+}  // namespace tess::databases

@@ -1,0 +1,71 @@
+// Steps that the two database screens, frmVaporMulti and frmCartridgeMulti, take alike: their
+// window settings and buttons, the messages about their record files, filling the name list, the
+// writing part of Save, and the road through the incomplete-information dialog.
+#pragma once
+
+#include <algorithm>
+#include <cstdint>
+#include <initializer_list>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "databases/DatabaseFile.h"
+#include "databases/RecordDatabase.h"
+#include "platform/forms/Button.h"
+#include "platform/forms/ComboBox.h"
+#include "platform/forms/Form.h"
+#include "platform/forms/TextBox.h"
+
+namespace tess::databases {
+
+//! The window settings both screens share: caption, client size [twips], centred, bold font, and
+//! returnButton pressed by Esc and by the close box (the screen is never destroyed).
+void setUpDatabaseWindow(forms::Form& screen, const std::string& caption, int widthTwips, int heightTwips,
+                         forms::Button& returnButton);
+
+//! How one of a screen's buttons looks.
+struct ButtonSetting {
+  forms::Button* button;
+  const char* caption;
+  int tabIndex;
+  forms::Rect geometry;  // [twips]
+  const char* toolTip;
+};
+
+//! Sets up each button as its setting says, on the screen's light colour.
+void setUpButtons(std::initializer_list<ButtonSetting> buttons, forms::Color color);
+
+//! Shows the message of a failed record-file operation, titled title, when there is one; true
+//! when it did.
+bool reportFileProblem(forms::Form& screen, const FileReport& report, const std::string& title);
+
+//! A field's text as the file holds it, without its trailing blanks.
+std::string trimmedTrailing(std::string_view text);
+
+//! A number typed into a box as the shared state keeps it: its leading-number value in single
+//! precision.
+float boxValue(const forms::TextBox& box);
+
+//! Adds the keys of index positions 1 to count (no further than the index reaches) to the end of
+//! the name list.
+template <class IndexEntry>
+void fillNameList(forms::ComboBox& list, const std::vector<IndexEntry>& index, int count) {
+  const int last = std::min<int>(count, static_cast<int>(index.size()) - 1);
+  for (int i = 1; i <= last; ++i) list.addItem(index[static_cast<std::size_t>(i)].Name);
+}
+
+//! Save's writing, once the screen has checked the name, looked it up (position, 0 when not on
+//! file) and assembled the record from its boxes. A name on file asks the revise question, whose
+//! first line is onFileLine, and on Yes writes the record over the one found; a new name is
+//! appended. File failures are reported. True when a record was appended: the screen then refills
+//! its list and shows the record as stored; otherwise its boxes and list stay as they are.
+template <class Record, class IndexEntry>
+bool saveRecord(forms::Form& screen, RecordDatabase<Record, IndexEntry>& database, std::int16_t position,
+                const Record& record, const std::string& onFileLine);
+
+//! Hides screen, shows the incomplete-information dialog modally and, once the dialog's Return has
+//! hidden it, shows screen again (unless the program ended meanwhile).
+void showExitDialogOver(forms::Form& screen, forms::Form& exitDialog);
+
+}  // namespace tess::databases
