@@ -1,8 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <iterator>
-
+#include "RecordSamples.h"
 #include "databases/ModCartridge.h"
 #include "databases/modVapor.h"
 #include "files/TemporaryFolder.h"
@@ -11,26 +9,13 @@
 using namespace tess::databases;
 using tess::files::FileErrorKind;
 using tess::files::MemoryByteFile;
+using tess::testing::cartridgeRecord;
+using tess::testing::fileBytes;
 using tess::testing::TemporaryFolder;
+using tess::testing::vaporRecord;
+using tess::testing::writeBytes;
 
 namespace {
-
-std::string fileBytes(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
-void writeBytes(const std::filesystem::path& path, const std::string& bytes) {
-  std::ofstream(path, std::ios::binary) << bytes;
-}
-
-VaporRecord vapor(const std::string& name, const std::string& cas = "67-64-1") {
-  return VaporRecord::assemble(name, "58.08", "0.791", "16.2", "1", "500", "7.1171", "1210.595", "229.664", cas);
-}
-
-CartridgeRecord cartridge(const std::string& name) {
-  return CartridgeRecord::assemble(name, "8.4", "1.9", "42", "0.45", "50", "0.15", "28.0", "0.061");
-}
 
 TEST(RecordLayout, FieldsLieAtTheirOffsetsBlankPaddedAndCut) {
   const VaporRecord r = VaporRecord::assemble("  Acetone", "58.0812345", "0.791", "", "1", "500", "7.1171",
@@ -46,7 +31,7 @@ TEST(RecordLayout, FieldsLieAtTheirOffsetsBlankPaddedAndCut) {
   EXPECT_EQ(VaporRecord::fromBytes(bytes), r);
   EXPECT_EQ(r.MolWt, "58.08123");
 
-  const CartridgeRecord c = cartridge("Cart A");
+  const CartridgeRecord c = cartridgeRecord("Cart A");
   const std::string cbytes = c.toBytes();
   ASSERT_EQ(cbytes.size(), 99u);
   EXPECT_EQ(cbytes.substr(35, 8), "8.4     ");
@@ -56,13 +41,13 @@ TEST(RecordLayout, FieldsLieAtTheirOffsetsBlankPaddedAndCut) {
 }
 
 TEST(RecordLayout, TextIsWindows1252InTheFileAndUtf8InMemory) {
-  const VaporRecord r = vapor("\xC3\xA9thyl \xCE\xB1-ether \xE2\x82\xAC");  // éthyl α-ether €
+  const VaporRecord r = vaporRecord("\xC3\xA9thyl \xCE\xB1-ether \xE2\x82\xAC");  // éthyl α-ether €
   const std::string bytes = r.toBytes();
   EXPECT_EQ(bytes.substr(0, 15), "\xE9thyl ?-ether \x80");
   EXPECT_EQ(r.ChemName.substr(0, 18), "\xC3\xA9thyl ?-ether \xE2\x82\xAC");
   EXPECT_EQ(VaporRecord::fromBytes(bytes), r);
   // 35 characters, not 35 bytes, of a name with two-byte characters.
-  const VaporRecord wide = vapor(std::string(20, 'a') + "\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9");
+  const VaporRecord wide = vaporRecord(std::string(20, 'a') + "\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9");
   EXPECT_EQ(wide.toBytes().substr(0, 35), std::string(20, 'a') + std::string(15, '\xE9'));
 }
 
@@ -78,23 +63,23 @@ TEST(VaporDatabase, MissingFileIsCreatedAndTenRecordsAreExactly1170Bytes) {
   ASSERT_TRUE(std::filesystem::exists(path));
   EXPECT_EQ(std::filesystem::file_size(path), 0u);
 
-  ASSERT_FALSE(db.append(vapor("Zeta")));
+  ASSERT_FALSE(db.append(vaporRecord("Zeta")));
   EXPECT_EQ(std::filesystem::file_size(path), 117u);
-  for (int i = 1; i < 10; ++i) ASSERT_FALSE(db.append(vapor("Name " + std::to_string(10 - i))));
+  for (int i = 1; i < 10; ++i) ASSERT_FALSE(db.append(vaporRecord("Name " + std::to_string(10 - i))));
   EXPECT_EQ(std::filesystem::file_size(path), 1170u);
   EXPECT_EQ(db.NumVaporRecords(), 10);
-  EXPECT_EQ(db.VaporRec(), vapor("Name 1"));  // the last record, as the rebuild leaves it
+  EXPECT_EQ(db.VaporRec(), vaporRecord("Name 1"));  // the last record, as the rebuild leaves it
   EXPECT_EQ(db.VaporIndex()[1].Name, makeIndexKey("NAME 1"));
   EXPECT_EQ(db.VaporIndex()[10].RecNum, 1);  // ZETA
 
   // Byte for byte on disk, and after reopening.
-  EXPECT_EQ(fileBytes(path).substr(117, 117), vapor("Name 9").toBytes());
+  EXPECT_EQ(fileBytes(path).substr(117, 117), vaporRecord("Name 9").toBytes());
   db.close();
   modVapor again;
   EXPECT_FALSE(again.open(folder.path()));
   EXPECT_EQ(again.NumVaporRecords(), 10);
   ASSERT_FALSE(again.readRecord(2));
-  EXPECT_EQ(again.VaporRec(), vapor("Name 9"));
+  EXPECT_EQ(again.VaporRec(), vaporRecord("Name 9"));
   EXPECT_EQ(again.AppPath(), folder.path());
 }
 
@@ -102,7 +87,7 @@ TEST(VaporDatabase, Windows1252TextRoundTripsThroughARealFile) {
   TemporaryFolder folder;
   modVapor db;
   ASSERT_FALSE(db.open(folder.path()));
-  ASSERT_FALSE(db.append(vapor("\xC3\xA9thanol \xE2\x84\xA2", "\xC2\xB5-1")));  // éthanol ™, µ-1
+  ASSERT_FALSE(db.append(vaporRecord("\xC3\xA9thanol \xE2\x84\xA2", "\xC2\xB5-1")));  // éthanol ™, µ-1
   const std::string onDisk = fileBytes(folder.path() / "VaporB30.DB");
   ASSERT_EQ(onDisk.size(), 117u);
   EXPECT_EQ(onDisk.substr(0, 9), "\xE9thanol \x99");
@@ -113,26 +98,26 @@ TEST(VaporDatabase, Windows1252TextRoundTripsThroughARealFile) {
   EXPECT_EQ(again.VaporIndex()[1].Name, makeIndexKey("\xC3\x89THANOL \xE2\x84\xA2"));
   EXPECT_EQ(again.Search("\xC2\xB5-1", 1).position, 1);
   ASSERT_FALSE(again.readRecord(1));
-  EXPECT_EQ(again.VaporRec(), vapor("\xC3\xA9thanol \xE2\x84\xA2", "\xC2\xB5-1"));
+  EXPECT_EQ(again.VaporRec(), vaporRecord("\xC3\xA9thanol \xE2\x84\xA2", "\xC2\xB5-1"));
 }
 
 TEST(VaporDatabase, CountsTrailingPartialRecordsToTheNearest) {
   for (const auto& [trailing, expected] : {std::pair{58, 10}, std::pair{59, 11}}) {
     TemporaryFolder folder;
     std::string bytes;
-    for (int i = 0; i < 10; ++i) bytes += vapor("V" + std::to_string(i)).toBytes();
-    bytes += vapor("Partial").toBytes().substr(0, static_cast<std::size_t>(trailing));
+    for (int i = 0; i < 10; ++i) bytes += vaporRecord("V" + std::to_string(i)).toBytes();
+    bytes += vaporRecord("Partial").toBytes().substr(0, static_cast<std::size_t>(trailing));
     writeBytes(folder.path() / "VaporB30.DB", bytes);
     modVapor db;
     EXPECT_FALSE(db.open(folder.path()));
     EXPECT_EQ(db.NumVaporRecords(), expected) << trailing;
     // Appending keeps every record aligned: the partial one is padded or replaced.
-    ASSERT_FALSE(db.append(vapor("New")));
+    ASSERT_FALSE(db.append(vaporRecord("New")));
     EXPECT_EQ(std::filesystem::file_size(folder.path() / "VaporB30.DB"), 117u * static_cast<unsigned>(expected + 1));
     ASSERT_FALSE(db.readRecord(static_cast<std::int16_t>(expected + 1)));
-    EXPECT_EQ(db.VaporRec(), vapor("New"));
+    EXPECT_EQ(db.VaporRec(), vaporRecord("New"));
     ASSERT_FALSE(db.readRecord(10));
-    EXPECT_EQ(db.VaporRec(), vapor("V9"));
+    EXPECT_EQ(db.VaporRec(), vaporRecord("V9"));
   }
 }
 
@@ -140,7 +125,7 @@ TEST(CartridgeDatabase, CountsAndStoresWholeRecords) {
   for (const auto& [trailing, expected] : {std::pair{49, 10}, std::pair{50, 11}}) {
     TemporaryFolder folder;
     std::string bytes;
-    for (int i = 0; i < 10; ++i) bytes += cartridge("C" + std::to_string(i)).toBytes();
+    for (int i = 0; i < 10; ++i) bytes += cartridgeRecord("C" + std::to_string(i)).toBytes();
     bytes += std::string(static_cast<std::size_t>(trailing), 'p');
     writeBytes(folder.path() / "CartridgeB30.DB", bytes);
     ModCartridge db;
@@ -151,17 +136,17 @@ TEST(CartridgeDatabase, CountsAndStoresWholeRecords) {
   TemporaryFolder folder;
   ModCartridge db;
   EXPECT_FALSE(db.open(folder.path()));
-  for (int i = 0; i < 10; ++i) ASSERT_FALSE(db.append(cartridge("Cart " + std::to_string(i % 3))));
+  for (int i = 0; i < 10; ++i) ASSERT_FALSE(db.append(cartridgeRecord("Cart " + std::to_string(i % 3))));
   EXPECT_EQ(std::filesystem::file_size(folder.path() / "CartridgeB30.DB"), 990u);
   // Search finds one of the equal names and the record reads back byte for byte.
   const std::int16_t p = db.Search("CART 1");
   ASSERT_GT(p, 0);
   ASSERT_FALSE(db.readRecord(db.CartIndex()[static_cast<std::size_t>(p)].RecNum));
-  EXPECT_EQ(db.CartRec(), cartridge("Cart 1"));
+  EXPECT_EQ(db.CartRec(), cartridgeRecord("Cart 1"));
   // Revise in place: same count, same length, new bytes.
-  ASSERT_FALSE(db.revise(3, cartridge("cart 2 revised")));
+  ASSERT_FALSE(db.revise(3, cartridgeRecord("cart 2 revised")));
   EXPECT_EQ(db.NumCartRecords(), 10);
-  EXPECT_EQ(fileBytes(folder.path() / "CartridgeB30.DB").substr(2 * 99, 99), cartridge("cart 2 revised").toBytes());
+  EXPECT_EQ(fileBytes(folder.path() / "CartridgeB30.DB").substr(2 * 99, 99), cartridgeRecord("cart 2 revised").toBytes());
 }
 
 TEST(VaporDatabase, SaveLookupFindsLongNamesAndIgnoresCase) {
@@ -169,17 +154,17 @@ TEST(VaporDatabase, SaveLookupFindsLongNamesAndIgnoresCase) {
   auto storage = std::make_shared<MemoryByteFile::Storage>();
   EXPECT_FALSE(db.open(std::make_unique<MemoryByteFile>(storage), "VaporB30.DB"));
   const std::string longName = "Some chemical with a very long name, longer than the field";
-  ASSERT_FALSE(db.append(vapor(longName, "1-1-1")));
+  ASSERT_FALSE(db.append(vaporRecord(longName, "1-1-1")));
   EXPECT_EQ(db.findName(saveLookupKey(longName)), 1);
   EXPECT_EQ(db.findName(saveLookupKey("SOME CHEMICAL WITH A VERY LONG NAME, longer than the field or not")), 1);
-  ASSERT_FALSE(db.append(vapor("  Acetone")));
+  ASSERT_FALSE(db.append(vaporRecord("  Acetone")));
   EXPECT_EQ(db.findName(saveLookupKey("acetone")), 1);  // ACETONE sorts first
   EXPECT_EQ(db.findName(saveLookupKey("benzene")), 0);
   // A revised CAS number reaches the index only at the next rebuild.
-  ASSERT_FALSE(db.revise(2, vapor("ACETONE", "999-99-9")));
+  ASSERT_FALSE(db.revise(2, vaporRecord("ACETONE", "999-99-9")));
   EXPECT_EQ(db.Search("67-64-1", 1).position, 1);
   EXPECT_EQ(db.Search("999-99-9", 1).position, 0);
-  ASSERT_FALSE(db.append(vapor("Benzene", "71-43-2")));
+  ASSERT_FALSE(db.append(vaporRecord("Benzene", "71-43-2")));
   EXPECT_EQ(db.Search("999-99-9", 1).position, 1);
 }
 
@@ -187,12 +172,12 @@ TEST(VaporDatabase, FullDiskLosesNothingAndChangesNothing) {
   auto storage = std::make_shared<MemoryByteFile::Storage>();
   modVapor db;
   EXPECT_FALSE(db.open(std::make_unique<MemoryByteFile>(storage), "VaporB30.DB"));
-  ASSERT_FALSE(db.append(vapor("Acetone")));
-  ASSERT_FALSE(db.append(vapor("Benzene")));
+  ASSERT_FALSE(db.append(vaporRecord("Acetone")));
+  ASSERT_FALSE(db.append(vaporRecord("Benzene")));
   const std::string before = storage->bytes;
   const auto indexBefore = db.VaporIndex();
   storage->lengthLimit = before.size() + 60;  // room for half a record
-  const FileReport report = db.append(vapor("Cumene"));
+  const FileReport report = db.append(vaporRecord("Cumene"));
   ASSERT_TRUE(report);
   EXPECT_EQ(report->kind, FileErrorKind::Write);
   EXPECT_EQ(report->message,
@@ -203,13 +188,13 @@ TEST(VaporDatabase, FullDiskLosesNothingAndChangesNothing) {
   EXPECT_EQ(db.VaporIndex(), indexBefore);
   // Once there is room again, the same Save succeeds.
   storage->lengthLimit = UINT64_MAX;
-  EXPECT_FALSE(db.append(vapor("Cumene")));
+  EXPECT_FALSE(db.append(vaporRecord("Cumene")));
   EXPECT_EQ(db.NumVaporRecords(), 3);
 }
 
 TEST(VaporDatabase, UnreadableFileListsNothingAndRefusesToSave) {
   auto storage = std::make_shared<MemoryByteFile::Storage>();
-  storage->bytes = vapor("Acetone").toBytes();
+  storage->bytes = vaporRecord("Acetone").toBytes();
   storage->failReads = true;
   modVapor db;
   const FileReport report = db.open(std::make_unique<MemoryByteFile>(storage), "VaporB30.DB");
@@ -217,22 +202,22 @@ TEST(VaporDatabase, UnreadableFileListsNothingAndRefusesToSave) {
   EXPECT_EQ(report->kind, FileErrorKind::Read);
   EXPECT_EQ(db.NumVaporRecords(), 0);
   EXPECT_FALSE(db.canSave());
-  EXPECT_TRUE(db.append(vapor("Benzene")));
-  EXPECT_EQ(storage->bytes, vapor("Acetone").toBytes());
+  EXPECT_TRUE(db.append(vaporRecord("Benzene")));
+  EXPECT_EQ(storage->bytes, vaporRecord("Acetone").toBytes());
 }
 
 TEST(CartridgeDatabase, ReadOnlyFileListsItsRecordsButRefusesToSave) {
   auto storage = std::make_shared<MemoryByteFile::Storage>();
-  storage->bytes = cartridge("A").toBytes() + cartridge("B").toBytes();
+  storage->bytes = cartridgeRecord("A").toBytes() + cartridgeRecord("B").toBytes();
   storage->writable = false;
   ModCartridge db;
   EXPECT_FALSE(db.open(std::make_unique<MemoryByteFile>(storage), "CartridgeB30.DB"));
   EXPECT_EQ(db.NumCartRecords(), 2);
   EXPECT_FALSE(db.canSave());
-  const FileReport report = db.append(cartridge("C"));
+  const FileReport report = db.append(cartridgeRecord("C"));
   ASSERT_TRUE(report);
   EXPECT_EQ(report->kind, FileErrorKind::ReadOnly);
-  EXPECT_TRUE(db.revise(1, cartridge("a")));
+  EXPECT_TRUE(db.revise(1, cartridgeRecord("a")));
   EXPECT_EQ(db.NumCartRecords(), 2);
 }
 
@@ -246,29 +231,29 @@ TEST(CartridgeDatabase, FolderThatCannotHoldTheFileGivesAnEmptyUsableDatabase) {
   EXPECT_NE(report->message.find("CartridgeB30.DB\" could not be created: "), std::string::npos);
   EXPECT_EQ(db.NumCartRecords(), 0);
   EXPECT_EQ(db.Search("X"), 0);
-  EXPECT_TRUE(db.append(cartridge("X")));
+  EXPECT_TRUE(db.append(cartridgeRecord("X")));
 }
 
 TEST(VaporDatabase, HoldsAtMost32767Records) {
   auto storage = std::make_shared<MemoryByteFile::Storage>();
-  const std::string one = vapor("Same").toBytes();
+  const std::string one = vaporRecord("Same").toBytes();
   storage->bytes.reserve(32768 * one.size());
   for (int i = 0; i < 32767; ++i) storage->bytes += one;
   modVapor db;
   EXPECT_FALSE(db.open(std::make_unique<MemoryByteFile>(storage), "VaporB30.DB"));
   EXPECT_EQ(db.NumVaporRecords(), 32767);
-  const FileReport full = db.append(vapor("More"));
+  const FileReport full = db.append(vaporRecord("More"));
   ASSERT_TRUE(full);
   EXPECT_NE(full->message.find("already holds 32,767 records"), std::string::npos);
   EXPECT_EQ(storage->bytes.size(), 32767u * 117u);
-  EXPECT_FALSE(db.revise(32767, vapor("Last")));  // revising stays possible
+  EXPECT_FALSE(db.revise(32767, vaporRecord("Last")));  // revising stays possible
 
   storage->bytes += one;  // a file longer than a count can say
   modVapor longer;
   const FileReport report = longer.open(std::make_unique<MemoryByteFile>(storage), "VaporB30.DB");
   ASSERT_TRUE(report);
   EXPECT_EQ(longer.NumVaporRecords(), 32767);
-  EXPECT_TRUE(longer.append(vapor("More")));
+  EXPECT_TRUE(longer.append(vaporRecord("More")));
 }
 
 }  // namespace

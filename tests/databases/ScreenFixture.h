@@ -5,14 +5,11 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 #include <initializer_list>
-#include <iterator>
 #include <memory>
 #include <string>
 
-#include "databases/CartridgeRecord.h"
-#include "databases/VaporRecord.h"
+#include "RecordSamples.h"
 #include "databases/frmCartridgeMulti.h"
 #include "databases/frmVaporMulti.h"
 #include "files/TemporaryFolder.h"
@@ -44,24 +41,17 @@ class DatabaseScreenTest : public ::testing::Test {
   std::filesystem::path vaporPath() const { return programFolder / "VaporB30.DB"; }
   std::filesystem::path cartridgePath() const { return programFolder / "CartridgeB30.DB"; }
 
-  static std::string fileBytes(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-  }
+  // The helpers of RecordSamples.h, as the tests derived from this fixture call them.
+  static std::string fileBytes(const std::filesystem::path& path) { return tess::testing::fileBytes(path); }
   static void writeBytes(const std::filesystem::path& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary) << bytes;
+    tess::testing::writeBytes(path, bytes);
   }
-
-  //! A vapor record with plausible properties.
   static tess::databases::VaporRecord vaporRecord(const std::string& name, const std::string& cas,
                                                   const std::string& molWt = "58.08") {
-    return tess::databases::VaporRecord::assemble(name, molWt, "0.791", "16.2", "1", "500", "18.5",
-                                                  "2940.46", "-35.93", cas);
+    return tess::testing::vaporRecord(name, cas, molWt);
   }
-  //! A cartridge record with plausible parameters.
   static tess::databases::CartridgeRecord cartridgeRecord(const std::string& name, const std::string& bedDiam = "8.4") {
-    return tess::databases::CartridgeRecord::assemble(name, bedDiam, "1.9", "42", "0.45", "50", "0.15", "28.0",
-                                                      "0.061");
+    return tess::testing::cartridgeRecord(name, bedDiam);
   }
   void writeVaporFile(std::initializer_list<tess::databases::VaporRecord> records) {
     std::string bytes;
