@@ -1,4 +1,26 @@
+// The results screen's construction, its field handlers and its buttons other than "Calculate
+// Results" (BreakTimeFiveCalc.cpp); its look is in BreakTimeFiveLayout.cpp and the procedures that
+// fill it in BreakTimeFiveDisplay.cpp.
+
 #include "results/BreakTimeFive.h"
+
+#include "input/InputMasterFive.h"
+#include "input/QuitQuestion.h"
+#include "input/UseOneM.h"
+#include "platform/forms/Application.h"
+#include "platform/forms/KeyCodes.h"
+#include "platform/text/LeadingNumber.h"
+#include "state/ValidDataEntry.h"
+
+namespace {
+
+// Bounds of the vapor concentration [ppm] and their texts in the messages.
+constexpr double MinVapConc = 0.01;
+constexpr double MaxVapConc = 100000;
+const char* const MinVapConcText = "0.01";
+const char* const MaxVapConcText = "100,000";
+
+}  // namespace
 
 BreakTimeFive::BreakTimeFive(const ScreenContext& context)
     : Form(context.app, "BreakTimeFive"),
@@ -13,8 +35,6 @@ BreakTimeFive::BreakTimeFive(const ScreenContext& context)
   wireHandlers();
 }
 
-void BreakTimeFive::layOut() { setCaption("Vapor Mixture Breakthrough Results"); }
-
 void BreakTimeFive::wireHandlers() {
   cmdCalc.onClick = [this] { BreakTimeFive_cmdCalc_Click(); };
   cmdData.onClick = [this] { BreakTimeFive_cmdData_Click(); };
@@ -26,6 +46,26 @@ void BreakTimeFive::wireHandlers() {
     VapBkConc[i].onLostFocus = [this, i] { BreakTimeFive_VapBkConc_LostFocus(i); };
     VapConc[i].onLostFocus = [this, i] { BreakTimeFive_VapConc_LostFocus(i); };
   }
+
+  // An accepted use condition is stored at once and its text written into the twin box of the
+  // use-conditions screen, so that both screens show the same value.
+  m_temperature.setOnAccepted([this](double value) {
+    m_state.Temperature = static_cast<float>(value);
+    copyToUseConditions(&UseOneM::Temperature, Temperature);
+  });
+  m_atmPressure.setOnAccepted([this](double value) {
+    m_state.AtmPressure = static_cast<float>(value);
+    copyToUseConditions(&UseOneM::AtmPressure, AtmPressure);
+  });
+  m_airFlowVol.setOnAccepted([this](double value) {
+    m_state.BreathingAirFlow = static_cast<float>(value);
+    copyToUseConditions(&UseOneM::BreathingAirFlow, AirFlowVol);
+  });
+  m_relHumid.setOnAccepted([this](double value) {
+    m_state.RelHumid = static_cast<float>(value / 100);  // percent to fraction
+    copyToUseConditions(&UseOneM::RelHumid, RelHumid);
+  });
+
   Temperature.onGotFocus = [this] { BreakTimeFive_Temperature_GotFocus(); };
   Temperature.onKeyDown = [this](int KeyCode, int Shift) { BreakTimeFive_Temperature_KeyDown(KeyCode, Shift); };
   Temperature.onValidate = [this](bool& Cancel) { BreakTimeFive_Temperature_Validate(Cancel); };
@@ -38,21 +78,50 @@ void BreakTimeFive::wireHandlers() {
   RelHumid.onGotFocus = [this] { BreakTimeFive_RelHumid_GotFocus(); };
   RelHumid.onKeyDown = [this](int KeyCode, int Shift) { BreakTimeFive_RelHumid_KeyDown(KeyCode, Shift); };
   RelHumid.onValidate = [this](bool& Cancel) { BreakTimeFive_RelHumid_Validate(Cancel); };
+
   setCloseHook([this] { BreakTimeFive_Close(); });
 }
 
-void BreakTimeFive::ShowInputsOnResults() { ensureLoaded(); }
-void BreakTimeFive::ClearResults() { ensureLoaded(); }
-void BreakTimeFive::ShowResults() { ensureLoaded(); }
+void BreakTimeFive::copyToUseConditions(forms::TextBox UseOneM::*twin, const forms::TextBox& box) {
+  UseOneM* useConditions = m_screens.useConditions;
+  if (!useConditions) return;
+  useConditions->ensureLoaded();
+  (useConditions->*twin).setText(box.text());
+}
 
-void BreakTimeFive::BreakTimeFive_cmdCalc_Click() {}
-void BreakTimeFive::BreakTimeFive_cmdData_Click() {}
-void BreakTimeFive::BreakTimeFive_cmdExit_Click() {}
-void BreakTimeFive::BreakTimeFive_cmdPrint_Click() {}
+// Breakthrough concentration: no range check here; the Calculate button tests the fractions.
 void BreakTimeFive::BreakTimeFive_VapBkConc_GotFocus(int Index) { VapBkConc[Index].selectAll(); }
-void BreakTimeFive::BreakTimeFive_VapBkConc_KeyDown(int, int, int) {}
-void BreakTimeFive::BreakTimeFive_VapBkConc_LostFocus(int) {}
-void BreakTimeFive::BreakTimeFive_VapConc_LostFocus(int) {}
+
+void BreakTimeFive::BreakTimeFive_VapBkConc_KeyDown(int /*Index*/, int KeyCode, int /*Shift*/) {
+  if (KeyCode == forms::KeyReturn) cmdCalc.setFocus();
+}
+
+void BreakTimeFive::BreakTimeFive_VapBkConc_LostFocus(int Index) {
+  forms::TextBox& box = VapBkConc[Index];
+  if (box.text().empty() || box.text() == ".") {
+    box.setText("");
+    return;
+  }
+  m_state.BkConc[Index] = tess::text::leadingNumber(box.text());
+  if (m_state.Vapor[Index].AvgVapConc > 0)
+    m_state.BkFrac[Index] = m_state.BkConc[Index] / m_state.Vapor[Index].AvgVapConc;
+  if (m_state.BkConc[Index] <= 0) box.setText("");
+}
+
+// Vapor concentration: checked when the box loses the focus, which it cannot keep; a positive
+// value is taken even after an out-of-range message, so the box and the shared state agree.
+void BreakTimeFive::BreakTimeFive_VapConc_LostFocus(int Index) {
+  forms::TextBox& box = VapConc[Index];
+  const bool passed = ValidDataEntry::ValidUserInput(box, MinVapConc, MaxVapConc, MinVapConcText, MaxVapConcText);
+  const double value = tess::text::leadingNumber(box.text());
+  if (value > 0) {
+    m_state.Vapor[Index].AvgVapConc = static_cast<float>(value);
+    m_state.BkFrac[Index] = m_state.BkConc[Index] / m_state.Vapor[Index].AvgVapConc;
+  } else if (passed) {
+    m_state.Vapor[Index].AvgVapConc = static_cast<float>(value);
+  }
+}
+
 void BreakTimeFive::BreakTimeFive_Temperature_GotFocus() { m_temperature.GotFocus(); }
 void BreakTimeFive::BreakTimeFive_Temperature_KeyDown(int KeyCode, int Shift) { m_temperature.KeyDown(KeyCode, Shift); }
 void BreakTimeFive::BreakTimeFive_Temperature_Validate(bool& Cancel) { m_temperature.Validate(Cancel); }
@@ -65,4 +134,27 @@ void BreakTimeFive::BreakTimeFive_AirFlowVol_Validate(bool& Cancel) { m_airFlowV
 void BreakTimeFive::BreakTimeFive_RelHumid_GotFocus() { m_relHumid.GotFocus(); }
 void BreakTimeFive::BreakTimeFive_RelHumid_KeyDown(int KeyCode, int Shift) { m_relHumid.KeyDown(KeyCode, Shift); }
 void BreakTimeFive::BreakTimeFive_RelHumid_Validate(bool& Cancel) { m_relHumid.Validate(Cancel); }
-void BreakTimeFive::BreakTimeFive_Close() {}
+
+void BreakTimeFive::BreakTimeFive_cmdData_Click() {
+  if (m_screens.inputMaster) m_screens.inputMaster->show();
+  hide();
+}
+
+void BreakTimeFive::BreakTimeFive_cmdExit_Click() {
+  if (askQuitQuestion(m_app)) {
+    m_app.endProgram();
+    return;
+  }
+  show();
+  cmdCalc.setFocus();
+}
+
+void BreakTimeFive::BreakTimeFive_Close() { BreakTimeFive_cmdExit_Click(); }
+
+void BreakTimeFive::BreakTimeFive_cmdPrint_Click() {
+  const forms::PrintResult result = m_app.printForm(*this);
+  if (result.ok) return;
+  std::string text = "The results could not be printed.";
+  if (!result.message.empty()) text += "\n\n" + result.message;
+  m_app.messageBox(text, PrintFailedTitle, forms::MsgButtons::OK, forms::MsgIcon::Exclamation);
+}

@@ -62,6 +62,9 @@ class BreakTimeFive : public forms::Form {
   //! The window's close box: the same question as "Exit Program".
   void BreakTimeFive_Close();
 
+  //! Title of the message box that reports a failed print.
+  static constexpr const char* PrintFailedTitle = "Print";
+
   // Controls (construction order is drawing order).
   forms::Label Label2{*this, "Label2"};
   forms::TextBox CartName{*this, "CartName"};
@@ -103,6 +106,10 @@ class BreakTimeFive : public forms::Form {
  private:
   void layOut();
   void wireHandlers();
+  //! Writes the text of an accepted use condition into its twin box on the use-conditions screen.
+  void copyToUseConditions(forms::TextBox UseOneM::*twin, const forms::TextBox& box);
+  //! Renews SuperficialVel and every BkFrac from the values as they stand, before the model runs.
+  void renewModelInputs();
 
   forms::Application& m_app;
   SetUp& m_state;
