@@ -1,28 +1,17 @@
-#include <gtest/gtest.h>
+#include "ResultsFixture.h"
 
-#include <string>
-
-#include "platform/forms/ScriptedApplication.h"
-#include "results/BreakTimeFive.h"
-#include "results/LimitsMessage.h"
-#include "state/SetUp.h"
-
+namespace results_test {
 namespace {
 
-TEST(LimitsMessage, ReturnAndCloseBoxBringBackTheResultsScreen) {
-  forms::ScriptedApplication app;
-  app.setFailureHandler([](const std::string& what) { ADD_FAILURE() << what; });
-  ::SetUp state;
-  Screens screens;
-  const std::string folder;
-  ScreenContext context{app, state, screens, folder};
-  BreakTimeFive results(context);
-  LimitsMessage limits(context);
-  screens.results = &results;
-  screens.limitsMessage = &limits;
+using LimitsMessageTest = ResultsScreenTest;
 
+TEST_F(LimitsMessageTest, ReturnAndCloseBoxBothBringBackTheResultsScreen) {
   EXPECT_EQ(limits.caption(), "Out of Limits Message");
+  EXPECT_EQ(limits.Label1.caption(),
+            "This model is not valid for breakthrough fractions above 0.5 or at zero or below. Please select "
+            "breakthrough concentrations within these limits.");
   EXPECT_EQ(limits.ReturnButton.caption(), "Return");
+
   limits.show();
   app.click(limits.ReturnButton);
   EXPECT_FALSE(limits.visible());
@@ -33,7 +22,8 @@ TEST(LimitsMessage, ReturnAndCloseBoxBringBackTheResultsScreen) {
   app.closeWindow(limits);
   EXPECT_FALSE(limits.visible());
   EXPECT_TRUE(results.visible());
-  app.checkDone();
+  EXPECT_TRUE(results.active());
 }
 
 }  // namespace
+}  // namespace results_test
