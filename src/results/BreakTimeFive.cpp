@@ -4,6 +4,8 @@
 
 #include "results/BreakTimeFive.h"
 
+#include <limits>
+
 #include "input/InputMasterFive.h"
 #include "input/QuitQuestion.h"
 #include "input/UseOneM.h"
@@ -114,6 +116,11 @@ void BreakTimeFive::BreakTimeFive_VapConc_LostFocus(int Index) {
   forms::TextBox& box = VapConc[Index];
   const bool passed = ValidDataEntry::ValidUserInput(box, MinVapConc, MaxVapConc, MinVapConcText, MaxVapConcText);
   const double value = tess::text::leadingNumber(box.text());
+  if (value > std::numeric_limits<float>::max()) {
+    // Beyond the range of a 32-bit value: nothing can be stored; the check's message has been
+    // shown and the Calculate button refuses the row.
+    return;
+  }
   if (value > 0) {
     m_state.Vapor[Index].AvgVapConc = static_cast<float>(value);
     m_state.BkFrac[Index] = m_state.BkConc[Index] / m_state.Vapor[Index].AvgVapConc;

@@ -1,5 +1,7 @@
 #include "results/LimitsCheck.h"
 
+#include <limits>
+
 #include "platform/text/LeadingNumber.h"
 
 namespace results {
@@ -15,6 +17,9 @@ bool rowWithinLimits(std::string_view vapConcText, std::string_view bkConcText) 
   // A negative vapor concentration is refused too: its box can show it while the shared state
   // still holds the last accepted, positive value, so a result would not belong to the screen.
   if (c <= 0) return false;
+  // A concentration beyond the range of a 32-bit value cannot be stored (its box keeps the text
+  // while the shared state keeps the last value), so it is refused here as well.
+  if (c > std::numeric_limits<float>::max()) return false;
   if (b / c > MaxBreakthroughFraction) return false;
   return b > 0;
 }

@@ -22,6 +22,7 @@ TEST(LimitsCheck, FractionAboveZeroAndAtMostHalf) {
       {"", "10", false},            {"0", "10", false},   {"abc", "1", false},
       {"-100", "10", false},        // a negative concentration box never passes
       {"1,000", "1", false},        // reads as 1 ppm: a fraction of 1
+      {"1e300", "1", false},        // no 32-bit value holds it
       {"3", "1.5", true},           {"3", "1.5000001", false},
   };
   for (const Case& c : cases)

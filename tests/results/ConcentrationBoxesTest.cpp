@@ -63,6 +63,7 @@ TEST_F(ConcentrationBoxesTest, VaporConcentrationIsCheckedAndStoredOnLosingTheFo
       {"200000", "This entry must be less than or equal to 100,000 ", 200000, 0.00005},
       {"0", "This entry must not equal zero ", 200000, 0.00005},  // nothing stored
       {"-5", "This entry must be greater than or equal to 0.01 ", 200000, 0.00005},
+      {"1e300", "This entry must be less than or equal to 100,000 ", 200000, 0.00005},  // no float holds it
       {"1,000", nullptr, 1, 10},                                  // reads as 1
       {"", nullptr, 0, 10},                                       // blank stores 0, fraction kept
       {"100", nullptr, 100, 0.1},
