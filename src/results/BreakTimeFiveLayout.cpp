@@ -17,17 +17,17 @@ const Color Red{255, 0, 0};
 
 // Columns [twips]: row title, name, breakthrough concentration, vapor concentration, the three times.
 constexpr int TitleLeft = 120, TitleWidth = 840;
-constexpr int NameLeft = 1020, NameWidth = 2460;
-constexpr int BkConcLeft = 3600, ConcWidth = 1140;
-constexpr int ConcLeft = 4860;
-constexpr int TimeLeft = 6180, TimeWidth = 900, TimeGap = 180;
-constexpr int FrameLeft = 6060, FrameRight = 9300;
-constexpr int FormWidth = 9420;
+constexpr int NameLeft = 1020, NameWidth = 2340;
+constexpr int BkConcLeft = 3480, ConcWidth = 1320;
+constexpr int ConcLeft = 4920;
+constexpr int TimeLeft = 6480, TimeWidth = 900, TimeGap = 180;
+constexpr int FrameLeft = 6360, FrameRight = 9660;
+constexpr int FormWidth = 9780;
 
 // Rows [twips]: the five vapor rows are evenly spaced.
 constexpr int FrameTop = 480;
 constexpr int HeaderTop = 900;
-constexpr int RowTop = 1920, RowPitch = 480, RowHeight = 315;
+constexpr int RowTop = 2040, RowPitch = 480, RowHeight = 315;
 constexpr int FrameBottom = RowTop + 5 * RowPitch;  // under row 5
 constexpr int ConditionTop = FrameBottom + 240, ConditionPitch = 480;
 constexpr int ButtonTop = ConditionTop + 2 * ConditionPitch + 120, ButtonWidth = 1140, ButtonHeight = 615;
@@ -61,7 +61,7 @@ void BreakTimeFive::layOut() {
   Text25.setBorder(false);
   Text25.setLocked(true);
   Text25.setFont(Font{"MS Sans Serif", 9.75, true});
-  Text25.setGeometry(Rect{FrameLeft + 60, HeaderTop, FrameRight - FrameLeft - 120, 780});
+  Text25.setGeometry(Rect{FrameLeft + 60, HeaderTop, FrameRight - FrameLeft - 120, 960});
   Text25.setInitialText(
       "   Breakthrough Times (min)    \r\n"
       "                               Range\r\n"
@@ -108,7 +108,7 @@ void BreakTimeFive::layOut() {
   Line2.setPoints(FrameLeft, FrameTop, FrameLeft, FrameBottom);
   Line3.setPoints(FrameRight, FrameTop, FrameRight, FrameBottom);
   Line4.setPoints(0, FrameBottom, FormWidth, FrameBottom);
-  Line5.setPoints(timeColumn(1), HeaderTop + 510, timeColumn(2) + TimeWidth, HeaderTop + 510);
+  Line5.setPoints(timeColumn(1), HeaderTop + 480, timeColumn(2) + TimeWidth, HeaderTop + 480);
   Line6.setPoints(FrameLeft, RowTop - 90, FrameRight, RowTop - 90);
 
   // Use conditions in two columns, each box right of its caption.
