@@ -5,12 +5,6 @@ namespace {
 
 using ResultsLayoutTest = ResultsScreenTest;
 
-const forms::Color LightOrange{255, 192, 128};
-const forms::Color LightBlue{192, 192, 255};
-const forms::Color LightRed{255, 192, 192};
-const forms::Color LightGreen{192, 255, 192};
-const forms::Color Red{255, 0, 0};
-
 TEST_F(ResultsLayoutTest, CaptionsAndTextsAreWordForWord) {
   EXPECT_EQ(results.caption(), "Vapor Mixture Breakthrough Results");
   EXPECT_EQ(results.cmdCalc.caption(), "  Calculate    Results");
@@ -44,33 +38,6 @@ TEST_F(ResultsLayoutTest, CaptionsAndTextsAreWordForWord) {
     EXPECT_EQ(results.VapConc[i].text(), "");
     EXPECT_EQ(results.BkT[i].caption(), "");
   }
-}
-
-TEST_F(ResultsLayoutTest, ColoursFontsAndNoToolTips) {
-  for (int i = 1; i <= MaxVapors; ++i) {
-    for (const forms::Control* c : {static_cast<const forms::Control*>(&results.VapBkConc[i]), 
-                                    static_cast<const forms::Control*>(&results.BkT[i]),
-                                    static_cast<const forms::Control*>(&results.BkTMin[i]),
-                                    static_cast<const forms::Control*>(&results.BkTMax[i])})
-      EXPECT_EQ(c->backColor(), LightOrange) << c->displayName();
-    EXPECT_EQ(results.VapConc[i].backColor(), LightBlue);
-    EXPECT_EQ(results.VapNm[i].backColor(), LightBlue);
-  }
-  for (const forms::Control* c : {&results.Temperature, &results.AtmPressure, &results.AirFlowVol, &results.RelHumid})
-    EXPECT_EQ(c->backColor(), LightRed) << c->name();
-  EXPECT_EQ(results.CartName.backColor(), LightGreen);
-  EXPECT_EQ(results.cmdCalc.backColor(), LightOrange);
-  EXPECT_EQ(results.cmdData.backColor(), LightOrange);
-  EXPECT_EQ(results.cmdPrint.backColor(), LightOrange);
-  EXPECT_EQ(results.cmdExit.backColor(), Red);
-
-  EXPECT_TRUE(results.font().bold);
-  EXPECT_DOUBLE_EQ(results.font().pointSize, 8.25);
-  EXPECT_TRUE(results.Label5.font().bold);
-  EXPECT_DOUBLE_EQ(results.Label5.font().pointSize, 12);
-  EXPECT_TRUE(results.Text25.font().bold);
-  EXPECT_DOUBLE_EQ(results.Text25.font().pointSize, 9.75);
-  for (const forms::Control* c : results.controls()) EXPECT_EQ(c->toolTip(), "") << c->displayName();
 }
 
 TEST_F(ResultsLayoutTest, TabOrder) {
