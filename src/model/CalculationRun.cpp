@@ -248,6 +248,7 @@ CalculationStatus runCalculation(SetUp& state, const ModelOptions& options) {
   } catch (const ModelStop& stop) {
     CalculationStatus status = stopped(state, stop.reason(), stop.vaporSlot(),
                                        stopMessage(state, stop.reason(), stop.vaporSlot()));
+    status.detail = stop.what();
     for (int i = fixedDownTo; i <= state.TotalVapors; ++i) status.timeFixed[i] = true;
     settleAfterStop(state, status);
     return status;

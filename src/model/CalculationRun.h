@@ -29,6 +29,8 @@ struct CalculationStatus {
   //! One or two sentences for the user: what stopped the calculation and what can be changed.
   //! Empty when completed.
   std::string message;
+  //! Where inside the model it stopped, for a log or a test (not for the user); empty otherwise.
+  std::string detail;
   //! Per slot 1..5: FinalBkTime, BkTimeMin and BkTimeMax of the slot are the model's final values.
   //! All slots 1..TotalVapors when completed; after a stop, the vapors whose zones were finished.
   std::array<bool, MaxVapors + 1> timeFixed{};

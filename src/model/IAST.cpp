@@ -150,7 +150,9 @@ double solveOnGrid(SetUp& state, int i, MarchGrid& grid) {
   }
   CalcSpreadingPressure(state, i);
   if (grid.end == MarchGrid::End::PastOne) state.AdsMoleFrac[i] = grid.endFraction;
-  throw ModelStop(StopReason::MarchLimit, i, "fraction march of vapor " + std::to_string(i));
+  throw ModelStop(StopReason::MarchLimit, i,
+                  "fraction march of vapor " + std::to_string(i) +
+                      (grid.end == MarchGrid::End::PastOne ? ": past 1" : ": grid-step bound"));
 }
 
 }  // namespace
@@ -174,14 +176,14 @@ double SolveAdsFraction(SetUp& state, int i, const ModelOptions& options) {
   int steps = 0;
   while (d > 1) {
     if (steps == ModelBounds::MaxMarchSteps) {
-      throw ModelStop(StopReason::MarchLimit, i, "fraction march of vapor " + std::to_string(i));
+      throw ModelStop(StopReason::MarchLimit, i, "fraction march of vapor " + std::to_string(i) + ": grid-step bound");
     }
     ++steps;
     state.AdsMoleFrac[i] = state.AdsMoleFrac[i] + GridStep;
     if (renormalise) NormalizeAdsFractions(state, 2);
     // A mole fraction above 1 has no meaning: the reference's spreading pressure lies out of reach.
     if (state.AdsMoleFrac[i] > 1) {
-      throw ModelStop(StopReason::MarchLimit, i, "fraction march of vapor " + std::to_string(i));
+      throw ModelStop(StopReason::MarchLimit, i, "fraction march of vapor " + std::to_string(i) + ": past 1");
     }
     d = difference();
   }

@@ -24,6 +24,9 @@
 
 namespace IAST {
 
+//! Time step of the zones' time stepping [min].
+inline constexpr double TimeStep = 0.1;
+
 // Equilibrium.
 
 //! Start fractions: the gas-phase mole fractions of vapors 1..MixVapors.

@@ -14,7 +14,6 @@ namespace IAST {
 
 namespace {
 
-constexpr double TimeStep = 0.1;  // [min]
 constexpr int RollUpPasses = 10;
 
 void requireFinite(double value, int slot, const char* what) {

@@ -13,8 +13,6 @@ namespace {
 using ModelConstants::GasConstant;
 // Keeps ln(1 / x) finite at a humidity of 0 [fraction].
 constexpr double HumidityOffset = 0.0001;
-// Uptake rate constant [cm^1.5 g^-0.5 / (degrees C * cm/s)], as the uptake law is fitted.
-constexpr double UptakeConstant = 0.00005;
 // A rolled-up humidity below 0 is replaced by this [fraction].
 constexpr double HumidityFloor = 0.0001;
 }  // namespace

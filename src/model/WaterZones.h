@@ -16,6 +16,8 @@ namespace WaterZones {
 
 //! Number of sweeps over the zones per time step.
 inline constexpr int WaterPasses = 10;
+//! Rate constant of the uptake law [cm^1.5 g^-0.5 per (degrees C * cm/s)], as fitted.
+inline constexpr double UptakeConstant = 0.00005;
 
 //! Brings the water of zones MixVapors down to 0 up to ElapsedTime and seeds BkTime(1..MixVapors)
 //! with the stoichiometric times under the new water. Throws ModelStop where a zone's organic

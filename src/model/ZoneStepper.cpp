@@ -13,7 +13,6 @@ namespace IAST {
 
 namespace {
 
-constexpr double TimeStep = 0.1;  // [min]
 // Below this, 1 - exp(a) is 1 and stays 1 for every later (more negative) a, with a wide margin
 // over the rounding of exp.
 constexpr double SettledUptakeResidue = 0x1p-60;
@@ -56,7 +55,7 @@ ZoneStepper::ZoneStepper(SetUp& state) : m_state(state), m_n(state.MixVapors), m
   s.KvSlope = kvSlope;
   s.KvMid = kvMid;
   s.KvAdj = kvAdj;
-  m_rateFactor = -0.00005 * s.Temperature;
+  m_rateFactor = -WaterZones::UptakeConstant * s.Temperature;
   m_rateFactor = m_rateFactor * s.SuperficialVel;
 }
 
@@ -197,7 +196,7 @@ bool ZoneStepper::step() {
   const ZoneTable humidity = s.WaterRH;
   const ZoneTable organics = s.ZoneOrgVol;
   m_uptakeSettled = true;
-  s.ElapsedTime = s.ElapsedTime + TimeStep;
+  s.ElapsedTime = s.ElapsedTime + IAST::TimeStep;
   m_stepFactor = m_rateFactor * (s.ElapsedTime / s.Cart.Bed_Depth);
   for (Memo& memo : m_uptakeGap) memo.valid = false;
   if (m_lastStepKeptState && quietStep()) return m_uptakeSettled;

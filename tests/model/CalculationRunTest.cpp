@@ -48,6 +48,10 @@ TEST(CalculationRun, SingleVaporAtHalfBreakthroughHasTheTwentyPercentRange) {
   EXPECT_EQ(s.BkTimeMin[1], s.FinalBkTime[1] * 0.8);
   EXPECT_EQ(s.BkTimeMax[1], s.FinalBkTime[1] * 1.2);
   EXPECT_EQ(s.MixVapors, 1);
+  // The only zone's steps roll zone 0 up against zone 1, whose pressure is still 0: zone 0 gets the
+  // feed humidity exactly, zone 1 keeps its start value.
+  EXPECT_EQ(s.WaterRH[0], static_cast<double>(s.RelHumid));
+  EXPECT_EQ(s.WaterRH[1], s.RelHumid + 0.0001);
 }
 
 TEST(CalculationRun, TypicalMixtureLeavesTheSlotsInTheModelsOrder) {
