@@ -67,7 +67,7 @@ SpreadingValues spreadingAt(const SetUp& state, int i, double fraction) {
 // point is also the first at which the running minimum of the pressures qualifies, and the running
 // minimum can be searched by bisection.
 struct MarchGrid {
-  enum class End { Open, StepBound, PastOne, NotANumber };
+  enum class End { Open, StepBound, AtOne, PastOne, NotANumber };
   std::vector<double> fraction;  // grid points 0, 1, ... worked out so far
   std::vector<double> lowest;    // running minimum of the spreading pressure over them
   End end = End::Open;           // why the grid ends after them
@@ -80,6 +80,10 @@ struct MarchGrid {
       if (j > 0) {
         if (j > static_cast<std::size_t>(ModelBounds::MaxMarchSteps)) {
           end = End::StepBound;
+          return;
+        }
+        if (fraction[j - 1] >= 1) {
+          end = End::AtOne;
           return;
         }
         next = fraction[j - 1] + GridStep;
@@ -150,9 +154,10 @@ double solveOnGrid(SetUp& state, int i, MarchGrid& grid) {
   }
   CalcSpreadingPressure(state, i);
   if (grid.end == MarchGrid::End::PastOne) state.AdsMoleFrac[i] = grid.endFraction;
-  throw ModelStop(StopReason::MarchLimit, i,
-                  "fraction march of vapor " + std::to_string(i) +
-                      (grid.end == MarchGrid::End::PastOne ? ": past 1" : ": grid-step bound"));
+  const char* where = grid.end == MarchGrid::End::PastOne ? ": past 1"
+                      : grid.end == MarchGrid::End::AtOne ? ": at 1"
+                                                          : ": grid-step bound";
+  throw ModelStop(StopReason::MarchLimit, i, "fraction march of vapor " + std::to_string(i) + where);
 }
 
 }  // namespace
@@ -177,6 +182,9 @@ double SolveAdsFraction(SetUp& state, int i, const ModelOptions& options) {
   while (d > 1) {
     if (steps == ModelBounds::MaxMarchSteps) {
       throw ModelStop(StopReason::MarchLimit, i, "fraction march of vapor " + std::to_string(i) + ": grid-step bound");
+    }
+    if (state.AdsMoleFrac[i] >= 1) {
+      throw ModelStop(StopReason::MarchLimit, i, "fraction march of vapor " + std::to_string(i) + ": at 1");
     }
     ++steps;
     state.AdsMoleFrac[i] = state.AdsMoleFrac[i] + GridStep;

@@ -13,12 +13,13 @@
 
 namespace ModelBounds {
 
-//! Grid steps of one fraction march (SolveAdsFraction). Without renormalisation a march reaches
-//! a fraction of 1 after 10,000 steps and stops there (a mole fraction above 1 means nothing). In
-//! a two-vapor mixture the march renormalises both fractions at every step, so the fraction only
-//! approaches 1; after 100,000 steps it is past 0.99995 and the reference's fraction is below the
-//! grid step 0.0001, so no meaningful solution lies further on.
-inline constexpr int MaxMarchSteps = 100000;
+//! Grid steps of one fraction march (SolveAdsFraction): a backstop only. A march stops once the
+//! vapor's fraction has reached 1 without coming down to the reference (a mole fraction above 1
+//! means nothing): without renormalisation after about 10,000 steps; in a two-vapor mixture, where
+//! both fractions are renormalised at every step, the fraction approaches 1 and becomes exactly 1
+//! in floating point when the reference's share falls below half a unit in the last place of 1,
+//! after at most about 375,000 steps.
+inline constexpr int MaxMarchSteps = 1000000;
 
 //! Passes of one equilibrium solve (SolveIAST). A pass depends only on the reference vapor's
 //! fraction at its start, so a start value met before proves that the passes cycle for ever; the
