@@ -34,6 +34,23 @@ class PositionCounter {
   std::vector<std::size_t> m_tree;
 };
 
+// The index of entries in record order (see sortedIndex).
+template <class Entry>
+std::vector<Entry> sortEntries(std::vector<Entry> entries) {
+  const std::size_t n = std::min(entries.size(), static_cast<std::size_t>(MaxRecords));
+  if (n == 0) return {};
+  // The keys are moved out for the sort and back into their entries after it.
+  std::vector<std::string> keys(n);
+  for (std::size_t i = 0; i < n; ++i) keys[i] = std::move(entries[i].Name);
+  const std::vector<std::size_t> order = exchangeSortOrder(keys);
+  std::vector<Entry> index(n + 1);
+  for (std::size_t p = 0; p < n; ++p) {
+    index[p + 1] = std::move(entries[order[p]]);
+    index[p + 1].Name = std::move(keys[order[p]]);
+  }
+  return index;
+}
+
 }  // namespace
 
 std::string makeIndexKey(std::string_view name) {
@@ -118,26 +135,6 @@ std::vector<std::size_t> exchangeSortOrderLiteral(const std::vector<std::string>
   }
   return order;
 }
-
-namespace {
-
-template <class Entry>
-std::vector<Entry> sortEntries(std::vector<Entry> entries) {
-  const std::size_t n = std::min(entries.size(), static_cast<std::size_t>(MaxRecords));
-  if (n == 0) return {};
-  // The keys are moved out for the sort and back into their entries after it.
-  std::vector<std::string> keys(n);
-  for (std::size_t i = 0; i < n; ++i) keys[i] = std::move(entries[i].Name);
-  const std::vector<std::size_t> order = exchangeSortOrder(keys);
-  std::vector<Entry> index(n + 1);
-  for (std::size_t p = 0; p < n; ++p) {
-    index[p + 1] = std::move(entries[order[p]]);
-    index[p + 1].Name = std::move(keys[order[p]]);
-  }
-  return index;
-}
-
-}  // namespace
 
 VaporIndexEntry makeVaporIndexEntry(std::string_view ChemName, std::string_view CAS, std::int16_t recNum) {
   return {makeIndexKey(ChemName), recNum, padTo(std::string(text::trimBlanks(CAS)), IndexCASWidth)};
