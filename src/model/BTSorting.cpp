@@ -61,8 +61,8 @@ void SortVapors(SetUp& state) {
       if (best == 0 || state.SortKey[j] < state.SortKey[best]) best = j;
     }
     placed[best] = true;
-    SortTmp[p] = VaporRow{state.Vapor[best], state.PartialP[best], state.AdsMoleFrac[best],
-                          state.AdsAmount[best], state.BkConc[best], state.BkFrac[best]};
+    SortTmp[p] = VaporRow{state.Vapor[best],     state.PartialP[best], state.AdsMoleFrac[best],
+                          state.AdsAmount[best], state.BkConc[best],   state.BkFrac[best]};
     state.SortKey[best] = PlacedKey;
   }
   for (int i = 1; i <= n; ++i) {

@@ -12,12 +12,8 @@ using ModelConstants::GasConstant;
 
 // Rate-coefficient factor by position in the order (rows 0..5) and mixture size (columns 0..5).
 constexpr double PositionFactors[6][6] = {
-    {0, 0, 0, 0, 0, 0},
-    {0, 1, 1, 1, 1, 1},
-    {0, 0, 0.85, 0.85, 0.85, 0.85},
-    {0, 0, 0, 0.56, 0.56, 0.56},
-    {0, 0, 0, 0, 0.56, 0.56},
-    {0, 0, 0, 0, 0, 0.56},
+    {0, 0, 0, 0, 0, 0},          {0, 1, 1, 1, 1, 1},       {0, 0, 0.85, 0.85, 0.85, 0.85},
+    {0, 0, 0, 0.56, 0.56, 0.56}, {0, 0, 0, 0, 0.56, 0.56}, {0, 0, 0, 0, 0, 0.56},
 };
 
 // Share of the stoichiometric time up to which the range is a fixed +-20 %.

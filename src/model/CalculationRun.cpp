@@ -50,11 +50,15 @@ std::optional<InputProblem> checkInputs(const SetUp& state) {
       {state.Cart.BedDiam, "The cartridge's bed diameter must be above 0 cm. Check the cartridge data."},
       {state.Cart.Bed_Depth, "The cartridge's bed depth must be above 0 cm. Check the cartridge data."},
       {state.Cart.CarbWgt, "The cartridge's carbon weight must be above 0 g. Check the cartridge data."},
-      {state.Cart.MicVol, "The cartridge's micropore volume must be above 0 cm3/g. Check the cartridge data."},
+      {state.Cart.MicVol,
+       "The cartridge's micropore volume must be above 0 cm3/g. Check the cartridge data."},
       {state.Cart.DiamGran, "The cartridge's granule diameter must be above 0 cm. Check the cartridge data."},
-      {state.Cart.APBenzene, "The cartridge's adsorption potential of benzene must be above 0 kJ/mol. Check the cartridge data."},
-      {state.Cart.BetaH2O, "The cartridge's affinity coefficient for water must be above 0. Check the cartridge data."},
-      {state.Cart.BetaH2OHalf, "The cartridge's affinity coefficient for water must be above 0. Check the cartridge data."},
+      {state.Cart.APBenzene,
+       "The cartridge's adsorption potential of benzene must be above 0 kJ/mol. Check the cartridge data."},
+      {state.Cart.BetaH2O,
+       "The cartridge's affinity coefficient for water must be above 0. Check the cartridge data."},
+      {state.Cart.BetaH2OHalf,
+       "The cartridge's affinity coefficient for water must be above 0. Check the cartridge data."},
   };
   for (const Required& r : conditions) {
     if (!positive(r.value)) return InputProblem{0, r.text};
@@ -64,7 +68,9 @@ std::optional<InputProblem> checkInputs(const SetUp& state) {
     return InputProblem{0, "A humidity or the temperature is not a number. Enter the use conditions again."};
   }
   if (!std::isfinite(state.SuperficialVel)) {
-    return InputProblem{0, "The air velocity through the cartridge could not be computed. Return to the data-input screen and continue again."};
+    return InputProblem{0,
+                        "The air velocity through the cartridge could not be computed. Return to the "
+                        "data-input screen and continue again."};
   }
   for (int j = 1; j <= state.TotalVapors; ++j) {
     const VaporData& v = state.Vapor[j];
@@ -73,8 +79,10 @@ std::optional<InputProblem> checkInputs(const SetUp& state) {
       const char* what;
     };
     const VaporRequired fields[] = {
-        {v.MolWt, "molecular weight"},       {v.LiqDensity, "liquid density"},
-        {v.MolPol, "molecular polarizability"}, {v.AvgVapConc, "concentration"},
+        {v.MolWt, "molecular weight"},
+        {v.LiqDensity, "liquid density"},
+        {v.MolPol, "molecular polarizability"},
+        {v.AvgVapConc, "concentration"},
     };
     for (const VaporRequired& f : fields) {
       if (!positive(f.value)) {
@@ -84,7 +92,8 @@ std::optional<InputProblem> checkInputs(const SetUp& state) {
     }
     if (!std::isfinite(v.AntoineA) || !std::isfinite(v.AntoineB) || !std::isfinite(v.AntoineC) ||
         !std::isfinite(v.WaterSol)) {
-      return InputProblem{j, "A value of " + vaporLabel(state, j) + " is not a number. Check the vapor data."};
+      return InputProblem{j,
+                          "A value of " + vaporLabel(state, j) + " is not a number. Check the vapor data."};
     }
     if (static_cast<double>(kelvin) + v.AntoineC == 0) {
       return InputProblem{j, "The Antoine constant C of " + vaporLabel(state, j) +
@@ -102,20 +111,26 @@ std::optional<InputProblem> checkInputs(const SetUp& state) {
 // Derived values that the model needs finite and, where it divides by them, above 0.
 std::optional<InputProblem> checkDerived(const SetUp& state) {
   if (!positive(state.Cart.BedVolume) || !positive(state.Cart.BedDensity) || !positive(state.LinVelocity)) {
-    return InputProblem{0, "The cartridge's bed volume, density or air velocity could not be computed. Check the cartridge data."};
+    return InputProblem{0,
+                        "The cartridge's bed volume, density or air velocity could not be computed. Check "
+                        "the cartridge data."};
   }
   if (!positive(state.PsatWater) || !std::isfinite(state.WaterVolPre)) {
-    return InputProblem{0, "The water held by the carbon could not be computed. Check the use conditions and the cartridge data."};
+    return InputProblem{0,
+                        "The water held by the carbon could not be computed. Check the use conditions and "
+                        "the cartridge data."};
   }
   for (int j = 1; j <= state.TotalVapors; ++j) {
     const VaporData& v = state.Vapor[j];
     if (!positive(v.Psat)) {
-      return InputProblem{j, "The saturation vapor pressure of " + vaporLabel(state, j) +
-                                 " cannot be computed from its Antoine constants at this temperature. Check the vapor data."};
+      return InputProblem{
+          j, "The saturation vapor pressure of " + vaporLabel(state, j) +
+                 " cannot be computed from its Antoine constants at this temperature. Check the vapor data."};
     }
     if (!positive(v.Beta) || !positive(v.MolarVol) || !positive(state.PartialP[j])) {
-      return InputProblem{j, "The properties of " + vaporLabel(state, j) +
-                                 " give no usable affinity, molar volume or partial pressure. Check the vapor data."};
+      return InputProblem{
+          j, "The properties of " + vaporLabel(state, j) +
+                 " give no usable affinity, molar volume or partial pressure. Check the vapor data."};
     }
   }
   return std::nullopt;
@@ -132,19 +147,21 @@ std::string stopMessage(const SetUp& state, StopReason reason, int slot) {
              " as reference. The calculation stopped.";
     case StopReason::ZeroPartialPressure:
       return "The partial pressure of " + who +
-             " fell to 0 as the zones were worked out, and the mixture model has no value there. The calculation stopped.";
+             " fell to 0 as the zones were worked out, and the mixture model has no value there. The "
+             "calculation stopped.";
     case StopReason::ZeroSavedAmount:
       return "The carbon holds none of " + who +
-             " when it breaks through, so the remaining vapors cannot be worked out. The calculation stopped.";
+             " when it breaks through, so the remaining vapors cannot be worked out. The calculation "
+             "stopped.";
     case StopReason::ZeroOrganicDifference:
     case StopReason::WaterExclusionSingular:
-      return "The water taken up by the carbon cannot be worked out for this mixture. The calculation stopped.";
+      return "The water taken up by the carbon cannot be worked out for this mixture. The calculation "
+             "stopped.";
     case StopReason::TimeStepLimit:
       return "The breakthrough time of " + who +
              " exceeds 10,000,000 minutes, beyond any service life. The calculation stopped.";
     case StopReason::NotFinite:
-      return "A value of the model for " + who +
-             " became infinite or undefined. The calculation stopped.";
+      return "A value of the model for " + who + " became infinite or undefined. The calculation stopped.";
     case StopReason::InvalidInput:
     case StopReason::None:
       break;
@@ -169,11 +186,11 @@ void settleAfterStop(SetUp& state, const CalculationStatus& status) {
       state.BkTimeMax[i] = 0;
     }
   }
-  for (auto* table : {&state.PartialP, &state.BkTime, &state.AdsMoleFrac, &state.AdsAmount,
-                      &state.SavedPartialP, &state.RedPotential, &state.ErfSeries, &state.SpreadPress,
-                      &state.SortKey, &state.WaterVolume, &state.WaterRH, &state.ZoneSumPress,
-                      &state.ZoneOrgVol, &state.ZoneWaterEq, &state.ZoneUptake, &state.ZoneWaterRaw,
-                      &state.ZoneDWater, &state.ZoneDOrg, &state.ZoneDPress, &state.ZoneDRelHum}) {
+  for (auto* table : {&state.PartialP,      &state.BkTime,       &state.AdsMoleFrac, &state.AdsAmount,
+                      &state.SavedPartialP, &state.RedPotential, &state.ErfSeries,   &state.SpreadPress,
+                      &state.SortKey,       &state.WaterVolume,  &state.WaterRH,     &state.ZoneSumPress,
+                      &state.ZoneOrgVol,    &state.ZoneWaterEq,  &state.ZoneUptake,  &state.ZoneWaterRaw,
+                      &state.ZoneDWater,    &state.ZoneDOrg,     &state.ZoneDPress,  &state.ZoneDRelHum}) {
     clearNonFinite(*table);
   }
   for (double* scalar : {&state.Kv, &state.KvMid, &state.KvAdj, &state.FracSum, &state.LastPartialP,
@@ -246,8 +263,8 @@ CalculationStatus runCalculation(SetUp& state, const ModelOptions& options) {
   try {
     IAST::CalcMixtureBreakTimes(state, options, &fixedDownTo);
   } catch (const ModelStop& stop) {
-    CalculationStatus status = stopped(state, stop.reason(), stop.vaporSlot(),
-                                       stopMessage(state, stop.reason(), stop.vaporSlot()));
+    CalculationStatus status =
+        stopped(state, stop.reason(), stop.vaporSlot(), stopMessage(state, stop.reason(), stop.vaporSlot()));
     status.detail = stop.what();
     for (int i = fixedDownTo; i <= state.TotalVapors; ++i) status.timeFixed[i] = true;
     settleAfterStop(state, status);

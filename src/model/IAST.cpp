@@ -16,13 +16,11 @@ namespace IAST {
 namespace {
 using ModelConstants::GasConstant;
 constexpr double SeriesFactor = 1.12838;    // 2/sqrt(pi) as the series writes it
-constexpr double GridStep = 0.0001;          // start and step of the fraction march
-constexpr double MarchScale = 1000000;       // the march goes on while the scaled difference > 1
-constexpr double ClosureTolerance = 0.001;   // a pass closes when its raw sum is this near the entry sum
+constexpr double GridStep = 0.0001;         // start and step of the fraction march
+constexpr double MarchScale = 1000000;      // the march goes on while the scaled difference > 1
+constexpr double ClosureTolerance = 0.001;  // a pass closes when its raw sum is this near the entry sum
 
-void throwNotFinite(int slot, const std::string& what) {
-  throw ModelStop(StopReason::NotFinite, slot, what);
-}
+void throwNotFinite(int slot, const std::string& what) { throw ModelStop(StopReason::NotFinite, slot, what); }
 }  // namespace
 
 void InitAdsFractions(SetUp& state) {
@@ -181,7 +179,8 @@ double SolveAdsFraction(SetUp& state, int i, const ModelOptions& options) {
   int steps = 0;
   while (d > 1) {
     if (steps == ModelBounds::MaxMarchSteps) {
-      throw ModelStop(StopReason::MarchLimit, i, "fraction march of vapor " + std::to_string(i) + ": grid-step bound");
+      throw ModelStop(StopReason::MarchLimit, i,
+                      "fraction march of vapor " + std::to_string(i) + ": grid-step bound");
     }
     if (state.AdsMoleFrac[i] >= 1) {
       throw ModelStop(StopReason::MarchLimit, i, "fraction march of vapor " + std::to_string(i) + ": at 1");
@@ -204,8 +203,7 @@ void SolveIAST(SetUp& state, const ModelOptions& options) {
   if (n >= 2) {
     for (int i = 1; i <= n; ++i) {
       if (!(state.PartialP[i] > 0)) {
-        throw ModelStop(StopReason::ZeroPartialPressure, i,
-                        "partial pressure of vapor " + std::to_string(i));
+        throw ModelStop(StopReason::ZeroPartialPressure, i, "partial pressure of vapor " + std::to_string(i));
       }
     }
   }

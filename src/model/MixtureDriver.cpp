@@ -98,7 +98,8 @@ std::int64_t advanceElapsedTime(double& elapsed, double estimate, std::int64_t m
           // Steps j = 1..run with elapsed + j * increment < top, and each starting below estimate.
           auto after = [&](std::int64_t j) { return elapsed + static_cast<double>(j) * increment; };
           const double limit = 4e15;  // keeps the counts exact in a 64-bit integer and a double
-          std::int64_t inBinade = static_cast<std::int64_t>(std::min(limit, std::ceil((top - elapsed) / increment)));
+          std::int64_t inBinade =
+              static_cast<std::int64_t>(std::min(limit, std::ceil((top - elapsed) / increment)));
           while (inBinade > 0 && after(inBinade) >= top) --inBinade;
           while (after(inBinade + 1) < top) ++inBinade;
           std::int64_t toEstimate = static_cast<std::int64_t>(
@@ -167,9 +168,10 @@ void CalcMixtureBreakTimes(SetUp& state, const ModelOptions& options, int* fixed
     }
     for (int pass = 0; pass < RollUpPasses; ++pass) {
       for (int i = 1; i <= n; ++i) {
-        state.PartialP[i] = state.SavedPartialP[i] +
-                            state.LastPartialP * (WtdCalcs::ComponentAdsorbed(state, i) - state.AdsAmount[i]) /
-                                state.LastAdsAmount;
+        state.PartialP[i] =
+            state.SavedPartialP[i] + state.LastPartialP *
+                                         (WtdCalcs::ComponentAdsorbed(state, i) - state.AdsAmount[i]) /
+                                         state.LastAdsAmount;
         if (state.PartialP[i] < 0) state.PartialP[i] = 0;
       }
       state.ZoneSumPress[n] = SumPartialP(state, n);

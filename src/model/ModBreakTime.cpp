@@ -52,9 +52,7 @@ double VaporPartialPressure(const SetUp& state, int i) {
   return concentration * KPaPerAtm * state.AtmPressure / PartsPerMillion;
 }
 
-double MixtureCapacity(const SetUp& state, int i) {
-  return state.AdsAmount[i] * state.Vapor[i].MolWt;
-}
+double MixtureCapacity(const SetUp& state, int i) { return state.AdsAmount[i] * state.Vapor[i].MolWt; }
 
 double RateCoefficient(const SetUp& state, double We, int i) {
   const VaporData& vapor = state.Vapor[i];

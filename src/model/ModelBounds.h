@@ -36,15 +36,15 @@ inline constexpr std::int64_t MaxZoneTimeSteps = 100000000;
 //! Why a calculation stopped short.
 enum class StopReason {
   None,
-  InvalidInput,          //!< An input makes a step undefined (zero divisor, value not a number).
-  MarchLimit,            //!< A fraction march passed a fraction of 1 or its grid-step bound.
-  SolvePassLimit,        //!< The equilibrium solve never settles.
-  ZeroPartialPressure,   //!< A vapor in play has a partial pressure of 0 before an equilibrium solve.
-  ZeroSavedAmount,       //!< The vapor that broke through has no saved adsorbed amount.
-  ZeroOrganicDifference, //!< Two neighbouring zones hold the same organic amount.
-  WaterExclusionSingular,//!< The organic exclusion of a zone's water divides by 0.
-  TimeStepLimit,         //!< A zone's time stepping passed MaxZoneTimeSteps.
-  NotFinite,             //!< A value of the model became infinite or not a number.
+  InvalidInput,            //!< An input makes a step undefined (zero divisor, value not a number).
+  MarchLimit,              //!< A fraction march passed a fraction of 1 or its grid-step bound.
+  SolvePassLimit,          //!< The equilibrium solve never settles.
+  ZeroPartialPressure,     //!< A vapor in play has a partial pressure of 0 before an equilibrium solve.
+  ZeroSavedAmount,         //!< The vapor that broke through has no saved adsorbed amount.
+  ZeroOrganicDifference,   //!< Two neighbouring zones hold the same organic amount.
+  WaterExclusionSingular,  //!< The organic exclusion of a zone's water divides by 0.
+  TimeStepLimit,           //!< A zone's time stepping passed MaxZoneTimeSteps.
+  NotFinite,               //!< A value of the model became infinite or not a number.
 };
 
 //! Thrown inside the model when a calculation cannot go on; caught by the calculation run, never

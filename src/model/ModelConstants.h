@@ -24,9 +24,9 @@ inline constexpr double Cm3PerLitre = 1000;
 inline constexpr double SecondsPerMinute = 60;
 
 //! Water vapor pressure, Antoine form ln(p / torr) = A - B / (T - C) with T in kelvin.
-inline constexpr double WaterAntoineA = 18.3036;      //!< [-]
-inline constexpr double WaterAntoineB = 3816.44;      //!< [K]
-inline constexpr double WaterAntoineC = 46.13;        //!< [K]
+inline constexpr double WaterAntoineA = 18.3036;  //!< [-]
+inline constexpr double WaterAntoineB = 3816.44;  //!< [K]
+inline constexpr double WaterAntoineC = 46.13;    //!< [K]
 //! Molar mass of water [g/mol].
 inline constexpr double WaterMolarMass = 18.015;
 //! Density of liquid water [g/cm3].

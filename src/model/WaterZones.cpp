@@ -51,8 +51,7 @@ double humidityRise(double waterDifference, double organicDifference, double pre
                     double psatWater, int zone) {
   // Equal organic amounts in neighbouring zones leave the roll-up without a value.
   if (organicDifference == 0) {
-    throw ModelStop(StopReason::ZeroOrganicDifference, 0,
-                    "humidity roll-up of zone " + std::to_string(zone));
+    throw ModelStop(StopReason::ZeroOrganicDifference, 0, "humidity roll-up of zone " + std::to_string(zone));
   }
   return (waterDifference / organicDifference) * pressureDifference / psatWater;
 }
@@ -72,15 +71,16 @@ void UpdateWaterZones(SetUp& state) {
       state.ZoneWaterEq[j] = WaterVolumeDR(state, state.WaterRH[j], beta);
       state.ZoneUptake[j] = WaterUptakeFraction(state, state.ElapsedTime, previous, state.ZoneWaterEq[j]);
       state.ZoneWaterRaw[j] = previous + state.ZoneUptake[j] * (state.ZoneWaterEq[j] - previous);
-      state.WaterVolume[j] = excludeOrganics(state.ZoneWaterRaw[j], state.ZoneOrgVol[j], state.Cart.MicVol, j);
+      state.WaterVolume[j] =
+          excludeOrganics(state.ZoneWaterRaw[j], state.ZoneOrgVol[j], state.Cart.MicVol, j);
       if (j > 0) state.BkTime[j] = WtdCalcs::StoichTime(state, j);
       if (j < state.TotalVapors) {
         state.ZoneDWater[j] = (state.WaterVolume[j] - state.WaterVolume[j + 1]) / state.VmWater;
-        state.ZoneDOrg[j] = WtdCalcs::TotalAdsorbedWet(state, j + 1) -
-                            (j == 0 ? 0.0 : WtdCalcs::TotalAdsorbedWet(state, j));
+        state.ZoneDOrg[j] =
+            WtdCalcs::TotalAdsorbedWet(state, j + 1) - (j == 0 ? 0.0 : WtdCalcs::TotalAdsorbedWet(state, j));
         state.ZoneDPress[j] = state.ZoneSumPress[j + 1] - state.ZoneSumPress[j];
-        state.ZoneDRelHum[j] = humidityRise(state.ZoneDWater[j], state.ZoneDOrg[j], state.ZoneDPress[j],
-                                            state.PsatWater, j);
+        state.ZoneDRelHum[j] =
+            humidityRise(state.ZoneDWater[j], state.ZoneDOrg[j], state.ZoneDPress[j], state.PsatWater, j);
         state.WaterRH[j] = clampedHumidity(state.RelHumid, state.ZoneDRelHum[j]);
       }
     }

@@ -124,7 +124,8 @@ void ZoneStepper::waterPass() {
       s.ZoneDWater[j] = (s.WaterVolume[j] - s.WaterVolume[j + 1]) / s.VmWater;
       s.ZoneDOrg[j] = totalAdsorbedWet(j + 1) - (j == 0 ? 0.0 : totalAdsorbedWet(j));
       s.ZoneDPress[j] = s.ZoneSumPress[j + 1] - s.ZoneSumPress[j];
-      s.ZoneDRelHum[j] = WaterZones::humidityRise(s.ZoneDWater[j], s.ZoneDOrg[j], s.ZoneDPress[j], s.PsatWater, j);
+      s.ZoneDRelHum[j] =
+          WaterZones::humidityRise(s.ZoneDWater[j], s.ZoneDOrg[j], s.ZoneDPress[j], s.PsatWater, j);
       s.WaterRH[j] = WaterZones::clampedHumidity(s.RelHumid, s.ZoneDRelHum[j]);
     }
   }
@@ -184,7 +185,8 @@ void ZoneStepper::updateBreakTimes() {
     const double tStoich = s.BkTime[i];
     // As ModBreakTime::BreakthroughTime, with kv Co and the logarithm formed once.
     double t = 0;
-    if (s.PartialP[i] > 0) t = tStoich - (mixtureCapacity * s.Cart.BedDensity / m_kvTimesInlet[i]) * m_logOdds[i];
+    if (s.PartialP[i] > 0)
+      t = tStoich - (mixtureCapacity * s.Cart.BedDensity / m_kvTimesInlet[i]) * m_logOdds[i];
     if (t < 0) t = 0;
     setBreakTimeAndRange(s, i, tStoich, t);
   }

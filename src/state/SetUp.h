@@ -36,61 +36,61 @@ using ZoneTable = std::array<double, MaxVapors + 1>;
 
 //! The cartridge in use.
 struct CartridgeData {
-  std::string CartName;    //!< Cartridge name.
-  float BedDiam = 0;       //!< Bed diameter [cm].
-  float Bed_Depth = 0;     //!< Bed depth [cm].
-  float CarbWgt = 0;       //!< Carbon weight of one cartridge [g].
-  float MicVol = 0;        //!< Micropore volume W0 [cm3/g].
-  float RelHumPre = 0;     //!< Preconditioning relative humidity [fraction].
-  float DiamGran = 0;      //!< Average carbon granule diameter [cm].
-  float APBenzene = 0;     //!< Adsorption potential of benzene E0 [kJ/mol].
-  float BetaH2O = 0;       //!< Affinity coefficient of water used by the model [-].
-  float BetaH2OHalf = 0;   //!< BetaH2O / 2 [-].
-  float BedVolume = 0;     //!< Carbon bed volume of all cartridges on the respirator [cm3].
-  float BedDensity = 0;    //!< Bulk density of the bed [g/cm3].
+  std::string CartName;   //!< Cartridge name.
+  float BedDiam = 0;      //!< Bed diameter [cm].
+  float Bed_Depth = 0;    //!< Bed depth [cm].
+  float CarbWgt = 0;      //!< Carbon weight of one cartridge [g].
+  float MicVol = 0;       //!< Micropore volume W0 [cm3/g].
+  float RelHumPre = 0;    //!< Preconditioning relative humidity [fraction].
+  float DiamGran = 0;     //!< Average carbon granule diameter [cm].
+  float APBenzene = 0;    //!< Adsorption potential of benzene E0 [kJ/mol].
+  float BetaH2O = 0;      //!< Affinity coefficient of water used by the model [-].
+  float BetaH2OHalf = 0;  //!< BetaH2O / 2 [-].
+  float BedVolume = 0;    //!< Carbon bed volume of all cartridges on the respirator [cm3].
+  float BedDensity = 0;   //!< Bulk density of the bed [g/cm3].
 };
 
 //! One vapor slot. The first ten fields are entered; Beta, MolarVol and Psat are derived by every
 //! calculation.
 struct VaporData {
-  std::string ChemName;    //!< Vapor name; empty until first stored.
-  float MolWt = 0;         //!< Molecular weight [g/mol].
-  float LiqDensity = 0;    //!< Liquid density [g/cm3].
-  float MolPol = 0;        //!< Molecular polarizability [as entered].
-  float WaterSol = 0;      //!< Water solubility factor [0 to 1].
-  float AvgVapConc = 0;    //!< Average concentration in the air [ppm].
-  float AntoineA = 0;      //!< Antoine constant A (ln of pressure in torr, temperature in K) [-].
-  float AntoineB = 0;      //!< Antoine constant B [K].
-  float AntoineC = 0;      //!< Antoine constant C [K].
-  std::string CAS;         //!< CAS number as entered.
-  double Beta = 0;         //!< Affinity coefficient, 0.0862 * MolPol^0.75 [-].
-  float MolarVol = 0;      //!< Liquid molar volume, MolWt / LiqDensity [cm3/mol].
-  double Psat = 0;         //!< Saturation vapor pressure at TempK [kPa].
+  std::string ChemName;  //!< Vapor name; empty until first stored.
+  float MolWt = 0;       //!< Molecular weight [g/mol].
+  float LiqDensity = 0;  //!< Liquid density [g/cm3].
+  float MolPol = 0;      //!< Molecular polarizability [as entered].
+  float WaterSol = 0;    //!< Water solubility factor [0 to 1].
+  float AvgVapConc = 0;  //!< Average concentration in the air [ppm].
+  float AntoineA = 0;    //!< Antoine constant A (ln of pressure in torr, temperature in K) [-].
+  float AntoineB = 0;    //!< Antoine constant B [K].
+  float AntoineC = 0;    //!< Antoine constant C [K].
+  std::string CAS;       //!< CAS number as entered.
+  double Beta = 0;       //!< Affinity coefficient, 0.0862 * MolPol^0.75 [-].
+  float MolarVol = 0;    //!< Liquid molar volume, MolWt / LiqDensity [cm3/mol].
+  double Psat = 0;       //!< Saturation vapor pressure at TempK [kPa].
 };
 
 //! The whole state of a run.
 struct SetUp {
   // Use conditions.
-  float Temperature = 0;        //!< Air temperature [degrees C].
-  float TempK = 0;              //!< Temperature + 273.15, set at each calculation [K].
-  float AtmPressure = 0;        //!< Atmospheric pressure [atm].
-  float RelHumid = 0;           //!< Relative humidity of the air in use [fraction].
-  float BreathingAirFlow = 0;   //!< Breathing air flow through the respirator [L/min].
-  std::int16_t NumCarts = 0;    //!< Cartridges on one respirator [count].
+  float Temperature = 0;       //!< Air temperature [degrees C].
+  float TempK = 0;             //!< Temperature + 273.15, set at each calculation [K].
+  float AtmPressure = 0;       //!< Atmospheric pressure [atm].
+  float RelHumid = 0;          //!< Relative humidity of the air in use [fraction].
+  float BreathingAirFlow = 0;  //!< Breathing air flow through the respirator [L/min].
+  std::int16_t NumCarts = 0;   //!< Cartridges on one respirator [count].
 
-  CartridgeData Cart;                        //!< The cartridge in use.
-  std::array<VaporData, MaxVapors + 1> Vapor; //!< Vapor slots; 1 to MaxVapors used.
+  CartridgeData Cart;                          //!< The cartridge in use.
+  std::array<VaporData, MaxVapors + 1> Vapor;  //!< Vapor slots; 1 to MaxVapors used.
 
   // Counters.
   std::int16_t TotalVapors = 0;  //!< Vapor slots opened on the data-input screen (0 to 5).
   std::int16_t MixVapors = 0;    //!< Working count of vapors in the mixture model.
 
   // Scalars derived by the calculation for the model.
-  float LinVelocity = 0;       //!< Air velocity from flow, bed density, depth and weight [cm/s].
-  double SuperficialVel = 0;   //!< Air velocity through the bed face from flow and diameter [cm/s].
-  double PsatWater = 0;        //!< Saturation pressure of water at TempK [kPa].
-  double VmWater = 0;          //!< Molar volume of liquid water [cm3/mol].
-  double WaterVolPre = 0;      //!< Water volume adsorbed at the preconditioning humidity [cm3/g].
+  float LinVelocity = 0;      //!< Air velocity from flow, bed density, depth and weight [cm/s].
+  double SuperficialVel = 0;  //!< Air velocity through the bed face from flow and diameter [cm/s].
+  double PsatWater = 0;       //!< Saturation pressure of water at TempK [kPa].
+  double VmWater = 0;         //!< Molar volume of liquid water [cm3/mol].
+  double WaterVolPre = 0;     //!< Water volume adsorbed at the preconditioning humidity [cm3/g].
 
   // Per-vapor tables, slot numbers those of Vapor.
   VaporTable PartialP{};       //!< Partial pressure [kPa].
@@ -109,25 +109,25 @@ struct SetUp {
   VaporTable SortKey{};        //!< Sort key of the vapor ordering; 1000000 marks a free slot [-].
 
   // Per-zone tables.
-  ZoneTable WaterVolume{};     //!< Adsorbed water volume of the zone [cm3/g].
-  ZoneTable WaterRH{};         //!< Relative humidity of the zone [fraction].
-  ZoneTable ZoneSumPress{};    //!< Total organic partial pressure of the zone [kPa].
-  ZoneTable ZoneOrgVol{};      //!< Organic volume adsorbed in the zone [cm3/g].
-  ZoneTable ZoneWaterEq{};     //!< Equilibrium water volume of the zone [cm3/g].
-  ZoneTable ZoneUptake{};      //!< Approach of the zone to its water equilibrium [fraction].
-  ZoneTable ZoneWaterRaw{};    //!< Zone water volume before the organic exclusion [cm3/g].
-  ZoneTable ZoneDWater{};      //!< Water amount of zone j less that of zone j + 1 [mol/g].
-  ZoneTable ZoneDOrg{};        //!< Organic amount of zone j + 1 less that of zone j [mol/g].
-  ZoneTable ZoneDPress{};      //!< Organic partial pressure of zone j + 1 less that of zone j [kPa].
-  ZoneTable ZoneDRelHum{};     //!< Rise of the zone's relative humidity [fraction].
+  ZoneTable WaterVolume{};   //!< Adsorbed water volume of the zone [cm3/g].
+  ZoneTable WaterRH{};       //!< Relative humidity of the zone [fraction].
+  ZoneTable ZoneSumPress{};  //!< Total organic partial pressure of the zone [kPa].
+  ZoneTable ZoneOrgVol{};    //!< Organic volume adsorbed in the zone [cm3/g].
+  ZoneTable ZoneWaterEq{};   //!< Equilibrium water volume of the zone [cm3/g].
+  ZoneTable ZoneUptake{};    //!< Approach of the zone to its water equilibrium [fraction].
+  ZoneTable ZoneWaterRaw{};  //!< Zone water volume before the organic exclusion [cm3/g].
+  ZoneTable ZoneDWater{};    //!< Water amount of zone j less that of zone j + 1 [mol/g].
+  ZoneTable ZoneDOrg{};      //!< Organic amount of zone j + 1 less that of zone j [mol/g].
+  ZoneTable ZoneDPress{};    //!< Organic partial pressure of zone j + 1 less that of zone j [kPa].
+  ZoneTable ZoneDRelHum{};   //!< Rise of the zone's relative humidity [fraction].
 
   // Working scalars of the model.
-  double Kv = 0;                   //!< Rate coefficient of the vapor in hand [1/min].
-  double KvMid = 0;                //!< Rate coefficient at breakthrough fraction 0.5 [1/min].
-  std::optional<double> KvSlope;   //!< Slope coefficient of the rate coefficient; may hold no value [-].
-  double KvAdj = 0;                //!< Rate coefficient at the vapor's own breakthrough fraction [1/min].
-  double FracSum = 0;              //!< Sum of the adsorbed mole fractions [-].
-  double LastPartialP = 0;         //!< Saved partial pressure of vapor MixVapors [kPa].
-  double LastAdsAmount = 0;        //!< Saved adsorbed amount of vapor MixVapors [mol/g].
-  double ElapsedTime = 0;          //!< Time of the current zone's time stepping [min].
+  double Kv = 0;                  //!< Rate coefficient of the vapor in hand [1/min].
+  double KvMid = 0;               //!< Rate coefficient at breakthrough fraction 0.5 [1/min].
+  std::optional<double> KvSlope;  //!< Slope coefficient of the rate coefficient; may hold no value [-].
+  double KvAdj = 0;               //!< Rate coefficient at the vapor's own breakthrough fraction [1/min].
+  double FracSum = 0;             //!< Sum of the adsorbed mole fractions [-].
+  double LastPartialP = 0;        //!< Saved partial pressure of vapor MixVapors [kPa].
+  double LastAdsAmount = 0;       //!< Saved adsorbed amount of vapor MixVapors [mol/g].
+  double ElapsedTime = 0;         //!< Time of the current zone's time stepping [min].
 };

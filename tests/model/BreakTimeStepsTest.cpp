@@ -23,8 +23,8 @@ TEST(BreakTimeSteps, PositionFactors) {
 
 TEST(BreakTimeSteps, SpreadOfTheRange) {
   // Up to r = 0.3 a fixed 10 % (a range of +-20 %); just above it about 11.354 %.
-  EXPECT_EQ(rangeSpread(100, 100), 10);   // r = 0, fraction 0.5
-  EXPECT_EQ(rangeSpread(100, 70), 10);    // r = 0.3 exactly
+  EXPECT_EQ(rangeSpread(100, 100), 10);  // r = 0, fraction 0.5
+  EXPECT_EQ(rangeSpread(100, 70), 10);   // r = 0.3 exactly
   EXPECT_NEAR(rangeSpread(100, 69.9999), 11.354, 1e-3);
   // From r of about 0.519 on the spread reaches 50: the low end of the range is 0.
   EXPECT_NEAR(rangeSpread(1, 1 - 0.519), 50, 0.01);

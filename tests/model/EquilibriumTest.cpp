@@ -1,8 +1,8 @@
 // Mixture equilibrium: the truncated series, the march and the solve's defining conditions.
+#include <gtest/gtest.h>
+
 #include <cmath>
 #include <string>
-
-#include <gtest/gtest.h>
 
 #include "model/IAST.h"
 
@@ -15,8 +15,8 @@ TEST(Equilibrium, TruncatedSeriesValues) {
     double z, s, tolerance;
   };
   // The six-term series agrees with erf up to |z| = 1 and departs beyond it.
-  const Case cases[] = {{0, 0, 0},           {1, 0.842594, 1e-6},     {2, 0.34367, 1e-5},
-                        {2.5, -8.887, 1e-3}, {1.476688, 0.948244, 1e-6}};
+  const Case cases[] = {
+      {0, 0, 0}, {1, 0.842594, 1e-6}, {2, 0.34367, 1e-5}, {2.5, -8.887, 1e-3}, {1.476688, 0.948244, 1e-6}};
   for (const Case& c : cases) {
     EXPECT_NEAR(spreadingSeries(c.z), c.s, c.tolerance) << c.z;
     EXPECT_EQ(spreadingSeries(-c.z), -spreadingSeries(c.z)) << c.z;

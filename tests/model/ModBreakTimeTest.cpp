@@ -1,7 +1,7 @@
 // Bed, air and water properties and the rate equation: reference numbers and limiting cases.
-#include <cmath>
-
 #include <gtest/gtest.h>
+
+#include <cmath>
 
 #include "model/ModBreakTime.h"
 #include "model/ModelConstants.h"
@@ -34,7 +34,7 @@ TEST(ModBreakTime, BedVolumeDensityAndVelocityChain) {
   EXPECT_NEAR(s.LinVelocity, 3.1831017, 1e-6);
   // The velocity uses the stored, rounded density.
   EXPECT_EQ(s.LinVelocity, static_cast<float>((30.0 * 1000 * static_cast<double>(s.Cart.BedDensity) * 2.5) /
-                                                (60.0 * 60 * 2)));
+                                              (60.0 * 60 * 2)));
 }
 
 TEST(ModBreakTime, WaterAndVaporPressures) {

@@ -1,8 +1,8 @@
 // Vapor ordering (whole records move, stable, sound beyond the marker) and the zone water.
+#include <gtest/gtest.h>
+
 #include <cmath>
 #include <string>
-
-#include <gtest/gtest.h>
 
 #include "model/BTSorting.h"
 #include "model/ModelBounds.h"

@@ -64,7 +64,8 @@ class RandomCases {
     return static_cast<float>(std::uniform_real_distribution<double>(low, high)(m_engine));
   }
   float logUniform(double low, double high) {
-    return static_cast<float>(std::exp(std::uniform_real_distribution<double>(std::log(low), std::log(high))(m_engine)));
+    return static_cast<float>(
+        std::exp(std::uniform_real_distribution<double>(std::log(low), std::log(high))(m_engine)));
   }
   long integer(long low, long high) { return std::uniform_int_distribution<long>(low, high)(m_engine); }
 

@@ -1,9 +1,9 @@
 // Random calculations with every input inside the screens' field bounds: each completes or stops
 // with a status, and leaves nothing undefined behind. Split into shards so that they run in
 // parallel.
-#include <string>
-
 #include <gtest/gtest.h>
+
+#include <string>
 
 #include "model/CalculationRun.h"
 #include "model/RandomCases.h"

@@ -1,12 +1,12 @@
 // The shortcuts of the time stepping (values computed once per zone, repeated passes and steps
 // skipped, runs of the clock added at once) change no result: the calculation with them equals
 // the full evaluation in every bit of the shared state, and in its status.
+#include <gtest/gtest.h>
+
 #include <algorithm>
 #include <cmath>
 #include <random>
 #include <string>
-
-#include <gtest/gtest.h>
 
 #include "model/CalculationRun.h"
 #include "model/ModelFixtures.h"
@@ -51,7 +51,8 @@ class RealisticCases {
     std::shuffle(std::begin(solvents), std::end(solvents), m_engine);
     const int count = std::uniform_int_distribution<int>(1, 5)(m_engine);
     for (int i = 0; i < count; ++i) {
-      const float ppm = static_cast<float>(std::exp(std::uniform_real_distribution<double>(std::log(m_minPpm), std::log(m_maxPpm))(m_engine)));
+      const float ppm = static_cast<float>(
+          std::exp(std::uniform_real_distribution<double>(std::log(m_minPpm), std::log(m_maxPpm))(m_engine)));
       addVapor(s, *solvents[i], ppm, uniform(0.01, 0.5));
     }
     computeSuperficialVel(s);
@@ -68,8 +69,8 @@ class RealisticCases {
 };
 
 // Runs the case both ways when its fixed times are short enough; returns whether it compared.
-bool compareBothWays(const ::SetUp& input, const std::string& where, bool always = false,
-                     double minTime = 0, double maxTime = MaxComparedTime) {
+bool compareBothWays(const ::SetUp& input, const std::string& where, bool always = false, double minTime = 0,
+                     double maxTime = MaxComparedTime) {
   ::SetUp fast = input;
   const CalculationStatus quick = runCalculation(fast);
   double total = 0;
@@ -94,14 +95,16 @@ bool compareBothWays(const ::SetUp& input, const std::string& where, bool always
 TEST(ShortcutEquivalence, RealisticMixtures) {
   RealisticCases cases(42);
   int compared = 0;
-  for (int k = 0; k < CasesPerKind; ++k) compared += compareBothWays(cases.next(), "case " + std::to_string(k));
+  for (int k = 0; k < CasesPerKind; ++k)
+    compared += compareBothWays(cases.next(), "case " + std::to_string(k));
   EXPECT_GT(compared, CasesPerKind / 2);
 }
 
 TEST(ShortcutEquivalence, FieldBoundCases) {
   RandomCases cases(4242);
   int compared = 0;
-  for (int k = 0; k < CasesPerKind; ++k) compared += compareBothWays(cases.next(), "case " + std::to_string(k));
+  for (int k = 0; k < CasesPerKind; ++k)
+    compared += compareBothWays(cases.next(), "case " + std::to_string(k));
   EXPECT_GT(compared, CasesPerKind / 2);
 }
 

@@ -1,13 +1,13 @@
 // Checks over a whole shared state: every number finite, and two states equal in every bit.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <bit>
 #include <cmath>
 #include <cstdint>
 #include <string>
 #include <vector>
-
-#include <gtest/gtest.h>
 
 #include "state/SetUp.h"
 

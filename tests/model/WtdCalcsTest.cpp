@@ -1,7 +1,7 @@
 // Weighted mixture properties: limiting cases and the single-vapor Dubinin-Radushkevich amount.
-#include <cmath>
-
 #include <gtest/gtest.h>
+
+#include <cmath>
 
 #include "model/ModelConstants.h"
 #include "model/WtdCalcs.h"
@@ -81,8 +81,8 @@ TEST(WtdCalcs, SingleVaporReducesToDubininRadushkevich) {
   const double potential = R * static_cast<double>(s.TempK) * std::log(s.Vapor[1].Psat / s.PartialP[1]);
   const double ratio = potential / (s.Vapor[1].Beta * 21.0);
   EXPECT_EQ(WtdAdsPotential(s, 1), potential);
-  EXPECT_EQ(TotalAdsorbedDry(s, 1), static_cast<double>(0.45f) / static_cast<double>(106.3f) *
-                                        std::exp(-(ratio * ratio)));
+  EXPECT_EQ(TotalAdsorbedDry(s, 1),
+            static_cast<double>(0.45f) / static_cast<double>(106.3f) * std::exp(-(ratio * ratio)));
 }
 
 TEST(WtdCalcs, StoichiometricTimeScalesWithCarbonAndFlow) {

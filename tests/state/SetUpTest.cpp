@@ -1,7 +1,7 @@
 // The shared state starts empty, and the two ways of recognising an empty slot differ as intended.
-#include "state/SetUp.h"
-
 #include <gtest/gtest.h>
+
+#include "state/SetUp.h"
 
 namespace {
 
@@ -48,10 +48,10 @@ struct NameCase {
 TEST(SetUp, EmptySlotNameComparisons) {
   const NameCase cases[] = {
       {"None Selected", true, true},
-      {"none selected ", false, true},   // other case and a trailing blank
-      {"  NONE SELECTED", false, true},  // leading blanks
-      {"None  Selected", false, false},  // inner blanks count
-      {"None Selected\t", false, false}, // only blanks are trimmed
+      {"none selected ", false, true},    // other case and a trailing blank
+      {"  NONE SELECTED", false, true},   // leading blanks
+      {"None  Selected", false, false},   // inner blanks count
+      {"None Selected\t", false, false},  // only blanks are trimmed
       {"", false, false},
       {"   ", false, false},
       {"Toluene", false, false},
