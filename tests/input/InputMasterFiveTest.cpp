@@ -226,7 +226,7 @@ TEST_F(InputMasterFiveTest, ContinueRefusesIncompleteInput) {
   }
 }
 
-TEST_F(InputMasterFiveTest, DISABLED_ContinueWithOnlySlotOneGoesToTheResultsScreen) {
+TEST_F(InputMasterFiveTest, ContinueWithOnlySlotOneGoesToTheResultsScreen) {
   ASSERT_TRUE(app.click(inputMaster.SelectVap[1]));
   backToDataInput();
   storeVapor(1, "BENZENE", 250);

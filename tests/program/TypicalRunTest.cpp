@@ -80,7 +80,7 @@ class TypicalRunTest : public ProgramFixture {
   }
 };
 
-TEST_F(TypicalRunTest, DISABLED_FromStartUpToResultsAndOut) {
+TEST_F(TypicalRunTest, FromStartUpToResultsAndOut) {
   program.start();
   InputMasterFive& input = program.inputMaster();
   ASSERT_TRUE(app.click(program.opening().Continue));
