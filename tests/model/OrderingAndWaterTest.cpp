@@ -5,8 +5,11 @@
 #include <string>
 
 #include "model/BTSorting.h"
+#include "model/CalculationRun.h"
+#include "model/ModelFixtures.h"
 #include "model/ModelBounds.h"
 #include "model/WaterZones.h"
+#include "model/WtdCalcs.h"
 
 namespace {
 
@@ -144,6 +147,47 @@ TEST(WaterZones, UndefinedCornersStop) {
     FAIL() << "expected a stop";
   } catch (const ModelStop& stop) {
     EXPECT_EQ(stop.reason(), StopReason::ZeroOrganicDifference);
+  }
+}
+
+// Three vapors in play at the start of their first zone, with the solved fractions of a run.
+::SetUp firstZoneOfThree() {
+  ::SetUp s = fixtures::typicalConditions();
+  s.Cart.RelHumPre = 0.2f;  // drier than the air in use, so that every zone has water to take up
+  fixtures::addVapor(s, fixtures::Toluene, 100);
+  fixtures::addVapor(s, fixtures::Benzene, 100);
+  fixtures::addVapor(s, fixtures::EthylAcetate, 100);
+  computeSuperficialVel(s);
+  EXPECT_TRUE(runCalculation(s).completed);
+  s.MixVapors = 3;
+  for (int m = 0; m <= 5; ++m) {
+    s.ZoneSumPress[m] = 0;
+    s.WaterVolume[m] = s.WaterVolPre;
+    s.WaterRH[m] = s.RelHumid + 0.0001;
+  }
+  s.ElapsedTime = 0.1;
+  return s;
+}
+
+TEST(WaterZones, FirstZoneTakesTheFeedHumidityBelowTheTopZone) {
+  ::SetUp s = firstZoneOfThree();
+  WaterZones::UpdateWaterZones(s);
+  // No zone has an organic pressure yet, so no humidity is rolled up.
+  for (int j = 0; j < 3; ++j) EXPECT_EQ(s.WaterRH[j], static_cast<double>(s.RelHumid)) << j;
+  EXPECT_EQ(s.WaterRH[3], s.RelHumid + 0.0001);
+  for (int j = 1; j <= 3; ++j) EXPECT_EQ(s.BkTime[j], WtdCalcs::StoichTime(s, j)) << j;
+}
+
+TEST(WaterZones, AtZeroDegreesEachZoneTakesTheWaterOfTheZoneBelow) {
+  ::SetUp s = firstZoneOfThree();
+  s.Temperature = 0;
+  WaterZones::UpdateWaterZones(s);
+  EXPECT_EQ(s.WaterVolume[0], s.WaterVolPre);  // zone 0 holds no organics
+  for (int j = 0; j <= 3; ++j) {
+    EXPECT_EQ(s.ZoneUptake[j], 0) << j;
+    const double below = j == 0 ? s.WaterVolPre : s.WaterVolume[j - 1];
+    EXPECT_EQ(s.ZoneWaterRaw[j], below) << j;
+    EXPECT_EQ(s.WaterVolume[j], WaterZones::excludeOrganics(below, s.ZoneOrgVol[j], s.Cart.MicVol, j)) << j;
   }
 }
 
