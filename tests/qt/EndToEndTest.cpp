@@ -125,7 +125,7 @@ class EndToEndTest : public ::testing::Test {
   Program program{app, folder.path().string()};
 };
 
-TEST_F(EndToEndTest, TypicalRunByMouseAndKeyboard) {
+TEST_F(EndToEndTest, TypicalRunFromStartUpToPrintedResults) {
   Opening& opening = program.opening();
   InputMasterFive& input = program.inputMaster();
   frmCartridgeMulti& cartridge = program.cartridgeScreen();
@@ -217,6 +217,29 @@ TEST_F(EndToEndTest, TypicalRunByMouseAndKeyboard) {
   EXPECT_FALSE(input.visible());
   EXPECT_TRUE(app.window(results).isVisible());
   snapshot(results, "5-results");
+
+  // Breakthrough concentrations, typed; Enter in the last one moves to Calculate, Enter presses it.
+  typeInto(results.VapBkConc[1], "50");
+  typeInto(results.VapBkConc[2], "20");
+  press(results, Qt::Key_Return);
+  ASSERT_TRUE(results.cmdCalc.hasFocus());
+  press(results, Qt::Key_Return);
+  for (int row = 1; row <= 2; ++row) {
+    EXPECT_FALSE(results.VapNm[row].caption().empty()) << row;
+    EXPECT_FALSE(results.BkT[row].caption().empty()) << "no breakthrough time in row " << row;
+    EXPECT_FALSE(results.BkTMin[row].caption().empty()) << row;
+    EXPECT_FALSE(results.BkTMax[row].caption().empty()) << row;
+  }
+  EXPECT_TRUE(results.BkT[3].caption().empty());
+  snapshot(results, "6-calculated");
+
+  // Printed to a PDF file whose page holds the window's image.
+  const std::string pdf = (folder.path() / "results.pdf").string();
+  app.setPdfOutput(pdf);
+  click(results.cmdPrint);
+  ASSERT_TRUE(QFileInfo::exists(QString::fromStdString(pdf)));
+  EXPECT_GT(QFileInfo(QString::fromStdString(pdf)).size(), 5000);
+  EXPECT_TRUE(results.visible());
 
   EXPECT_TRUE(answers.unexpected().empty()) << answers.unexpected().front();
   EXPECT_EQ(answers.pending(), 0);
