@@ -72,7 +72,9 @@ std::vector<Shape> backgroundWash(int width, int height) {
   for (int band = 0; band < Bands; ++band) {
     const int top = height * band / Bands;
     const int bottom = height * (band + 1) / Bands;
-    const auto mix = [band](int from, int to) { return static_cast<std::uint8_t>(from + (to - from) * band / (Bands - 1)); };
+    const auto mix = [band](int from, int to) {
+      return static_cast<std::uint8_t>(from + (to - from) * band / (Bands - 1));
+    };
     const Color colour{mix(214, 222), mix(230, 240), mix(250, 222)};
     shapes.push_back(rectangle({0, top, width, bottom - top}, colour, std::nullopt));
   }
@@ -102,8 +104,8 @@ std::vector<Shape> cartridgeSection(int width, int height) {
       const int offset = (row % 2) * cellWidth / 3;
       const int x = left + column * cellWidth + offset;
       if (x + cellWidth > right) continue;
-      shapes.push_back(ellipse({x + cellWidth / 8, bedTop + row * cellHeight + cellHeight / 8, cellWidth * 3 / 4,
-                                cellHeight * 3 / 4},
+      shapes.push_back(ellipse({x + cellWidth / 8, bedTop + row * cellHeight + cellHeight / 8,
+                                cellWidth * 3 / 4, cellHeight * 3 / 4},
                                Carbon, Black));
     }
   }
@@ -117,7 +119,8 @@ std::vector<Shape> cartridgeSection(int width, int height) {
   // The labels stand right of the arrows they name.
   const int labelLeft = right + width / 40;
   const int labelWidth = width - labelLeft;
-  shapes.push_back(text({labelLeft, bottom + height / 30, labelWidth, arrowLength}, "air with vapors", AirBlue, 9));
+  shapes.push_back(
+      text({labelLeft, bottom + height / 30, labelWidth, arrowLength}, "air with vapors", AirBlue, 9));
   shapes.push_back(text({labelLeft, height / 30, labelWidth, arrowLength}, "clean air", CleanGreen, 9));
   return shapes;
 }
@@ -129,8 +132,8 @@ std::vector<Shape> granuleWithMolecules(int width, int height) {
   for (int k = 1; k <= 3; ++k) {
     const int y = height * (2 * k + 1) / 10;
     shapes.push_back(line(width / 4, y, width * 3 / 4, y, Color{150, 150, 150}, 3));
-    shapes.push_back(ellipse({width * (2 + k) / 10, y - height / 30, width / 15, height / 15}, Color{220, 40, 40},
-                             std::nullopt));
+    shapes.push_back(ellipse({width * (2 + k) / 10, y - height / 30, width / 15, height / 15},
+                             Color{220, 40, 40}, std::nullopt));
   }
   return shapes;
 }
@@ -140,7 +143,7 @@ std::vector<Shape> breakthroughCurves(int width, int height) {
   shapes.push_back(rectangle({0, 0, width, height}, White, Black));
   const int x0 = width / 8;
   const int y0 = height * 7 / 8;
-  shapes.push_back(line(x0, y0, width * 15 / 16, y0, Black, 1));   // time
+  shapes.push_back(line(x0, y0, width * 15 / 16, y0, Black, 1));  // time
   shapes.push_back(line(x0, y0, x0, height / 16, Black, 1));      // outlet concentration
   // Each vapor's outlet concentration stays near zero, then rises in an S towards the inlet level.
   const Color colours[] = {Color{220, 40, 40}, Color{40, 90, 220}};

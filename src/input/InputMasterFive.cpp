@@ -28,7 +28,8 @@ int rowTop(int row) { return RowTop + (row - 1) * RowStep; }
 
 }  // namespace
 
-InputMasterFive::InputMasterFive(ScreenContext context) : Form(context.app, "InputMasterFive"), m_context(context) {
+InputMasterFive::InputMasterFive(ScreenContext context)
+    : Form(context.app, "InputMasterFive"), m_context(context) {
   setCaption("Data Input");
   setClientSize(6735, rowTop(8) + RowHeight + 240);
   forms::Font captionFont = font();

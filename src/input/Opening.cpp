@@ -1,8 +1,8 @@
 #include "input/Opening.h"
 
+#include "input/About.h"
 #include "input/Drawings.h"
 #include "input/InputMasterFive.h"
-#include "input/About.h"
 #include "input/ScreenColors.h"
 #include "platform/forms/Application.h"
 

@@ -3,7 +3,8 @@
 #include "platform/forms/Application.h"
 
 bool askQuitQuestion(forms::Application& app) {
-  const forms::MsgAnswer answer = app.messageBox("Are you sure you want to quit?", "", forms::MsgButtons::YesNo,
-                                                 forms::MsgIcon::None, forms::MsgAnswer::Yes);
+  const forms::MsgAnswer answer =
+      app.messageBox("Are you sure you want to quit?", "", forms::MsgButtons::YesNo, forms::MsgIcon::None,
+                     forms::MsgAnswer::Yes);
   return answer == forms::MsgAnswer::Yes;
 }

@@ -11,11 +11,11 @@ using namespace tess::input;
 
 namespace {
 
-constexpr int RowTop = 660;      // [twips] top of the first field row
-constexpr int RowStep = 480;     // [twips]
-constexpr int LabelLeft = 240;   // [twips]
-constexpr int BoxLeft = 3960;    // [twips]
-constexpr int BoxWidth = 1095;   // [twips]
+constexpr int RowTop = 660;     // [twips] top of the first field row
+constexpr int RowStep = 480;    // [twips]
+constexpr int LabelLeft = 240;  // [twips]
+constexpr int BoxLeft = 3960;   // [twips]
+constexpr int BoxWidth = 1095;  // [twips]
 
 //! The suggested breathing air flows by activity [L/min].
 const char* const SuggestionsText =
@@ -55,7 +55,8 @@ UseOneM::UseOneM(ScreenContext context) : Form(context.app, "UseOneM"), m_contex
       {Label3, "Relative Humidity (%)", RelHumid, "50", "Enter the relative humidity"},
       {Label4, "Number of Cartridges on a Respirator", NumCarts, "2",
        "Enter the number of cartridges on a respirator"},
-      {Label5, "Average Breathing Air Flow (L/min)", BreathingAirFlow, "30", "Enter the average breathing air flow"},
+      {Label5, "Average Breathing Air Flow (L/min)", BreathingAirFlow, "30",
+       "Enter the average breathing air flow"},
   };
   int top = RowTop;
   int tabIndex = 0;
@@ -124,7 +125,9 @@ void UseOneM::UseOneM_NumCarts_GotFocus() { m_numCarts.GotFocus(); }
 void UseOneM::UseOneM_NumCarts_KeyDown(int KeyCode, int Shift) { m_numCarts.KeyDown(KeyCode, Shift); }
 void UseOneM::UseOneM_NumCarts_Validate(bool& Cancel) { m_numCarts.Validate(Cancel); }
 void UseOneM::UseOneM_BreathingAirFlow_GotFocus() { m_breathingAirFlow.GotFocus(); }
-void UseOneM::UseOneM_BreathingAirFlow_KeyDown(int KeyCode, int Shift) { m_breathingAirFlow.KeyDown(KeyCode, Shift); }
+void UseOneM::UseOneM_BreathingAirFlow_KeyDown(int KeyCode, int Shift) {
+  m_breathingAirFlow.KeyDown(KeyCode, Shift);
+}
 void UseOneM::UseOneM_BreathingAirFlow_Validate(bool& Cancel) { m_breathingAirFlow.Validate(Cancel); }
 
 // Each value is read from its box's text with the leading-number conversion and kept in single

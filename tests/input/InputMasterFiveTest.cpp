@@ -48,9 +48,9 @@ TEST_F(InputMasterFiveTest, ControlsCarryTheirCaptionsColoursAndTabOrder) {
 
   std::vector<std::string> order;
   for (forms::Control* control : inputMaster.tabOrder()) order.push_back(control->displayName());
-  EXPECT_EQ(order, (std::vector<std::string>{"SelectUse", "Continue", "ExitBtn", "SelectVap(1)", "SelectVap(2)",
-                                             "SelectVap(3)", "SelectVap(4)", "SelectVap(5)", "SelectCart",
-                                             "ClearVapors"}));
+  EXPECT_EQ(order, (std::vector<std::string>{"SelectUse", "Continue", "ExitBtn", "SelectVap(1)",
+                                             "SelectVap(2)", "SelectVap(3)", "SelectVap(4)", "SelectVap(5)",
+                                             "SelectCart", "ClearVapors"}));
 }
 
 TEST_F(InputMasterFiveTest, SlotBeyondTheNextIsRefusedAndNothingChanges) {
@@ -133,9 +133,9 @@ TEST_F(InputMasterFiveTest, ASlotLeftWithoutAVaporIsCountedOutAndOpensAgainNext)
   ASSERT_TRUE(app.click(inputMaster.SelectVap[1]));
   app.editText(vaporScreen.ChemName, "BENZENE");
   const std::pair<forms::TextBox*, const char*> fields[] = {
-      {&vaporScreen.MolWt, "78.11"},    {&vaporScreen.LiqDensity, "0.879"}, {&vaporScreen.MolPol, "26.25"},
-      {&vaporScreen.WaterSol, "0"},     {&vaporScreen.AvgVapConc, "500"},   {&vaporScreen.AntoineA, "15.9"},
-      {&vaporScreen.AntoineB, "2788"},  {&vaporScreen.AntoineC, "-52.36"},  {&vaporScreen.CAS, "71-43-2"}};
+      {&vaporScreen.MolWt, "78.11"},   {&vaporScreen.LiqDensity, "0.879"}, {&vaporScreen.MolPol, "26.25"},
+      {&vaporScreen.WaterSol, "0"},    {&vaporScreen.AvgVapConc, "500"},   {&vaporScreen.AntoineA, "15.9"},
+      {&vaporScreen.AntoineB, "2788"}, {&vaporScreen.AntoineC, "-52.36"},  {&vaporScreen.CAS, "71-43-2"}};
   for (const auto& [box, text] : fields) app.editText(*box, text);
   ASSERT_TRUE(app.click(vaporScreen.cmdExit));
   EXPECT_EQ(inputMaster.Vap[1].caption(), "BENZENE");

@@ -58,7 +58,8 @@ TEST_F(StartUpScreensTest, AboutThenReturnBringsBackTheStartUpScreenUnchanged) {
 TEST_F(StartUpScreensTest, AboutTextDescribesTheProgramAndItsModel) {
   const std::string& text = program.about().Text2.text();
   EXPECT_EQ(text.rfind("Tessaloran\r\nVersion 2.2.5\t\t", 0), 0u);
-  EXPECT_NE(text.find("This program can be used  to estimate breakthrough time(s) of\r\n"), std::string::npos);
+  EXPECT_NE(text.find("This program can be used  to estimate breakthrough time(s) of\r\n"),
+            std::string::npos);
   EXPECT_NE(text.find("3) environmental and use conditions.\r\n\r\n"), std::string::npos);
   EXPECT_NE(text.find("Dubinin-Radushkevich"), std::string::npos);
   EXPECT_NE(text.find("README"), std::string::npos);

@@ -44,17 +44,21 @@ TEST_F(UseOneMTest, FieldsAreCheckedAgainstTheirBounds) {
     const char* text;
     const char* message;  // nullptr: accepted
     float* stored;
-    float expected;       // the shared value afterwards: unchanged when refused
+    float expected;  // the shared value afterwards: unchanged when refused
   };
   const Case cases[] = {
-      {"pressure above", screen.AtmPressure, "1.6", "This entry must be less than or equal to 1.5 ", &state.AtmPressure, 0},
+      {"pressure above", screen.AtmPressure, "1.6", "This entry must be less than or equal to 1.5 ",
+       &state.AtmPressure, 0},
       {"pressure at the top", screen.AtmPressure, "1.5", nullptr, &state.AtmPressure, 1.5f},
-      {"pressure below", screen.AtmPressure, "0.4", "This entry must be greater than or equal to 0.5 ", &state.AtmPressure, 1.5f},
+      {"pressure below", screen.AtmPressure, "0.4", "This entry must be greater than or equal to 0.5 ",
+       &state.AtmPressure, 1.5f},
       {"temperature zero", screen.Temperature, "0", nullptr, &state.Temperature, 0},
-      {"temperature above", screen.Temperature, "76", "This entry must be less than or equal to 75 ", &state.Temperature, 0},
+      {"temperature above", screen.Temperature, "76", "This entry must be less than or equal to 75 ",
+       &state.Temperature, 0},
       {"humidity zero", screen.RelHumid, "0", "This entry must not equal zero ", &state.RelHumid, 0.5f},
       {"humidity at the top", screen.RelHumid, "99", nullptr, &state.RelHumid, 0.99f},
-      {"flow below", screen.BreathingAirFlow, "9", "This entry must be greater than or equal to 10 ", &state.BreathingAirFlow, 0},
+      {"flow below", screen.BreathingAirFlow, "9", "This entry must be greater than or equal to 10 ",
+       &state.BreathingAirFlow, 0},
       {"flow at the top", screen.BreathingAirFlow, "500", nullptr, &state.BreathingAirFlow, 500},
   };
   for (const Case& c : cases) {

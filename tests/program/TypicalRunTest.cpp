@@ -22,14 +22,14 @@ struct VaporEntry {
   const char* waterSol;
   const char* concentration;  // [ppm]
   const char* antoineA;
-  const char* antoineB;    // [K]
-  const char* antoineC;    // [K]
+  const char* antoineB;  // [K]
+  const char* antoineC;  // [K]
 };
 
-const VaporEntry Benzene{"BENZENE", "71-43-2", "78.11", "0.879", "26.25", "0", "500",
-                         "15.9008", "2788.51", "-52.36"};
-const VaporEntry Toluene{"TOLUENE", "108-88-3", "92.14", "0.867", "31.1", "0", "300",
-                         "16.0137", "3096.52", "-53.67"};
+const VaporEntry Benzene{"BENZENE", "71-43-2", "78.11",   "0.879",   "26.25",
+                         "0",       "500",     "15.9008", "2788.51", "-52.36"};
+const VaporEntry Toluene{"TOLUENE", "108-88-3", "92.14",   "0.867",   "31.1",
+                         "0",       "300",      "16.0137", "3096.52", "-53.67"};
 
 class TypicalRunTest : public ProgramFixture {
  protected:
