@@ -104,6 +104,27 @@ TEST_F(ExitDialogTest, ExitAnsweredNoKeepsTheDialogWithFocusOnReturn) {
   EXPECT_EQ(app.messages()[0].icon, forms::MsgIcon::None);
 }
 
+TEST_F(ExitDialogTest, ReturnBringsBackTheDatabaseScreenThatShowedItUnchanged) {
+  continueToDataInput();
+  frmCartridgeMulti& cartridge = program.cartridgeScreen();
+  ASSERT_TRUE(app.click(program.inputMaster().SelectCart));
+  ASSERT_TRUE(app.editText(cartridge.CartName, "HALF DONE"));
+  ASSERT_TRUE(app.editText(cartridge.BedDiam, "8.4"));
+  app.expectMessage(QuitQuestion, "", MsgAnswer::No);
+  app.scriptModal("ExitDialog", [&] {
+    EXPECT_FALSE(cartridge.visible());
+    app.click(dialog.ExitButton);
+  });
+  app.scriptModal("ExitDialog", [&] { app.click(dialog.ReturnButton); });
+  ASSERT_TRUE(app.click(cartridge.cmdExit));
+  EXPECT_FALSE(dialog.visible());
+  EXPECT_TRUE(cartridge.visible());
+  EXPECT_EQ(cartridge.CartName.text(), "HALF DONE");
+  EXPECT_EQ(cartridge.BedDiam.text(), "8.4");
+  EXPECT_EQ(program.inputMaster().CartName.caption(), "None Selected");
+  EXPECT_FALSE(app.programEnded());
+}
+
 TEST_F(ExitDialogTest, ExitAnsweredYesEndsTheProgram) {
   program.start();
   app.expectMessage(QuitQuestion, "", MsgAnswer::Yes);
