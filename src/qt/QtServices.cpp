@@ -65,6 +65,10 @@ void QtModalLoop::wakeAll() {
   for (const Running& running : m_running) running.loop->quit();
 }
 
-void QtProgramEnd::end() { QCoreApplication::exit(0); }
+void QtProgramEnd::end() {
+  // quit() acts only while the application's event loop runs (and leaves every loop nested in
+  // it); exit() outside that loop would make every later event loop return at once.
+  QCoreApplication::quit();
+}
 
 }  // namespace tessqt

@@ -41,7 +41,8 @@ class QtModalLoop : public forms::ModalLoop {
   std::vector<Running> m_running;
 };
 
-//! Ends the program: quits the application's event loop (and any loop nested in it).
+//! Ends the program: quits the application's event loop (and any loop nested in it). Before that
+//! loop runs it does nothing; the caller of exec() checks Application::ended() first.
 class QtProgramEnd : public forms::ProgramEnd {
  public:
   void end() override;
