@@ -19,6 +19,15 @@ QRect pixelRect(const forms::Rect& rect) {
 
 QColor toQColor(forms::Color color) { return QColor(color.r, color.g, color.b); }
 
+Qt::Alignment toQtAlignment(forms::Align align) {
+  switch (align) {
+    case forms::Align::Left: return Qt::AlignLeft;
+    case forms::Align::Center: return Qt::AlignHCenter;
+    case forms::Align::Right: return Qt::AlignRight;
+  }
+  return Qt::AlignLeft;
+}
+
 QFont toQFont(const forms::Font& font) {
   QFont result(toQString(font.family));
   result.setPointSizeF(font.pointSize);

@@ -23,6 +23,8 @@ int pixels(int twips);
 QRect pixelRect(const forms::Rect& rect);
 
 QColor toQColor(forms::Color color);
+//! A text's horizontal alignment in Qt terms.
+Qt::Alignment toQtAlignment(forms::Align align);
 //! The font in Qt terms; the family is looked up through the substitutions installed by
 //! installFontSubstitutions().
 QFont toQFont(const forms::Font& font);

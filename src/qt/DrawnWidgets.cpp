@@ -11,15 +11,6 @@ namespace tessqt {
 
 namespace {
 
-Qt::Alignment horizontal(forms::Align align) {
-  switch (align) {
-    case forms::Align::Left: return Qt::AlignLeft;
-    case forms::Align::Center: return Qt::AlignHCenter;
-    case forms::Align::Right: return Qt::AlignRight;
-  }
-  return Qt::AlignLeft;
-}
-
 QRectF shapeRect(const forms::Rect& rect) { return QRectF(pixelRect(rect)); }
 
 }  // namespace
@@ -105,7 +96,7 @@ void PictureWidget::paintEvent(QPaintEvent*) {
       case forms::Shape::Kind::Text:
         painter.setFont(toQFont(shape.font));
         painter.setPen(shape.outline ? toQColor(*shape.outline) : QColor(Qt::black));
-        painter.drawText(rect, horizontal(shape.align) | Qt::AlignVCenter | Qt::TextWordWrap,
+        painter.drawText(rect, toQtAlignment(shape.align) | Qt::AlignVCenter | Qt::TextWordWrap,
                          toQString(shape.text));
         break;
     }

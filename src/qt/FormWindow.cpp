@@ -12,6 +12,8 @@
 #include <QPlainTextEdit>
 #include <QScreen>
 #include <QSignalBlocker>
+#include <QTextDocument>
+#include <QTextOption>
 
 #include <algorithm>
 #include <cmath>
@@ -43,15 +45,6 @@ class Updating {
  private:
   int& m_counter;
 };
-
-Qt::Alignment horizontal(forms::Align align) {
-  switch (align) {
-    case forms::Align::Left: return Qt::AlignLeft;
-    case forms::Align::Center: return Qt::AlignHCenter;
-    case forms::Align::Right: return Qt::AlignRight;
-  }
-  return Qt::AlignLeft;
-}
 
 //! Multi-line texts of the forms layer may end their lines with CR LF; the editor uses LF.
 QString toEditorText(const std::string& text) {
@@ -288,7 +281,7 @@ void FormWindow::syncAppearance(forms::Control& control) {
       auto& label = static_cast<forms::Label&>(control);
       auto* qlabel = static_cast<QLabel*>(widget);
       qlabel->setWordWrap(label.wordWrap());
-      qlabel->setAlignment(horizontal(label.alignment()) | Qt::AlignTop);
+      qlabel->setAlignment(toQtAlignment(label.alignment()) | Qt::AlignTop);
       qlabel->setFrameStyle(label.border() ? (QFrame::Panel | QFrame::Sunken) : QFrame::NoFrame);
       qlabel->setAutoFillBackground(label.backColor().has_value());
       setColor(qlabel, QPalette::Window, label.backColor() ? label.backColor() : m_form.backColor());
@@ -299,12 +292,15 @@ void FormWindow::syncAppearance(forms::Control& control) {
       auto& box = static_cast<forms::TextBox&>(control);
       if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
         edit->setFrame(box.border());
-        edit->setAlignment(horizontal(box.alignment()) | Qt::AlignVCenter);
+        edit->setAlignment(toQtAlignment(box.alignment()) | Qt::AlignVCenter);
         edit->setReadOnly(box.locked());
       } else if (auto* plain = qobject_cast<QPlainTextEdit*>(widget)) {
         plain->setFrameStyle(box.border() ? (QFrame::StyledPanel | QFrame::Sunken) : QFrame::NoFrame);
         plain->setReadOnly(box.locked());
         if (!box.border()) plain->document()->setDocumentMargin(1);
+        QTextOption option = plain->document()->defaultTextOption();
+        option.setAlignment(toQtAlignment(box.alignment()));
+        plain->document()->setDefaultTextOption(option);
         // Tab stops every eight average character widths, as the platform's edit boxes place
         // them: texts that line up columns with tabs rely on it.
         const QFontMetricsF metrics(plain->font());
