@@ -25,6 +25,8 @@ function(tessaloran_library name)
   tessaloran_warnings(${name})
 endfunction()
 
+set(TESSALORAN_TEST_SHARDS 4 CACHE STRING "Shards of each test executable in a cross-build")
+
 # tessaloran_test(NAME SOURCES ... LINKS ...): one GoogleTest executable, discovered by CTest.
 # Tests without their own main link GTest::gtest_main.
 function(tessaloran_test name)
@@ -37,8 +39,14 @@ function(tessaloran_test name)
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/src ${PROJECT_SOURCE_DIR}/tests)
   tessaloran_warnings(${name})
   if(CMAKE_CROSSCOMPILING)
-    # Cross-built tests are run by scripts/test-windows.sh, not discovered at build time.
-    add_test(NAME ${name} COMMAND ${name})
+    # Cross-built tests are run by scripts/test-windows.sh, not discovered at build time. Each
+    # executable runs as TESSALORAN_TEST_SHARDS GoogleTest shards, which CTest runs side by side.
+    foreach(shard RANGE 1 ${TESSALORAN_TEST_SHARDS})
+      math(EXPR index "${shard} - 1")
+      add_test(NAME ${name}/${shard} COMMAND ${name})
+      set_tests_properties(${name}/${shard} PROPERTIES
+        ENVIRONMENT "GTEST_TOTAL_SHARDS=${TESSALORAN_TEST_SHARDS};GTEST_SHARD_INDEX=${index}")
+    endforeach()
     if(WIN32)
       # They run under a locale with a decimal comma; see the file.
       target_sources(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests/windows/support/DecimalCommaUser.cpp)
