@@ -7,49 +7,32 @@
 #include "platform/forms/KeyCodes.h"
 #include "state/SetUp.h"
 
-using tess::testing::DatabaseScreenTest;
-using tess::testing::listKey;
+using namespace tess::testing;
+using Texts = std::vector<std::string>;
 
 namespace {
 
 class CartridgeScreenTest : public DatabaseScreenTest {};
 
-TEST_F(CartridgeScreenTest, LoadListsTheFileAndEmptiesTheFields) {
-  writeCartridgeFile({cartridgeRecord("Type B"), cartridgeRecord("type a", "9.1")});
+TEST_F(CartridgeScreenTest, LoadListsTheFilePickingANameEmptiesTheFieldsAndSearchFillsThem) {
+  writeRecords(cartridgePath(), {cartridgeRecord("Type B"), cartridgeRecord("type a", "9.1")});
   openCartridge();
   frmCartridgeMulti& c = cartridge();
-  EXPECT_EQ(c.caption(), "Cartridge or Carbon Bed Data");
   EXPECT_EQ(c.NumCartRecords(), 2);
-  EXPECT_EQ(c.CartName.items(), (std::vector<std::string>{listKey("TYPE A"), listKey("TYPE B")}));
-  EXPECT_EQ(c.CartName.text(), "None Selected");
+  EXPECT_EQ(c.CartName.items(), (Texts{listKey("TYPE A"), listKey("TYPE B")}));
+  EXPECT_EQ(texts({&c.CartName, &c.BedDiam, &c.AffinityForWater}), (Texts{"None Selected", "", ""}));
   EXPECT_TRUE(c.CartName.hasFocus());
-  EXPECT_EQ(c.BedDiam.text(), "");
-  EXPECT_EQ(c.AffinityForWater.text(), "");
-}
-
-TEST_F(CartridgeScreenTest, PickingANameEmptiesTheFieldsAndSearchFillsThem) {
-  writeCartridgeFile({cartridgeRecord("Type B"), cartridgeRecord("type a", "9.1")});
-  openCartridge();
-  frmCartridgeMulti& c = cartridge();
   typeCartridge("Mine");
   app.chooseItem(c.CartName, 0);
-  EXPECT_EQ(c.CartName.text(), listKey("TYPE A"));
-  EXPECT_EQ(c.BedDiam.text(), "");
-  EXPECT_EQ(c.AffinityForWater.text(), "");
-
+  EXPECT_EQ(texts({&c.CartName, &c.BedDiam, &c.AffinityForWater}), (Texts{listKey("TYPE A"), "", ""}));
   app.click(c.cmdSearch);
-  EXPECT_EQ(c.CartName.text(), "type a");
-  EXPECT_EQ(c.BedDiam.text(), "9.1");
-  EXPECT_EQ(c.RelHumPre.text(), "50");
-  EXPECT_EQ(c.AffinityForWater.text(), "0.061");
-
+  EXPECT_EQ(texts({&c.CartName, &c.BedDiam, &c.RelHumPre, &c.AffinityForWater}),
+            (Texts{"type a", "9.1", "50", "0.061"}));
   // Not found: the message; the name box, the fields and the list keep their texts.
-  app.editText(c.CartName, "Type C");
-  app.editText(c.BedDiam, "5");
+  type({{&c.CartName, "Type C"}, {&c.BedDiam, "5"}});
   app.expectMessage("Can't find TYPE C.", "Search for a Record");
   app.click(c.cmdSearch);
-  EXPECT_EQ(c.CartName.text(), "Type C");
-  EXPECT_EQ(c.BedDiam.text(), "5");
+  EXPECT_EQ(texts({&c.CartName, &c.BedDiam}), (Texts{"Type C", "5"}));
   EXPECT_EQ(c.CartName.itemCount(), 2);
 }
 
@@ -63,55 +46,29 @@ TEST_F(CartridgeScreenTest, SaveAppendsNewNamesAndRevisesNamesOnFile) {
   ASSERT_EQ(bytes.size(), 99u);
   EXPECT_EQ(bytes.substr(0, 35), "  Carbon bed 1" + std::string(21, ' '));
   EXPECT_EQ(bytes.substr(51, 8), "123.4567");
-  EXPECT_EQ(c.CartName.text(), "  Carbon bed 1");
-  EXPECT_EQ(c.CarbWgt.text(), "123.4567");
-  EXPECT_EQ(c.CartName.items(), std::vector<std::string>{listKey("CARBON BED 1")});
-
+  EXPECT_EQ(texts({&c.CartName, &c.CarbWgt}), (Texts{"  Carbon bed 1", "123.4567"}));
+  EXPECT_EQ(c.CartName.items(), Texts{listKey("CARBON BED 1")});
   // The same name in capitals: the question; Yes rewrites record 1, the count stays.
   typeCartridge("CARBON BED 1", "60");
-  app.expectMessage("This cartridge is already on file.\r\nDo you want to save \r\na revised record?",
-                    "Revise a Record", forms::MsgAnswer::Yes);
+  app.expectMessage(reviseQuestion("cartridge"), "Revise a Record", forms::MsgAnswer::Yes);
   app.click(c.cmdSave);
   bytes = fileBytes(cartridgePath());
   EXPECT_EQ(bytes, tess::databases::CartridgeRecord::assemble("CARBON BED 1", "8.4", "1.9", "42", "0.45", "60",
-                                                              "0.15", "28.0", "0.1")
-                       .toBytes());
+                                                              "0.15", "28.0", "0.1").toBytes());
   EXPECT_EQ(c.NumCartRecords(), 1);
-
-  // A blank name is refused.
-  app.editText(c.CartName, "  ");
+  app.editText(c.CartName, "  ");  // a blank name is refused
   app.expectMessage("Enter a cartridge name.", "Add a Record");
   app.click(c.cmdSave);
   EXPECT_EQ(fileBytes(cartridgePath()), bytes);
 }
 
-TEST_F(CartridgeScreenTest, ALongNameSavedTwiceRevisesItsOwnRecord) {
-  openCartridge();
-  const std::string longName = "Powered air purifying respirator cartridge";  // 42 characters
-  typeCartridge(longName);
-  app.click(cartridge().cmdSave);
-  typeCartridge(longName);
-  app.expectMessage("This cartridge is already on file.\r\nDo you want to save \r\na revised record?",
-                    "Revise a Record", forms::MsgAnswer::No);
-  app.click(cartridge().cmdSave);
-  EXPECT_EQ(cartridge().NumCartRecords(), 1);
-}
-
 // The affinity for water that the model uses, from the entered value and the preconditioning
 // humidity [%]: scaled by 5/3 strictly above 50 %.
 TEST_F(CartridgeScreenTest, ReturnDerivesTheAffinityForWaterFromThePreconditioningHumidity) {
-  struct Case {
-    const char* relHumPre;
-    float fraction;
-    float betaH2O;
-  };
   const float scaled = static_cast<float>((5.0 / 3.0) * 0.1f);
-  const Case cases[] = {
-      {"50", 0.5f, 0.1f},
-      {"51", 0.51f, scaled},
-      {"50.5", static_cast<float>(50.5 / 100.0), scaled},
-  };
-  for (const Case& test : cases) {
+  const struct { const char* relHumPre; float fraction; float betaH2O; } cases[] = {
+      {"50", 0.5f, 0.1f}, {"51", 0.51f, scaled}, {"50.5", static_cast<float>(50.5 / 100.0), scaled}};
+  for (const auto& test : cases) {
     openCartridge();
     typeCartridge("Cart", test.relHumPre, "0.1");
     app.click(cartridge().cmdExit);
@@ -122,7 +79,7 @@ TEST_F(CartridgeScreenTest, ReturnDerivesTheAffinityForWaterFromThePreconditioni
   }
 }
 
-TEST_F(CartridgeScreenTest, ReturnStoresTheCartridgeAndMovesToTheFirstVaporButton) {
+TEST_F(CartridgeScreenTest, ReturnOrTheCloseBoxStoresTheCartridgeAndMovesToTheFirstVaporButton) {
   openCartridge();
   typeCartridge("   ");  // blanks only: accepted
   cartridge().MicVol.setText("12abc");  // as from a record, unchecked
@@ -131,50 +88,37 @@ TEST_F(CartridgeScreenTest, ReturnStoresTheCartridgeAndMovesToTheFirstVaporButto
   const CartridgeData& cart = state().Cart;
   EXPECT_EQ(cart.CartName, "   ");
   EXPECT_EQ(input().CartName.caption(), "   ");
-  EXPECT_EQ(cart.BedDiam, 8.4f);
-  EXPECT_EQ(cart.Bed_Depth, 1.9f);
-  EXPECT_EQ(cart.CarbWgt, 42.0f);
-  EXPECT_EQ(cart.MicVol, 12.0f);
-  EXPECT_EQ(cart.DiamGran, 0.0f);
-  EXPECT_EQ(cart.APBenzene, 28.0f);
+  EXPECT_EQ((std::vector<float>{cart.BedDiam, cart.Bed_Depth, cart.CarbWgt, cart.MicVol, cart.DiamGran, cart.APBenzene}),
+            (std::vector<float>{8.4f, 1.9f, 42.0f, 12.0f, 0.0f, 28.0f}));
   EXPECT_FALSE(cartridge().visible());
-  EXPECT_TRUE(input().visible());
   EXPECT_TRUE(input().SelectVap[1].hasFocus());
-
-  // Also when vapor 1 is already set, the focus goes to its button.
+  // Also when vapor 1 is already set, the focus goes to its button; the close box acts as Return.
   openVaporSlot(1);
   typeVapor("Acetone", "67-64-1");
   app.click(vapor().cmdExit);
   openCartridge();
-  app.click(cartridge().cmdExit);
+  typeCartridge("Cart");
+  app.closeWindow(cartridge());
+  EXPECT_EQ(state().Cart.CartName, "Cart");
+  EXPECT_FALSE(cartridge().visible());
   EXPECT_TRUE(input().SelectVap[1].hasFocus());
 }
 
 TEST_F(CartridgeScreenTest, IncompleteEntriesGoThroughTheDialogAndStoreNothing) {
   openCartridge();
-  struct Case {
-    const char* name;
-    const char* relHumPre;
-    const char* bedDiam;
-  };
-  const Case cases[] = {
-      {"None Selected", "50", "8.4"},
-      {"  NONE SELECTED ", "50", "8.4"},
-      {"", "50", "8.4"},
+  const struct { const char* name; const char* relHumPre; const char* bedDiam; } cases[] = {
+      {"None Selected", "50", "8.4"}, {"  NONE SELECTED ", "50", "8.4"}, {"", "50", "8.4"},
       {"Cart", "  ", "8.4"},  // a humidity of blanks counts as empty
-      {"Cart", "50", ""},
-  };
-  for (const Case& test : cases) {
+      {"Cart", "50", ""}};
+  for (const auto& test : cases) {
     app.editText(cartridge().CartName, test.name);
     typeCartridgeFields();
-    // As from a record: texts that no field check has seen.
-    cartridge().RelHumPre.setText(test.relHumPre);
+    cartridge().RelHumPre.setText(test.relHumPre);  // as from a record: texts no field check has seen
     cartridge().BedDiam.setText(test.bedDiam);
-    app.scriptModal("ExitDialog", [&] { app.click(exitDialog().ReturnButton); });
+    expectIncompleteDialog();
     app.click(cartridge().cmdExit);
     EXPECT_TRUE(cartridge().visible()) << test.name;
-    EXPECT_EQ(cartridge().CartName.text(), test.name);
-    EXPECT_EQ(cartridge().BedDiam.text(), test.bedDiam);
+    EXPECT_EQ(texts({&cartridge().CartName, &cartridge().BedDiam}), (Texts{test.name, test.bedDiam}));
     EXPECT_EQ(state().Cart.BedDiam, 0.0f) << test.name;
     EXPECT_EQ(input().CartName.caption(), "None Selected");
   }
@@ -190,16 +134,12 @@ TEST_F(CartridgeScreenTest, ClearZeroesTheCartridgeButKeepsItsNameAndReturnIsRef
   app.click(cartridge().cmdClear);
   const CartridgeData& cart = state().Cart;
   EXPECT_EQ(cart.CartName, "Cart");
-  EXPECT_EQ(cart.BedDiam, 0.0f);
-  EXPECT_EQ(cart.RelHumPre, 0.0f);
-  EXPECT_EQ(cart.BetaH2O, 0.0f);
-  EXPECT_EQ(cart.BetaH2OHalf, 0.0f);
-  EXPECT_EQ(cart.BedDensity, 0.4f);
+  EXPECT_EQ((std::vector<float>{cart.BedDiam, cart.RelHumPre, cart.BetaH2O, cart.BetaH2OHalf, cart.BedDensity}),
+            (std::vector<float>{0, 0, 0, 0, 0.4f}));
   EXPECT_EQ(cartridge().CartName.text(), "");
   EXPECT_TRUE(cartridge().CartName.hasFocus());
   EXPECT_EQ(input().CartName.caption(), "Cart");
-
-  app.scriptModal("ExitDialog", [&] { app.click(exitDialog().ReturnButton); });
+  expectIncompleteDialog();
   app.click(cartridge().cmdExit);
   EXPECT_TRUE(cartridge().visible());
 }
@@ -210,15 +150,11 @@ TEST_F(CartridgeScreenTest, FieldsCheckOnEnterAndTheLastHandsTheFocusToReturn) {
   app.editText(c.AffinityForWater, "0.1");
   app.pressKey(forms::KeyReturn);
   EXPECT_TRUE(c.cmdExit.hasFocus());
-  EXPECT_TRUE(c.visible());
-
   app.editText(c.AffinityForWater, "0.3");
   app.expectMessage("This entry must be less than or equal to 0.20 ", "Invalid Entry");
   app.pressKey(forms::KeyReturn);
   EXPECT_TRUE(c.AffinityForWater.hasFocus());
-
-  app.editText(c.AffinityForWater, "0.1");
-  app.editText(c.CarbWgt, "1001");
+  type({{&c.AffinityForWater, "0.1"}, {&c.CarbWgt, "1001"}});
   app.expectMessage("This entry must be less than or equal to 1,000 ", "Invalid Entry");
   app.pressKey(forms::KeyReturn);
   app.editText(c.CarbWgt, "0");
@@ -226,15 +162,6 @@ TEST_F(CartridgeScreenTest, FieldsCheckOnEnterAndTheLastHandsTheFocusToReturn) {
   app.click(c.cmdExit);
   EXPECT_TRUE(c.CarbWgt.hasFocus());
   EXPECT_TRUE(c.visible());
-}
-
-TEST_F(CartridgeScreenTest, TheCloseBoxActsAsReturn) {
-  openCartridge();
-  typeCartridge("Cart");
-  app.closeWindow(cartridge());
-  EXPECT_EQ(state().Cart.CartName, "Cart");
-  EXPECT_FALSE(cartridge().visible());
-  EXPECT_TRUE(input().visible());
 }
 
 }  // namespace

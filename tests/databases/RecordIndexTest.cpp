@@ -37,10 +37,10 @@ TEST(IndexOrder, PrefixSortsFirstAndEqualKeysFollowTheExchanges) {
   // Order by Windows-1252 codes: the euro sign (0x80) sorts below e-acute (0xE9).
   EXPECT_EQ(exchangeSortOrder(keysOf({"\xC3\xA9", "\xE2\x82\xAC"})), (std::vector<std::size_t>{1, 0}));
   EXPECT_TRUE(exchangeSortOrder({}).empty());
-  EXPECT_EQ(exchangeSortOrder(keysOf({"one"})), (std::vector<std::size_t>{0}));
 }
 
-// The fast order against the literal exchange sort, on random files with many duplicate names.
+// The fast order against the literal exchange sort: random files with many duplicate names, then
+// a large one, then one name only (nothing moves).
 TEST(IndexOrder, FastOrderEqualsTheExchangeSortOnRandomFiles) {
   std::mt19937 random(1206);
   for (int trial = 0; trial < 3000; ++trial) {
@@ -50,7 +50,7 @@ TEST(IndexOrder, FastOrderEqualsTheExchangeSortOnRandomFiles) {
     for (auto& name : names) {
       const int k = std::uniform_int_distribution<int>(0, distinct - 1)(random);
       // Prefixes and case variants of one another, blanks around some.
-      name = std::string(static_cast<std::size_t>(k % 3), ' ') + std::string(static_cast<std::size_t>(1 + k / 4), k % 2 ? 'a' : 'A') +
+      name = std::string(std::size_t(k % 3), ' ') + std::string(std::size_t(1 + k / 4), k % 2 ? 'a' : 'A') +
              std::to_string(k % 4);
     }
     // Some files already sorted, or sorted backwards, before the duplicates are mixed in.
@@ -59,17 +59,10 @@ TEST(IndexOrder, FastOrderEqualsTheExchangeSortOnRandomFiles) {
     const auto keys = keysOf(names);
     ASSERT_EQ(exchangeSortOrder(keys), exchangeSortOrderLiteral(keys)) << "trial " << trial;
   }
-}
-
-TEST(IndexOrder, FastOrderEqualsTheExchangeSortOnALargeFile) {
-  std::mt19937 random(77);
   std::vector<std::string> names(3000);
   for (auto& name : names) name = "N" + std::to_string(std::uniform_int_distribution<int>(0, 60)(random));
-  const auto keys = keysOf(names);
-  EXPECT_EQ(exchangeSortOrder(keys), exchangeSortOrderLiteral(keys));
-  // All names the same: nothing moves.
-  std::vector<std::string> same(500, makeIndexKey("x"));
-  const auto order = exchangeSortOrder(same);
+  EXPECT_EQ(exchangeSortOrder(keysOf(names)), exchangeSortOrderLiteral(keysOf(names)));
+  const auto order = exchangeSortOrder(std::vector<std::string>(500, makeIndexKey("x")));
   for (std::size_t i = 0; i < order.size(); ++i) ASSERT_EQ(order[i], i);
 }
 
@@ -107,19 +100,15 @@ TEST(VaporSearch, FindsTheLastMatchByNameOrCAS) {
 }
 
 TEST(CartridgeSearch, HalvesAsWritten) {
-  auto index = buildCartridgeIndex({"B", "C", "B", "A", "B"});
-  // Positions 1..5: A, B, B, B, C; the first probe (3) is a B.
-  EXPECT_EQ(searchCartridgeIndex(index, 5, "B"), 3);
-  EXPECT_EQ(searchCartridgeIndex(index, 5, "A"), 1);
-  EXPECT_EQ(searchCartridgeIndex(index, 5, "C"), 5);
-  EXPECT_EQ(searchCartridgeIndex(index, 5, "BB"), 0);
-  EXPECT_EQ(searchCartridgeIndex(index, 5, ""), 0);
-  index = buildCartridgeIndex({"B", "B", "B", "C"});
-  EXPECT_EQ(searchCartridgeIndex(index, 4, "B"), 2);
-  EXPECT_EQ(searchCartridgeIndex({}, 0, "B"), 0);
-  index = buildCartridgeIndex({"ONLY"});
-  EXPECT_EQ(searchCartridgeIndex(index, 1, "ONLY"), 1);
-  EXPECT_EQ(searchCartridgeIndex(index, 1, "OTHER"), 0);
+  // Positions 1..5 of the first file: A, B, B, B, C; its first probe (3) is a B.
+  const struct { std::vector<std::string> names; const char* key; std::int16_t position; } cases[] = {
+      {{"B", "C", "B", "A", "B"}, "B", 3}, {{"B", "C", "B", "A", "B"}, "A", 1}, {{"B", "C", "B", "A", "B"}, "C", 5},
+      {{"B", "C", "B", "A", "B"}, "BB", 0}, {{"B", "C", "B", "A", "B"}, "", 0}, {{"B", "B", "B", "C"}, "B", 2},
+      {{}, "B", 0}, {{"ONLY"}, "ONLY", 1}, {{"ONLY"}, "OTHER", 0}};
+  for (const auto& c : cases) {
+    const auto count = static_cast<std::int16_t>(c.names.size());
+    EXPECT_EQ(searchCartridgeIndex(buildCartridgeIndex(c.names), count, c.key), c.position) << c.key;
+  }
 }
 
 }  // namespace

@@ -8,6 +8,8 @@
 #include <initializer_list>
 #include <memory>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "RecordSamples.h"
 #include "databases/frmCartridgeMulti.h"
@@ -40,60 +42,41 @@ class DatabaseScreenTest : public ::testing::Test {
 
   std::filesystem::path vaporPath() const { return programFolder / "VaporB30.DB"; }
   std::filesystem::path cartridgePath() const { return programFolder / "CartridgeB30.DB"; }
-
-  // The helpers of RecordSamples.h, as the tests derived from this fixture call them.
   static std::string fileBytes(const std::filesystem::path& path) { return tess::testing::fileBytes(path); }
-  static void writeBytes(const std::filesystem::path& path, const std::string& bytes) {
-    tess::testing::writeBytes(path, bytes);
-  }
-  static tess::databases::VaporRecord vaporRecord(const std::string& name, const std::string& cas,
-                                                  const std::string& molWt = "58.08") {
-    return tess::testing::vaporRecord(name, cas, molWt);
-  }
-  static tess::databases::CartridgeRecord cartridgeRecord(const std::string& name, const std::string& bedDiam = "8.4") {
-    return tess::testing::cartridgeRecord(name, bedDiam);
-  }
-  void writeVaporFile(std::initializer_list<tess::databases::VaporRecord> records) {
+  //! Writes the records, one after another, as the whole file at path.
+  template <class Record>
+  static void writeRecords(const std::filesystem::path& path, std::initializer_list<Record> records) {
     std::string bytes;
     for (const auto& record : records) bytes += record.toBytes();
-    writeBytes(vaporPath(), bytes);
-  }
-  void writeCartridgeFile(std::initializer_list<tess::databases::CartridgeRecord> records) {
-    std::string bytes;
-    for (const auto& record : records) bytes += record.toBytes();
-    writeBytes(cartridgePath(), bytes);
+    writeBytes(path, bytes);
   }
 
-  //! Shows the data-input screen (its first show loads it).
-  void showInput() {
-    if (!input().visible()) input().show();
-  }
-  //! Opens vapor slot k with its button on the data-input screen.
+  //! Opens vapor slot k with its button on the data-input screen (its first show loads it).
   void openVaporSlot(int k) {
-    showInput();
+    if (!input().visible()) input().show();
     ASSERT_TRUE(app.click(input().SelectVap[k]));
     ASSERT_TRUE(vapor().visible());
   }
-  //! Opens the cartridge screen with its button on the data-input screen.
   void openCartridge() {
-    showInput();
+    if (!input().visible()) input().show();
     ASSERT_TRUE(app.click(input().SelectCart));
     ASSERT_TRUE(cartridge().visible());
   }
+  //! Answers the incomplete-information dialog with its Return button.
+  void expectIncompleteDialog() {
+    app.scriptModal("ExitDialog", [&] { app.click(exitDialog().ReturnButton); });
+  }
 
+  //! Types into each box in turn, as a user does.
+  void type(std::initializer_list<std::pair<forms::TextControl*, std::string>> entries) {
+    for (const auto& [box, text] : entries) app.editText(*box, text);
+  }
   //! Types a whole vapor entry: the name first (its change empties the other boxes).
   void typeVapor(const std::string& name, const std::string& cas, const std::string& molWt = "58.08") {
     frmVaporMulti& v = vapor();
-    app.editText(v.ChemName, name);
-    app.editText(v.MolWt, molWt);
-    app.editText(v.LiqDensity, "0.791");
-    app.editText(v.MolPol, "16.2");
-    app.editText(v.WaterSol, "1");
-    app.editText(v.AvgVapConc, "500");
-    app.editText(v.AntoineA, "18.5");
-    app.editText(v.AntoineB, "2940.46");
-    app.editText(v.AntoineC, "-35.93");
-    app.editText(v.CAS, cas);
+    type({{&v.ChemName, name}, {&v.MolWt, molWt}, {&v.LiqDensity, "0.791"}, {&v.MolPol, "16.2"},
+          {&v.WaterSol, "1"}, {&v.AvgVapConc, "500"}, {&v.AntoineA, "18.5"}, {&v.AntoineB, "2940.46"},
+          {&v.AntoineC, "-35.93"}, {&v.CAS, cas}});
   }
 
   //! Types a whole cartridge entry: the name first (its change empties the eight fields).
@@ -102,17 +85,17 @@ class DatabaseScreenTest : public ::testing::Test {
     app.editText(cartridge().CartName, name);
     typeCartridgeFields(relHumPre, affinity);
   }
-  //! Types the eight fields of a cartridge entry.
   void typeCartridgeFields(const std::string& relHumPre = "50", const std::string& affinity = "0.1") {
     frmCartridgeMulti& c = cartridge();
-    app.editText(c.BedDiam, "8.4");
-    app.editText(c.Bed_Depth, "1.9");
-    app.editText(c.CarbWgt, "42");
-    app.editText(c.MicVol, "0.45");
-    app.editText(c.RelHumPre, relHumPre);
-    app.editText(c.DiamGran, "0.15");
-    app.editText(c.APBenzene, "28.0");
-    app.editText(c.AffinityForWater, affinity);
+    type({{&c.BedDiam, "8.4"}, {&c.Bed_Depth, "1.9"}, {&c.CarbWgt, "42"}, {&c.MicVol, "0.45"},
+          {&c.RelHumPre, relHumPre}, {&c.DiamGran, "0.15"}, {&c.APBenzene, "28.0"},
+          {&c.AffinityForWater, affinity}});
+  }
+  //! The texts of the boxes, in order, to compare in one go.
+  static std::vector<std::string> texts(std::initializer_list<const forms::TextControl*> boxes) {
+    std::vector<std::string> result;
+    for (const forms::TextControl* box : boxes) result.push_back(box->text());
+    return result;
   }
 
   TemporaryFolder folder;

@@ -3,220 +3,161 @@
 // and Return's roads.
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "ScreenFixture.h"
 #include "databases/modVapor.h"
 #include "platform/forms/KeyCodes.h"
-#include "platform/text/LeadingNumber.h"
-#include "platform/text/NumberText.h"
 #include "state/SetUp.h"
 
-using tess::testing::DatabaseScreenTest;
-using tess::testing::listKey;
+using namespace tess::testing;
+using Texts = std::vector<std::string>;
 
 namespace {
 
 class VaporScreenTest : public DatabaseScreenTest {};
 
-TEST_F(VaporScreenTest, MissingFileIsCreatedEmptyAndTheFirstSaveAppendsRecordOne) {
+TEST_F(VaporScreenTest, MissingFileIsCreatedEmptyAndSaveAppendsTextsCutToTheirFields) {
   openVaporSlot(1);
+  frmVaporMulti& v = vapor();
   ASSERT_TRUE(std::filesystem::exists(vaporPath()));
-  EXPECT_EQ(fileBytes(vaporPath()).size(), 0u);
-  EXPECT_EQ(vapor().NumVaporRecords(), 0);
-  EXPECT_EQ(vapor().ChemName.itemCount(), 0);
-
-  // Searching an empty file finds nothing.
-  app.editText(vapor().ChemName, "Acetone");
+  EXPECT_EQ(v.NumVaporRecords(), 0);
+  app.editText(v.ChemName, "Acetone");
   app.expectMessage("Can't find ACETONE.", "Search for a Record");
-  app.click(vapor().cmdSearch);
+  app.click(v.cmdSearch);
+  type({{&v.ChemName, "   "}, {&v.MolWt, "58"}});  // a blank name is refused
+  app.expectMessage("Enter a chemical name.", "Add a Record");
+  app.click(v.cmdSave);
+  EXPECT_EQ(fileBytes(vaporPath()).size(), 0u);
+  EXPECT_EQ(v.MolWt.text(), "58");
 
-  typeVapor("Acetone", "67-64-1");
-  app.click(vapor().cmdSave);
-  EXPECT_EQ(fileBytes(vaporPath()), vaporRecord("Acetone", "67-64-1").toBytes());
-  EXPECT_EQ(vapor().NumVaporRecords(), 1);
-  ASSERT_EQ(vapor().ChemName.itemCount(), 1);
-  EXPECT_EQ(vapor().ChemName.items()[0], listKey("ACETONE"));
-  EXPECT_EQ(vapor().ChemName.text(), "Acetone");
-  EXPECT_EQ(vapor().AntoineC.text(), "-35.93");
-}
-
-TEST_F(VaporScreenTest, AppendStoresTextsCutToTheirFieldsAndShowsThemSo) {
-  openVaporSlot(1);
   // Leading blanks are kept; the value of 11 characters and the CAS number of 21 are cut.
   typeVapor("  Methyl ethyl ketone", "123456789012345678901", "72.10600001");
-  app.click(vapor().cmdSave);
-
+  app.click(v.cmdSave);
   const std::string bytes = fileBytes(vaporPath());
   ASSERT_EQ(bytes.size(), 117u);
   EXPECT_EQ(bytes.substr(0, 35), "  Methyl ethyl ketone" + std::string(14, ' '));
   EXPECT_EQ(bytes.substr(35, 8), "72.10600");
   EXPECT_EQ(bytes.substr(99, 18), "123456789012345678");
-  EXPECT_EQ(vapor().ChemName.text(), "  Methyl ethyl ketone");
-  EXPECT_EQ(vapor().MolWt.text(), "72.10600");
-  EXPECT_EQ(vapor().CAS.text(), "123456789012345678");
-  EXPECT_EQ(vapor().ChemName.items(), std::vector<std::string>{listKey("METHYL ETHYL KETONE")});
-
+  EXPECT_EQ(texts({&v.ChemName, &v.MolWt, &v.AntoineC, &v.CAS}),
+            (Texts{"  Methyl ethyl ketone", "72.10600", "-35.93", "123456789012345678"}));
+  EXPECT_EQ(v.ChemName.items(), Texts{listKey("METHYL ETHYL KETONE")});
   // A new name takes its place in the sorted list.
   typeVapor("Acetone", "67-64-1");
-  app.click(vapor().cmdSave);
-  EXPECT_EQ(vapor().ChemName.items(),
-            (std::vector<std::string>{listKey("ACETONE"), listKey("METHYL ETHYL KETONE")}));
-  EXPECT_EQ(fileBytes(vaporPath()).size(), 2 * 117u);
+  app.click(v.cmdSave);
+  EXPECT_EQ(v.ChemName.items(), (Texts{listKey("ACETONE"), listKey("METHYL ETHYL KETONE")}));
+  EXPECT_EQ(fileBytes(vaporPath()).substr(117), vaporRecord("Acetone", "67-64-1").toBytes());
+  EXPECT_EQ(v.NumVaporRecords(), 2);
 }
 
 TEST_F(VaporScreenTest, SavingANameOnFileAsksAndRevisesInPlaceOrNot) {
-  writeVaporFile({vaporRecord("Benzene", "71-43-2", "78.11"), vaporRecord("Acetone", "67-64-1")});
+  writeRecords(vaporPath(), {vaporRecord("Benzene", "71-43-2", "78.11"), vaporRecord("Acetone", "67-64-1")});
   openVaporSlot(1);
-  const std::vector<std::string> listBefore = vapor().ChemName.items();
-
-  // Another case, and a value longer than its field: the question, Yes rewrites record 2.
+  frmVaporMulti& v = vapor();
+  const Texts listBefore = v.ChemName.items();
+  // Another case, a value longer than its field, the CAS box left last (Save still looks the
+  // chemical up by its name): the question, and Yes rewrites record 2.
   typeVapor("ACETONE", "67-64-1", "58.0800001");
-  // The CAS box was left last: Save still looks the chemical up by its name.
-  app.expectMessage("This chemical is already on file.\r\nDo you want to save \r\na revised record?",
-                    "Revise a Record", forms::MsgAnswer::Yes);
-  app.click(vapor().cmdSave);
+  app.expectMessage(reviseQuestion("chemical"), "Revise a Record", forms::MsgAnswer::Yes);
+  app.click(v.cmdSave);
   EXPECT_EQ(app.messages().back().buttons, forms::MsgButtons::YesNo);
   const std::string bytes = fileBytes(vaporPath());
-  ASSERT_EQ(bytes.size(), 2 * 117u);
-  EXPECT_EQ(bytes.substr(0, 117), vaporRecord("Benzene", "71-43-2", "78.11").toBytes());
-  EXPECT_EQ(bytes.substr(117, 117), vaporRecord("ACETONE", "67-64-1", "58.08000").toBytes());
+  EXPECT_EQ(bytes, vaporRecord("Benzene", "71-43-2", "78.11").toBytes() +
+                       vaporRecord("ACETONE", "67-64-1", "58.08000").toBytes());
   // The boxes and the list stay as they were before Save: the box keeps what was typed.
-  EXPECT_EQ(vapor().MolWt.text(), "58.0800001");
-  EXPECT_EQ(vapor().ChemName.text(), "ACETONE");
-  EXPECT_EQ(vapor().ChemName.items(), listBefore);
-  EXPECT_EQ(vapor().NumVaporRecords(), 2);
-
+  EXPECT_EQ(texts({&v.ChemName, &v.MolWt}), (Texts{"ACETONE", "58.0800001"}));
+  EXPECT_EQ(v.ChemName.items(), listBefore);
+  EXPECT_EQ(v.NumVaporRecords(), 2);
   // No writes nothing.
-  app.editText(vapor().MolWt, "99");
-  app.expectMessage("This chemical is already on file.\r\nDo you want to save \r\na revised record?",
-                    "Revise a Record", forms::MsgAnswer::No);
-  app.click(vapor().cmdSave);
+  app.editText(v.MolWt, "99");
+  app.expectMessage(reviseQuestion("chemical"), "Revise a Record", forms::MsgAnswer::No);
+  app.click(v.cmdSave);
   EXPECT_EQ(fileBytes(vaporPath()), bytes);
-  EXPECT_EQ(vapor().MolWt.text(), "99");
+  EXPECT_EQ(v.MolWt.text(), "99");
 }
 
-TEST_F(VaporScreenTest, ALongNameSavedTwiceRevisesItsOwnRecord) {
+// A name longer than the 35 characters of its field is looked up by what the field holds.
+TEST_F(VaporScreenTest, ALongNameSavedTwiceRevisesItsOwnRecordOnBothScreens) {
   openVaporSlot(1);
   const std::string longName = "Dipropylene glycol monomethyl ether acetate";  // 43 characters
   typeVapor(longName, "88917-22-0");
   app.click(vapor().cmdSave);
   EXPECT_EQ(vapor().ChemName.text(), longName.substr(0, 35));
-
   typeVapor(longName, "88917-22-0");
-  app.expectMessage("This chemical is already on file.\r\nDo you want to save \r\na revised record?",
-                    "Revise a Record", forms::MsgAnswer::Yes);
+  app.expectMessage(reviseQuestion("chemical"), "Revise a Record", forms::MsgAnswer::Yes);
   app.click(vapor().cmdSave);
   EXPECT_EQ(vapor().NumVaporRecords(), 1);
   EXPECT_EQ(fileBytes(vaporPath()).size(), 117u);
+  app.click(vapor().cmdExit);
+  openCartridge();
+  for (const auto answer : {forms::MsgAnswer::OK, forms::MsgAnswer::No}) {
+    typeCartridge("Powered air purifying respirator cartridge");  // 42 characters
+    if (answer == forms::MsgAnswer::No) app.expectMessage(reviseQuestion("cartridge"), "Revise a Record", answer);
+    app.click(cartridge().cmdSave);
+  }
+  EXPECT_EQ(cartridge().NumCartRecords(), 1);
 }
 
-TEST_F(VaporScreenTest, SaveWithABlankNameAsksForOne) {
-  openVaporSlot(1);
-  app.editText(vapor().ChemName, "   ");
-  app.editText(vapor().MolWt, "58");
-  app.expectMessage("Enter a chemical name.", "Add a Record");
-  app.click(vapor().cmdSave);
-  EXPECT_EQ(fileBytes(vaporPath()).size(), 0u);
-  EXPECT_EQ(vapor().MolWt.text(), "58");
-}
-
-// What the screen shows after each kind of search.
+// What the screen shows after each kind of search: the list, the name box, the boxes, the flag.
 TEST_F(VaporScreenTest, SearchResultsByNameAndByCASNumber) {
-  writeVaporFile({vaporRecord("Benzene", "71-43-2", "78.11"), vaporRecord("Propanone", "67-64-1", "58.1"),
-                  vaporRecord("Acetone", " 67-64-1 ", "58.08")});
+  writeRecords(vaporPath(), {vaporRecord("Benzene", "71-43-2", "78.11"), vaporRecord("Propanone", "67-64-1", "58.1"),
+                             vaporRecord("Acetone", " 67-64-1 ", "58.08"), vaporRecord("Water", "  ")});
   openVaporSlot(1);
   frmVaporMulti& v = vapor();
-  const std::vector<std::string> fullList{listKey("ACETONE"), listKey("BENZENE"), listKey("PROPANONE")};
+  const Texts fullList{listKey("ACETONE"), listKey("BENZENE"), listKey("PROPANONE"), listKey("WATER")};
   ASSERT_EQ(v.ChemName.items(), fullList);
 
-  // By name, found: the full list, the stored name, the record, flag 0.
+  // By name, found: the full list, the stored name and record, flag 0.
   app.editText(v.ChemName, "  benzene ");
   app.click(v.cmdSearch);
   EXPECT_EQ(v.ChemName.items(), fullList);
-  EXPECT_EQ(v.ChemName.text(), "Benzene");
-  EXPECT_EQ(v.MolWt.text(), "78.11");
-  EXPECT_EQ(v.CAS.text(), "71-43-2");
+  EXPECT_EQ(texts({&v.ChemName, &v.MolWt, &v.CAS}), (Texts{"Benzene", "78.11", "71-43-2"}));
   EXPECT_EQ(v.SearchByCAS, 0);
-
   // By name, not found: the full list, an empty name box, the boxes as before, flag 0.
-  app.editText(v.ChemName, "Toluene");
-  app.editText(v.MolWt, "92.14");
+  type({{&v.ChemName, "Toluene"}, {&v.MolWt, "92.14"}});
   app.expectMessage("Can't find TOLUENE.", "Search for a Record");
   app.click(v.cmdSearch);
   EXPECT_EQ(v.ChemName.items(), fullList);
-  EXPECT_EQ(v.ChemName.text(), "");
-  EXPECT_EQ(v.MolWt.text(), "92.14");
+  EXPECT_EQ(texts({&v.ChemName, &v.MolWt}), (Texts{"", "92.14"}));
   EXPECT_EQ(v.SearchByCAS, 0);
-
   // By CAS number, found twice: the keys of both in index order, the last one shown, flag 0.
   app.editText(v.CAS, "67-64-1");
   app.click(v.cmdSearch);
-  EXPECT_EQ(v.ChemName.items(), (std::vector<std::string>{"ACETONE", "PROPANONE"}));
-  EXPECT_EQ(v.ChemName.text(), "Propanone");
-  EXPECT_EQ(v.MolWt.text(), "58.1");
+  EXPECT_EQ(v.ChemName.items(), (Texts{"ACETONE", "PROPANONE"}));
+  EXPECT_EQ(texts({&v.ChemName, &v.MolWt}), (Texts{"Propanone", "58.1"}));
   EXPECT_EQ(v.SearchByCAS, 0);
-
   // By CAS number, not found: an empty list and name box, the boxes as before, flag 1.
   app.editText(v.CAS, "67-64-2");
   app.expectMessage("Can't find 67-64-2.", "Search for a Record");
   app.click(v.cmdSearch);
   EXPECT_TRUE(v.ChemName.items().empty());
-  EXPECT_EQ(v.ChemName.text(), "");
-  EXPECT_EQ(v.MolWt.text(), "58.1");
-  EXPECT_EQ(v.CAS.text(), "67-64-2");
+  EXPECT_EQ(texts({&v.ChemName, &v.MolWt, &v.CAS}), (Texts{"", "58.1", "67-64-2"}));
   EXPECT_EQ(v.SearchByCAS, 1);
-}
-
-TEST_F(VaporScreenTest, CASSearchUsesTheIndexAsLastBuilt) {
-  writeVaporFile({vaporRecord("Benzene", "71-43-2"), vaporRecord("Water", ""), vaporRecord("Air", "  ")});
-  openVaporSlot(1);
-  frmVaporMulti& v = vapor();
-
-  // An empty CAS box lists every record without a CAS number and shows the last of them.
-  app.focus(v.CAS);
+  // An empty CAS box lists the records without a CAS number and shows the last of them.
+  app.editText(v.CAS, "");
   app.click(v.cmdSearch);
-  EXPECT_EQ(v.ChemName.items(), (std::vector<std::string>{"AIR", "WATER"}));
+  EXPECT_EQ(v.ChemName.items(), Texts{"WATER"});
   EXPECT_EQ(v.ChemName.text(), "Water");
-
-  // A revise with a new CAS number reaches the index only at its next build.
-  app.editText(v.ChemName, "Benzene");
-  app.click(v.cmdSearch);
-  app.editText(v.CAS, "71-43-X");
-  app.expectMessage("This chemical is already on file.\r\nDo you want to save \r\na revised record?",
-                    "Revise a Record", forms::MsgAnswer::Yes);
-  app.click(v.cmdSave);
-  app.editText(v.CAS, "71-43-X");
-  app.expectMessage("Can't find 71-43-X.", "Search for a Record");
-  app.click(v.cmdSearch);
-  app.editText(v.CAS, "71-43-2");
-  app.click(v.cmdSearch);
-  EXPECT_EQ(v.ChemName.text(), "Benzene");
-  EXPECT_EQ(v.CAS.text(), "71-43-X");
 }
 
 TEST_F(VaporScreenTest, SearchByCASFollowsTheKeyBoxLeftLast) {
-  writeVaporFile({vaporRecord("Acetone", "67-64-1")});
+  writeRecords(vaporPath(), {vaporRecord("Acetone", "67-64-1")});
   openVaporSlot(1);
   frmVaporMulti& v = vapor();
   EXPECT_EQ(v.SearchByCAS, 0);
-
   app.editText(v.CAS, "67-64-1");
   app.focus(v.MolWt);
   EXPECT_EQ(v.SearchByCAS, 1);
-  // Typing in the name box returns to the name search and empties the CAS box.
-  app.editText(v.ChemName, "A");
+  app.editText(v.ChemName, "A");  // back to the name search; the CAS box is emptied
   EXPECT_EQ(v.SearchByCAS, 0);
   EXPECT_EQ(v.CAS.text(), "");
-
-  // Choosing a list entry leaves the boxes as they were.
+  // Choosing a list entry leaves the boxes as they were; the search trims the padded key.
   app.editText(v.MolWt, "58");
   app.focus(v.ChemName);
   app.chooseItem(v.ChemName, 0);
-  EXPECT_EQ(v.ChemName.text(), listKey("ACETONE"));
-  EXPECT_EQ(v.MolWt.text(), "58");
-  // The padded key is trimmed again by the search.
+  EXPECT_EQ(texts({&v.ChemName, &v.MolWt}), (Texts{listKey("ACETONE"), "58"}));
   app.click(v.cmdSearch);
-  EXPECT_EQ(v.ChemName.text(), "Acetone");
-  EXPECT_EQ(v.MolWt.text(), "58.08");
+  EXPECT_EQ(texts({&v.ChemName, &v.MolWt}), (Texts{"Acetone", "58.08"}));
 }
 
 TEST_F(VaporScreenTest, ClearLeavesNoneSelectedAndTheSlotUntouched) {
@@ -224,38 +165,17 @@ TEST_F(VaporScreenTest, ClearLeavesNoneSelectedAndTheSlotUntouched) {
   typeVapor("Acetone", "67-64-1");
   app.click(vapor().cmdExit);
   openVaporSlot(1);
-  app.editText(vapor().CAS, "1");
-  app.click(vapor().cmdClear);
   frmVaporMulti& v = vapor();
+  app.editText(v.CAS, "1");
+  app.click(v.cmdClear);
   EXPECT_EQ(v.ChemName.text(), "None Selected");
   EXPECT_EQ(v.ChemName.selLength(), 13);
   EXPECT_TRUE(v.ChemName.hasFocus());
-  for (const forms::TextBox* box : {&v.MolWt, &v.LiqDensity, &v.MolPol, &v.WaterSol, &v.AvgVapConc, &v.AntoineA,
-                                    &v.AntoineB, &v.AntoineC, &v.CAS}) {
-    EXPECT_EQ(box->text(), "") << box->name();
-  }
+  EXPECT_EQ(texts({&v.MolWt, &v.LiqDensity, &v.MolPol, &v.WaterSol, &v.AvgVapConc, &v.AntoineA, &v.AntoineB,
+                   &v.AntoineC, &v.CAS}),
+            Texts(9, ""));
   EXPECT_EQ(v.SearchByCAS, 0);
   EXPECT_EQ(state().Vapor[1].ChemName, "Acetone");
-}
-
-TEST_F(VaporScreenTest, SetOldVaporFieldsShowsSinglePrecisionTexts) {
-  VaporData& slot = state().Vapor[2];
-  slot = VaporData{};
-  slot.ChemName = "Benzene ";
-  slot.MolWt = 78.11f;
-  slot.LiqDensity = 1000;
-  slot.AntoineC = -48.78f;
-  slot.AvgVapConc = 0.000015f;
-  slot.CAS = "71-43-2";
-  vapor().SetOldVaporFields(2);
-  frmVaporMulti& v = vapor();
-  EXPECT_EQ(v.ChemName.text(), "Benzene ");
-  EXPECT_EQ(v.MolWt.text(), "78.11");
-  EXPECT_EQ(v.LiqDensity.text(), "1000");
-  EXPECT_EQ(v.MolPol.text(), "0");
-  EXPECT_EQ(v.AntoineC.text(), "-48.78");
-  EXPECT_EQ(static_cast<float>(tess::text::leadingNumber(v.AvgVapConc.text())), 0.000015f);
-  EXPECT_EQ(v.CAS.text(), "71-43-2");
 }
 
 TEST_F(VaporScreenTest, NumericBoxesCheckOnEnterAndChainToReturn) {
@@ -263,24 +183,19 @@ TEST_F(VaporScreenTest, NumericBoxesCheckOnEnterAndChainToReturn) {
   frmVaporMulti& v = vapor();
   app.editText(v.AntoineC, "-40");
   app.pressKey(forms::KeyReturn);
-  EXPECT_TRUE(v.cmdExit.hasFocus());
-  EXPECT_TRUE(v.visible());  // Return got the focus, it was not pressed
-
+  EXPECT_TRUE(v.cmdExit.hasFocus());  // Return got the focus, it was not pressed
+  EXPECT_TRUE(v.visible());
   app.editText(v.MolWt, "0");
   app.expectMessage("This entry must not equal zero ", "Invalid Entry");
   app.pressKey(forms::KeyReturn);
   EXPECT_TRUE(v.MolWt.hasFocus());
-
-  // WaterSol accepts 0 and moves on; AntoineB shows its bound texts.
-  app.editText(v.MolWt, "58");
-  app.editText(v.WaterSol, "0");
+  // WaterSol accepts 0 and moves on to AvgVapConc, whose "0" from the opening is refused.
+  type({{&v.MolWt, "58"}, {&v.WaterSol, "0"}});
   app.pressKey(forms::KeyReturn);
   EXPECT_TRUE(v.AvgVapConc.hasFocus());
-  // Opening the slot wrote "0" into this box, which its check refuses until it is changed.
   app.expectMessage("This entry must not equal zero ", "Invalid Entry");
   app.pressKey(forms::KeyReturn);
-  app.editText(v.AvgVapConc, "500");
-  app.editText(v.AntoineB, "999");
+  type({{&v.AvgVapConc, "500"}, {&v.AntoineB, "999"}});
   app.expectMessage("This entry must be greater than or equal to 1,000 ", "Invalid Entry");
   app.click(v.cmdExit);
   EXPECT_TRUE(v.AntoineB.hasFocus());
@@ -289,7 +204,7 @@ TEST_F(VaporScreenTest, NumericBoxesCheckOnEnterAndChainToReturn) {
 
 // ---- Return ----
 
-TEST_F(VaporScreenTest, ReturnStoresTheSlotAndMovesToTheNextButton) {
+TEST_F(VaporScreenTest, ReturnStoresTheSlotAndMovesToTheNextButtonOrUseConditions) {
   openVaporSlot(1);
   typeVapor("Acetone  ", "67-64-1");
   app.editText(vapor().MolPol, "12abc");  // passes its check as 12 and keeps its text
@@ -297,24 +212,17 @@ TEST_F(VaporScreenTest, ReturnStoresTheSlotAndMovesToTheNextButton) {
   vapor().WaterSol.setText(" ");
   vapor().AntoineA.setText("abc");
   app.click(vapor().cmdExit);
-
   const VaporData& slot = state().Vapor[1];
   EXPECT_EQ(slot.ChemName, "Acetone  ");
-  EXPECT_EQ(slot.MolWt, 58.08f);
-  EXPECT_EQ(slot.MolPol, 12.0f);
-  EXPECT_EQ(slot.WaterSol, 0.0f);
-  EXPECT_EQ(slot.AntoineA, 0.0f);
-  EXPECT_EQ(slot.AntoineC, -35.93f);
   EXPECT_EQ(slot.CAS, "67-64-1");
+  EXPECT_EQ((std::vector<float>{slot.MolWt, slot.MolPol, slot.WaterSol, slot.AntoineA, slot.AntoineC}),
+            (std::vector<float>{58.08f, 12.0f, 0.0f, 0.0f, -35.93f}));
   EXPECT_FALSE(vapor().visible());
-  EXPECT_TRUE(input().visible());
   EXPECT_EQ(input().Vap[1].caption(), "Acetone  ");
   EXPECT_TRUE(input().SelectVap[2].hasFocus());
   EXPECT_EQ(state().TotalVapors, 1);
-}
 
-TEST_F(VaporScreenTest, ReturnFromSlotFiveMovesToUseConditions) {
-  for (int k = 1; k <= 5; ++k) {
+  for (int k = 2; k <= 5; ++k) {
     openVaporSlot(k);
     typeVapor("Vapor " + std::to_string(k), "1-" + std::to_string(k));
     app.click(vapor().cmdExit);
@@ -324,52 +232,32 @@ TEST_F(VaporScreenTest, ReturnFromSlotFiveMovesToUseConditions) {
   EXPECT_EQ(state().TotalVapors, 5);
 }
 
-TEST_F(VaporScreenTest, NoneSelectedOnAJustOpenedSlotCountsItOutAgain) {
+// A slot just opened and left with "None Selected" (by Return, the close box or Esc) is counted
+// out again; a slot reopened and left so keeps its vapor.
+TEST_F(VaporScreenTest, NoneSelectedCountsAJustOpenedSlotOutAgainAndKeepsAReopenedOne) {
   openVaporSlot(1);
   typeVapor("Acetone", "67-64-1");
   app.click(vapor().cmdExit);
-  openVaporSlot(2);
-  ASSERT_EQ(state().TotalVapors, 2);
-  ASSERT_EQ(state().MixVapors, 2);
-  app.editText(vapor().ChemName, "  none selected ");
-  app.click(vapor().cmdExit);  // empty boxes, yet no dialog
-
-  EXPECT_EQ(app.modalForms().size(), 0u);
-  EXPECT_EQ(state().TotalVapors, 1);
-  EXPECT_EQ(state().MixVapors, 1);
-  EXPECT_EQ(input().Vap[2].caption(), "None Selected");
-  EXPECT_FALSE(vapor().visible());
-  EXPECT_TRUE(input().visible());
-  EXPECT_TRUE(input().SelectVap[2].hasFocus());  // where it was
-
-  // Slot 2 is the next to open again, slot 3 is locked.
-  app.expectMessage("Lower numbered Organic Vapors must be set first.", "Note");
-  app.click(input().SelectVap[3]);
-  openVaporSlot(2);
-  EXPECT_EQ(state().TotalVapors, 2);
-  // Opening refilled the list, which emptied the name box. The close box is Return too.
-  EXPECT_EQ(vapor().ChemName.text(), "");
-  app.editText(vapor().ChemName, "None Selected");
-  app.closeWindow(vapor());
-  EXPECT_EQ(state().TotalVapors, 1);
-  EXPECT_FALSE(vapor().visible());
-  // And so is Esc.
-  openVaporSlot(2);
-  app.editText(vapor().ChemName, "None Selected");
-  app.pressKey(forms::KeyEscape);
-  EXPECT_EQ(state().TotalVapors, 1);
-  EXPECT_FALSE(vapor().visible());
-}
-
-TEST_F(VaporScreenTest, NoneSelectedOnAReopenedSlotKeepsItsVapor) {
-  openVaporSlot(1);
-  typeVapor("Acetone", "67-64-1");
-  app.click(vapor().cmdExit);
+  const std::function<void()> leaves[] = {[&] { app.click(vapor().cmdExit); }, [&] { app.closeWindow(vapor()); },
+                                          [&] { app.pressKey(forms::KeyEscape); }};
+  for (const auto& leave : leaves) {
+    openVaporSlot(2);
+    ASSERT_EQ(state().TotalVapors, 2);
+    ASSERT_EQ(state().MixVapors, 2);
+    app.editText(vapor().ChemName, "  none selected ");
+    leave();  // empty boxes, yet no dialog
+    EXPECT_EQ(app.modalForms().size(), 0u);
+    EXPECT_EQ(state().TotalVapors, 1);
+    EXPECT_EQ(state().MixVapors, 1);
+    EXPECT_EQ(input().Vap[2].caption(), "None Selected");
+    EXPECT_FALSE(vapor().visible());
+    EXPECT_TRUE(input().SelectVap[2].hasFocus());  // where it was
+    app.expectMessage("Lower numbered Organic Vapors must be set first.", "Note");  // slot 2 opens next
+    app.click(input().SelectVap[3]);
+  }
   openVaporSlot(2);
   typeVapor("Benzene", "71-43-2");
   app.click(vapor().cmdExit);
-  ASSERT_EQ(state().MixVapors, 2);
-
   openVaporSlot(1);
   app.click(vapor().cmdClear);
   app.click(vapor().cmdExit);
@@ -381,41 +269,36 @@ TEST_F(VaporScreenTest, NoneSelectedOnAReopenedSlotKeepsItsVapor) {
 
 TEST_F(VaporScreenTest, IncompleteEntryGoesThroughTheDialogAndStoresNothing) {
   openVaporSlot(1);
+  frmVaporMulti& v = vapor();
   typeVapor("Acetone", "");
-  app.scriptModal("ExitDialog", [&] { app.click(exitDialog().ReturnButton); });
-  app.click(vapor().cmdExit);
-  EXPECT_EQ(app.modalForms(), std::vector<std::string>{"ExitDialog"});
-  EXPECT_TRUE(vapor().visible());
-  EXPECT_TRUE(vapor().ChemName.hasFocus());
-  EXPECT_EQ(vapor().MolWt.text(), "58.08");
+  expectIncompleteDialog();
+  app.click(v.cmdExit);
+  EXPECT_EQ(app.modalForms(), Texts{"ExitDialog"});
+  EXPECT_TRUE(v.visible());
+  EXPECT_TRUE(v.ChemName.hasFocus());
+  EXPECT_EQ(v.MolWt.text(), "58.08");
   EXPECT_EQ(state().Vapor[1].ChemName, "");
   EXPECT_EQ(input().Vap[1].caption(), "None Selected");
-
-  // An empty name box is no "None Selected": the dialog, then the name box reads "None Selected"
-  // and the other boxes are empty.
-  app.editText(vapor().ChemName, "");
-  app.editText(vapor().MolWt, "58.08");
-  app.editText(vapor().CAS, "67-64-1");
-  app.scriptModal("ExitDialog", [&] { app.click(exitDialog().ReturnButton); });
-  app.click(vapor().cmdExit);
-  EXPECT_EQ(vapor().ChemName.text(), "None Selected");
-  EXPECT_EQ(vapor().MolWt.text(), "");
-  EXPECT_EQ(vapor().CAS.text(), "");
+  // An empty name box is no "None Selected": the dialog, then "None Selected" and empty boxes.
+  type({{&v.ChemName, ""}, {&v.MolWt, "58.08"}, {&v.CAS, "67-64-1"}});
+  expectIncompleteDialog();
+  app.click(v.cmdExit);
+  EXPECT_EQ(texts({&v.ChemName, &v.MolWt, &v.CAS}), (Texts{"None Selected", "", ""}));
   EXPECT_EQ(state().TotalVapors, 1);
 }
 
 TEST_F(VaporScreenTest, DialogExitAnsweredNoStaysAndYesEndsWithTheFileClosed) {
   openVaporSlot(1);
   typeVapor("Acetone", "");
-  app.scriptModal("ExitDialog", [&] {
-    app.expectMessage("Are you sure you want to quit?", "", forms::MsgAnswer::No);
-    app.click(exitDialog().ExitButton);
-  });
-  app.scriptModal("ExitDialog", [&] {
-    EXPECT_TRUE(exitDialog().ReturnButton.hasFocus());
-    app.expectMessage("Are you sure you want to quit?", "", forms::MsgAnswer::Yes);
-    app.click(exitDialog().ExitButton);
-  });
+  for (const auto answer : {forms::MsgAnswer::No, forms::MsgAnswer::Yes}) {
+    app.scriptModal("ExitDialog", [&, answer] {
+      if (answer == forms::MsgAnswer::Yes) {
+        EXPECT_TRUE(exitDialog().ReturnButton.hasFocus());
+      }
+      app.expectMessage("Are you sure you want to quit?", "", answer);
+      app.click(exitDialog().ExitButton);
+    });
+  }
   app.click(vapor().cmdExit);
   EXPECT_TRUE(app.programEnded());
   EXPECT_FALSE(vapor().vaporFile().isOpen());
