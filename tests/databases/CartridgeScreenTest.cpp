@@ -14,7 +14,7 @@ namespace {
 
 class CartridgeScreenTest : public DatabaseScreenTest {};
 
-TEST_F(CartridgeScreenTest, LoadListsTheFilePickingANameEmptiesTheFieldsAndSearchFillsThem) {
+TEST_F(CartridgeScreenTest, LoadListsTheFileSearchFillsTheFieldsAndSaveAppendsOrRevises) {
   writeRecords(cartridgePath(), {cartridgeRecord("Type B"), cartridgeRecord("type a", "9.1")});
   openCartridge();
   frmCartridgeMulti& c = cartridge();
@@ -34,28 +34,27 @@ TEST_F(CartridgeScreenTest, LoadListsTheFilePickingANameEmptiesTheFieldsAndSearc
   app.click(c.cmdSearch);
   EXPECT_EQ(texts({&c.CartName, &c.BedDiam}), (Texts{"Type C", "5"}));
   EXPECT_EQ(c.CartName.itemCount(), 2);
-}
 
-TEST_F(CartridgeScreenTest, SaveAppendsNewNamesAndRevisesNamesOnFile) {
-  openCartridge();
-  frmCartridgeMulti& c = cartridge();
+  // Save appends a new name, leading blanks kept and the weight cut to its 8 characters.
+  const std::string onFile = fileBytes(cartridgePath());
   typeCartridge("  Carbon bed 1");
   app.editText(c.CarbWgt, "123.456789");
   app.click(c.cmdSave);
   std::string bytes = fileBytes(cartridgePath());
-  ASSERT_EQ(bytes.size(), 99u);
-  EXPECT_EQ(bytes.substr(0, 35), "  Carbon bed 1" + std::string(21, ' '));
-  EXPECT_EQ(bytes.substr(51, 8), "123.4567");
+  ASSERT_EQ(bytes.size(), 3 * 99u);
+  EXPECT_EQ(bytes.substr(0, 2 * 99), onFile);
+  EXPECT_EQ(bytes.substr(2 * 99, 35), "  Carbon bed 1" + std::string(21, ' '));
+  EXPECT_EQ(bytes.substr(2 * 99 + 51, 8), "123.4567");
   EXPECT_EQ(texts({&c.CartName, &c.CarbWgt}), (Texts{"  Carbon bed 1", "123.4567"}));
-  EXPECT_EQ(c.CartName.items(), Texts{listKey("CARBON BED 1")});
-  // The same name in capitals: the question; Yes rewrites record 1, the count stays.
+  EXPECT_EQ(c.CartName.items(), (Texts{listKey("CARBON BED 1"), listKey("TYPE A"), listKey("TYPE B")}));
+  // The same name in capitals: the question; Yes rewrites record 3, the count stays.
   typeCartridge("CARBON BED 1", "60");
   app.expectMessage(reviseQuestion("cartridge"), "Revise a Record", forms::MsgAnswer::Yes);
   app.click(c.cmdSave);
   bytes = fileBytes(cartridgePath());
-  EXPECT_EQ(bytes, tess::databases::CartridgeRecord::assemble("CARBON BED 1", "8.4", "1.9", "42", "0.45", "60",
-                                                              "0.15", "28.0", "0.1").toBytes());
-  EXPECT_EQ(c.NumCartRecords(), 1);
+  EXPECT_EQ(bytes, onFile + tess::databases::CartridgeRecord::assemble("CARBON BED 1", "8.4", "1.9", "42", "0.45",
+                                                                       "60", "0.15", "28.0", "0.1").toBytes());
+  EXPECT_EQ(c.NumCartRecords(), 3);
   app.editText(c.CartName, "  ");  // a blank name is refused
   app.expectMessage("Enter a cartridge name.", "Add a Record");
   app.click(c.cmdSave);

@@ -2,10 +2,9 @@
 // index after appends and revises, and files that fail.
 #include <gtest/gtest.h>
 
-#include "RecordSamples.h"
+#include "ScreenFixture.h"
 #include "databases/ModCartridge.h"
 #include "databases/modVapor.h"
-#include "files/TemporaryFolder.h"
 #include "platform/files/MemoryByteFile.h"
 
 using namespace tess::databases;
@@ -42,35 +41,6 @@ TEST(RecordLayout, FieldsLieAtTheirOffsetsBlankPaddedAndCutAndTextIsWindows1252)
   std::string wide = std::string(20, 'a');
   for (int i = 0; i < 16; ++i) wide += "\xC3\xA9";
   EXPECT_EQ(vaporRecord(wide).toBytes().substr(0, 35), std::string(20, 'a') + std::string(15, '\xE9'));
-}
-
-TEST(VaporDatabase, RecordsGoToARealFileAndTheIndexKeepsTheirOrder) {
-  TemporaryFolder folder;
-  const auto path = folder.path() / "VaporB30.DB";
-  modVapor db;
-  EXPECT_FALSE(db.open(folder.path()));
-  EXPECT_EQ(db.NumVaporRecords(), 0);
-  EXPECT_EQ(db.Search("", 0).position, 0);
-  ASSERT_FALSE(db.append(vaporRecord("Zeta")));
-  for (int i = 1; i < 10; ++i) ASSERT_FALSE(db.append(vaporRecord("Name " + std::to_string(10 - i))));
-  ASSERT_FALSE(db.append(vaporRecord("\xC3\xA9thanol \xE2\x84\xA2", "\xC2\xB5-1")));  // éthanol ™, µ-1
-  EXPECT_EQ(std::filesystem::file_size(path), 1287u);
-  EXPECT_EQ(db.VaporRec(), vaporRecord("\xC3\xA9thanol \xE2\x84\xA2", "\xC2\xB5-1"));  // as the rebuild leaves it
-  EXPECT_EQ(fileBytes(path).substr(117, 117), vaporRecord("Name 9").toBytes());
-  EXPECT_EQ(fileBytes(path).substr(1170, 9), "\xE9thanol \x99");
-  EXPECT_EQ(fileBytes(path).substr(1269, 5), "\xB5-1  ");
-  db.close();
-
-  modVapor again;
-  EXPECT_FALSE(again.open(folder.path()));
-  EXPECT_EQ(again.AppPath(), folder.path());
-  EXPECT_EQ(again.NumVaporRecords(), 11);
-  EXPECT_EQ(again.VaporIndex()[1].Name, makeIndexKey("NAME 1"));
-  EXPECT_EQ(again.VaporIndex()[10].RecNum, 1);  // ZETA
-  EXPECT_EQ(again.VaporIndex()[11].Name, makeIndexKey("\xC3\x89THANOL \xE2\x84\xA2"));  // É (0xC9) after Z
-  EXPECT_EQ(again.Search("\xC2\xB5-1", 1).position, 11);
-  ASSERT_FALSE(again.readRecord(2));
-  EXPECT_EQ(again.VaporRec(), vaporRecord("Name 9"));
 }
 
 // A trailing part of a record counts when it holds at least half a record: 59 of 117 bytes,

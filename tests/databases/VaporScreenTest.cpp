@@ -99,13 +99,28 @@ TEST_F(VaporScreenTest, ALongNameSavedTwiceRevisesItsOwnRecordOnBothScreens) {
 }
 
 // What the screen shows after each kind of search: the list, the name box, the boxes, the flag.
-TEST_F(VaporScreenTest, SearchResultsByNameAndByCASNumber) {
+TEST_F(VaporScreenTest, SearchResultsByNameAndByCASNumberAndTheKeyBoxLeftLast) {
   writeRecords(vaporPath(), {vaporRecord("Benzene", "71-43-2", "78.11"), vaporRecord("Propanone", "67-64-1", "58.1"),
                              vaporRecord("Acetone", " 67-64-1 ", "58.08"), vaporRecord("Water", "  ")});
   openVaporSlot(1);
   frmVaporMulti& v = vapor();
   const Texts fullList{listKey("ACETONE"), listKey("BENZENE"), listKey("PROPANONE"), listKey("WATER")};
   ASSERT_EQ(v.ChemName.items(), fullList);
+  // The flag follows the key box left last; typing a name empties the CAS box.
+  EXPECT_EQ(v.SearchByCAS, 0);
+  app.editText(v.CAS, "67-64-1");
+  app.focus(v.MolWt);
+  EXPECT_EQ(v.SearchByCAS, 1);
+  app.editText(v.ChemName, "A");
+  EXPECT_EQ(v.SearchByCAS, 0);
+  EXPECT_EQ(v.CAS.text(), "");
+  // Choosing a list entry leaves the boxes as they were; the search trims the padded key.
+  app.editText(v.MolWt, "58");
+  app.focus(v.ChemName);
+  app.chooseItem(v.ChemName, 0);
+  EXPECT_EQ(texts({&v.ChemName, &v.MolWt}), (Texts{listKey("ACETONE"), "58"}));
+  app.click(v.cmdSearch);
+  EXPECT_EQ(texts({&v.ChemName, &v.MolWt}), (Texts{"Acetone", "58.08"}));
 
   // By name, found: the full list, the stored name and record, flag 0.
   app.editText(v.ChemName, "  benzene ");
@@ -138,44 +153,6 @@ TEST_F(VaporScreenTest, SearchResultsByNameAndByCASNumber) {
   app.click(v.cmdSearch);
   EXPECT_EQ(v.ChemName.items(), Texts{"WATER"});
   EXPECT_EQ(v.ChemName.text(), "Water");
-}
-
-TEST_F(VaporScreenTest, SearchByCASFollowsTheKeyBoxLeftLast) {
-  writeRecords(vaporPath(), {vaporRecord("Acetone", "67-64-1")});
-  openVaporSlot(1);
-  frmVaporMulti& v = vapor();
-  EXPECT_EQ(v.SearchByCAS, 0);
-  app.editText(v.CAS, "67-64-1");
-  app.focus(v.MolWt);
-  EXPECT_EQ(v.SearchByCAS, 1);
-  app.editText(v.ChemName, "A");  // back to the name search; the CAS box is emptied
-  EXPECT_EQ(v.SearchByCAS, 0);
-  EXPECT_EQ(v.CAS.text(), "");
-  // Choosing a list entry leaves the boxes as they were; the search trims the padded key.
-  app.editText(v.MolWt, "58");
-  app.focus(v.ChemName);
-  app.chooseItem(v.ChemName, 0);
-  EXPECT_EQ(texts({&v.ChemName, &v.MolWt}), (Texts{listKey("ACETONE"), "58"}));
-  app.click(v.cmdSearch);
-  EXPECT_EQ(texts({&v.ChemName, &v.MolWt}), (Texts{"Acetone", "58.08"}));
-}
-
-TEST_F(VaporScreenTest, ClearLeavesNoneSelectedAndTheSlotUntouched) {
-  openVaporSlot(1);
-  typeVapor("Acetone", "67-64-1");
-  app.click(vapor().cmdExit);
-  openVaporSlot(1);
-  frmVaporMulti& v = vapor();
-  app.editText(v.CAS, "1");
-  app.click(v.cmdClear);
-  EXPECT_EQ(v.ChemName.text(), "None Selected");
-  EXPECT_EQ(v.ChemName.selLength(), 13);
-  EXPECT_TRUE(v.ChemName.hasFocus());
-  EXPECT_EQ(texts({&v.MolWt, &v.LiqDensity, &v.MolPol, &v.WaterSol, &v.AvgVapConc, &v.AntoineA, &v.AntoineB,
-                   &v.AntoineC, &v.CAS}),
-            Texts(9, ""));
-  EXPECT_EQ(v.SearchByCAS, 0);
-  EXPECT_EQ(state().Vapor[1].ChemName, "Acetone");
 }
 
 TEST_F(VaporScreenTest, NumericBoxesCheckOnEnterAndChainToReturn) {
@@ -233,8 +210,8 @@ TEST_F(VaporScreenTest, ReturnStoresTheSlotAndMovesToTheNextButtonOrUseCondition
 }
 
 // A slot just opened and left with "None Selected" (by Return, the close box or Esc) is counted
-// out again; a slot reopened and left so keeps its vapor.
-TEST_F(VaporScreenTest, NoneSelectedCountsAJustOpenedSlotOutAgainAndKeepsAReopenedOne) {
+// out again; a slot reopened, cleared and left so keeps its vapor.
+TEST_F(VaporScreenTest, NoneSelectedCountsAJustOpenedSlotOutAgainAndClearKeepsAReopenedOne) {
   openVaporSlot(1);
   typeVapor("Acetone", "67-64-1");
   app.click(vapor().cmdExit);
@@ -258,9 +235,20 @@ TEST_F(VaporScreenTest, NoneSelectedCountsAJustOpenedSlotOutAgainAndKeepsAReopen
   openVaporSlot(2);
   typeVapor("Benzene", "71-43-2");
   app.click(vapor().cmdExit);
+  // Clear leaves "None Selected", selected, and empty boxes; the slot stays as it was.
   openVaporSlot(1);
-  app.click(vapor().cmdClear);
-  app.click(vapor().cmdExit);
+  frmVaporMulti& v = vapor();
+  app.editText(v.CAS, "1");
+  app.click(v.cmdClear);
+  EXPECT_EQ(v.ChemName.text(), "None Selected");
+  EXPECT_EQ(v.ChemName.selLength(), 13);
+  EXPECT_TRUE(v.ChemName.hasFocus());
+  EXPECT_EQ(texts({&v.MolWt, &v.LiqDensity, &v.MolPol, &v.WaterSol, &v.AvgVapConc, &v.AntoineA, &v.AntoineB,
+                   &v.AntoineC, &v.CAS}),
+            Texts(9, ""));
+  EXPECT_EQ(v.SearchByCAS, 0);
+  EXPECT_EQ(state().Vapor[1].ChemName, "Acetone");
+  app.click(v.cmdExit);
   EXPECT_EQ(state().Vapor[1].ChemName, "Acetone");
   EXPECT_EQ(input().Vap[1].caption(), "Acetone");
   EXPECT_EQ(state().TotalVapors, 2);
