@@ -1,41 +1,40 @@
-// Mixture equilibrium: the truncated series, the march and the solve's defining conditions.
+// Mixture equilibrium: the truncated series, the march and the solve's defining conditions, and
+// the places inside the model's steps where a calculation stops.
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <functional>
 #include <string>
 
 #include "model/IAST.h"
+#include "model/ModelFixtures.h"
+#include "model/WaterZones.h"
 
 namespace {
 
 using namespace IAST;
 
 TEST(Equilibrium, TruncatedSeriesValues) {
-  struct Case {
-    double z, s, tolerance;
-  };
-  // The six-term series agrees with erf up to |z| = 1 and departs beyond it.
-  const Case cases[] = {
+  // The six-term series agrees with erf up to |z| = 1 and departs beyond it; it is odd in z.
+  const double cases[][3] = {
       {0, 0, 0}, {1, 0.842594, 1e-6}, {2, 0.34367, 1e-5}, {2.5, -8.887, 1e-3}, {1.476688, 0.948244, 1e-6}};
-  for (const Case& c : cases) {
-    EXPECT_NEAR(spreadingSeries(c.z), c.s, c.tolerance) << c.z;
-    EXPECT_EQ(spreadingSeries(-c.z), -spreadingSeries(c.z)) << c.z;
+  for (const auto& [z, value, tolerance] : cases) {
+    EXPECT_NEAR(spreadingSeries(z), value, tolerance) << z;
+    EXPECT_EQ(spreadingSeries(-z), -spreadingSeries(z)) << z;
   }
   // Largest value at z = 1.476688.
   EXPECT_GT(spreadingSeries(1.476688), spreadingSeries(1.47));
   EXPECT_GT(spreadingSeries(1.476688), spreadingSeries(1.48));
 }
 
-// Three vapors in play; vapor 3 is the reference.
-::SetUp threeVaporMixture(int total = 3) {
+// Three vapors in play (or the first two of them); the last one in play is the reference.
+::SetUp mixture(int vapors = 3) {
   ::SetUp s;
   s.TempK = 296.15f;
   s.Cart.APBenzene = 21;
-  s.MixVapors = 3;
-  s.TotalVapors = static_cast<std::int16_t>(total);
-  const double betas[] = {0, 0.68, 0.92, 1.14};
-  const float volumes[] = {0, 73.5f, 88.6f, 106.3f};
-  const double psats[] = {0, 30.8, 12.7, 3.7};
+  s.MixVapors = s.TotalVapors = static_cast<std::int16_t>(vapors);
+  const double betas[] = {0, 0.68, 0.92, 1.14}, psats[] = {0, 30.8, 12.7, 3.7};  // -, kPa
+  const float volumes[] = {0, 73.5f, 88.6f, 106.3f};                             // cm3/mol
   for (int k = 1; k <= 3; ++k) {
     s.Vapor[k].Beta = betas[k];
     s.Vapor[k].MolarVol = volumes[k];
@@ -46,6 +45,8 @@ TEST(Equilibrium, TruncatedSeriesValues) {
   return s;
 }
 
+// Spreading pressure of vapor i at the fraction less that of the reference, scaled by 1e6: the
+// march stops at the first grid point where this is at most 1.
 double scaledDifference(::SetUp& s, int i, double fraction) {
   s.AdsMoleFrac[i] = fraction;
   CalcSpreadingPressure(s, i);
@@ -54,7 +55,7 @@ double scaledDifference(::SetUp& s, int i, double fraction) {
 }
 
 TEST(Equilibrium, MarchStopsAtTheFirstGridPointWithinTolerance) {
-  ::SetUp s = threeVaporMixture();
+  ::SetUp s = mixture();
   EXPECT_NEAR(s.AdsMoleFrac[1] + s.AdsMoleFrac[2] + s.AdsMoleFrac[3], 1, 1e-15);
   const double found = SolveAdsFraction(s, 2);
   EXPECT_EQ(s.AdsMoleFrac[2], found);
@@ -62,17 +63,14 @@ TEST(Equilibrium, MarchStopsAtTheFirstGridPointWithinTolerance) {
   ::SetUp probe = s;
   EXPECT_LE(scaledDifference(probe, 2, found), 1);
   EXPECT_GT(scaledDifference(probe, 2, found - 0.0001), 1);
-}
-
-TEST(Equilibrium, MarchKeepsTheStartWhenAlreadyWithinTolerance) {
-  ::SetUp s = threeVaporMixture();
-  // A vapor far more strongly held than the reference: already below it at 0.0001.
+  // A vapor far more strongly held than the reference is already below it at the start, 0.0001.
+  s = mixture();
   s.Vapor[1].Psat = 1e-6;
   EXPECT_EQ(SolveAdsFraction(s, 1), 0.0001);
 }
 
 TEST(Equilibrium, SolutionHasEqualSpreadingPressuresAndUnitSum) {
-  ::SetUp s = threeVaporMixture();
+  ::SetUp s = mixture();
   SolveIAST(s);
   EXPECT_NEAR(s.AdsMoleFrac[1] + s.AdsMoleFrac[2] + s.AdsMoleFrac[3], 1, 1e-15);
   // Each searched vapor lies within one grid step of the reference's spreading pressure: the raw
@@ -86,78 +84,66 @@ TEST(Equilibrium, SolutionHasEqualSpreadingPressuresAndUnitSum) {
   }
 }
 
-TEST(Equilibrium, OneVaporNeedsNoSearch) {
-  ::SetUp s = threeVaporMixture();
+TEST(Equilibrium, OneAndTwoVaporMixtures) {
+  // One vapor needs no search: its fraction becomes 1, the raw sum is what it held.
+  ::SetUp s = mixture();
   s.MixVapors = 1;
   s.AdsMoleFrac[1] = 0.37;
   SolveIAST(s);
   EXPECT_EQ(s.AdsMoleFrac[1], 1);
   EXPECT_EQ(s.FracSum, 0.37);
-}
-
-TEST(Equilibrium, TwoVaporMixtureStaysNormalisedDuringTheMarch) {
-  ::SetUp s = threeVaporMixture(2);
-  s.MixVapors = 2;
-  InitAdsFractions(s);
+  // Two vapors stay normalised while the march runs.
+  s = mixture(2);
   SolveAdsFraction(s, 1);
   EXPECT_NEAR(s.AdsMoleFrac[1] + s.AdsMoleFrac[2], 1, 1e-15);
   NormalizeAdsFractions(s, 2);
   EXPECT_NEAR(s.FracSum, 1, 1e-15);
 }
 
-TEST(Equilibrium, UndefinedCornersStop) {
-  // A vapor in play without partial pressure: no reduced potential.
-  ::SetUp s = threeVaporMixture();
-  s.PartialP[2] = 0;
-  try {
-    SolveIAST(s);
-    FAIL() << "expected a stop";
-  } catch (const ModelStop& stop) {
-    EXPECT_EQ(stop.reason(), StopReason::ZeroPartialPressure);
-    EXPECT_EQ(stop.vaporSlot(), 2);
-  }
+// Each step that has no value for its inputs stops with its reason (slot -1: not one vapor's).
+TEST(ModelStops, StepsWithoutValueStopWithTheirReason) {
+  ::SetUp noPressure = mixture();
+  noPressure.PartialP[2] = 0;
   // The reference's spreading pressure lies below the least that vapor 1 can reach: the march
-  // would pass a fraction of 1.
-  s = threeVaporMixture();
-  s.Vapor[3].Psat = 1e-9;
-  s.Vapor[1].Psat = 1e9;
-  try {
-    SolveAdsFraction(s, 1);
-    FAIL() << "expected a stop";
-  } catch (const ModelStop& stop) {
-    EXPECT_EQ(stop.reason(), StopReason::MarchLimit);
-    EXPECT_EQ(stop.vaporSlot(), 1);
-    EXPECT_LE(s.AdsMoleFrac[1], 1.0001);
+  // would pass a fraction of 1; in a two-vapor mixture the fraction becomes 1 in floating point.
+  ::SetUp unreachable = mixture();
+  ::SetUp unreachableOfTwo = mixture(2);
+  for (::SetUp* s : {&unreachable, &unreachableOfTwo}) {
+    s->Vapor[s->MixVapors].Psat = 1e-9;
+    s->Vapor[1].Psat = 1e9;
   }
-  // Same in a two-vapor mixture, where renormalisation makes the fraction approach 1: the march
-  // stops once it has become 1 in floating point.
-  s = threeVaporMixture(2);
-  s.MixVapors = 2;
-  s.Vapor[2].Psat = 1e-9;
-  s.Vapor[1].Psat = 1e9;
-  InitAdsFractions(s);
-  try {
-    SolveAdsFraction(s, 1);
-    FAIL() << "expected a stop";
-  } catch (const ModelStop& stop) {
-    EXPECT_EQ(stop.reason(), StopReason::MarchLimit);
-    EXPECT_EQ(s.AdsMoleFrac[1], 1);
-    EXPECT_NE(std::string(stop.what()).find("at 1"), std::string::npos);
-  }
-}
-
-TEST(Equilibrium, SolveThatNeverClosesStops) {
   // After a zone change the entry sum is below 1; passes from normalised fractions tend to a raw
   // sum of 1 and never come within 0.001 of it.
-  ::SetUp s = threeVaporMixture();
-  SolveIAST(s);
-  s.AdsMoleFrac[3] = s.AdsMoleFrac[3] * 0.5;
-  try {
-    SolveIAST(s);
-    FAIL() << "expected a stop";
-  } catch (const ModelStop& stop) {
-    EXPECT_EQ(stop.reason(), StopReason::SolvePassLimit);
+  ::SetUp afterZoneChange = mixture();
+  SolveIAST(afterZoneChange);
+  afterZoneChange.AdsMoleFrac[3] *= 0.5;
+  const struct {
+    const char* name;
+    std::function<void()> step;
+    StopReason reason;
+    int slot;
+    const char* says = "";  // part of the stop's detail
+  } cases[] = {
+      {"vapor in play without pressure", [&] { SolveIAST(noPressure); }, StopReason::ZeroPartialPressure, 2},
+      {"march past 1", [&] { SolveAdsFraction(unreachable, 1); }, StopReason::MarchLimit, 1},
+      {"march to 1", [&] { SolveAdsFraction(unreachableOfTwo, 1); }, StopReason::MarchLimit, 1, "at 1"},
+      {"solve that never closes", [&] { SolveIAST(afterZoneChange); }, StopReason::SolvePassLimit, -1},
+      // Water times organics equal to the micropore volume squared.
+      {"water exclusion", [] { WaterZones::excludeOrganics(0.5, 0.5, 0.5f, 2); },
+       StopReason::WaterExclusionSingular, -1},
+      {"equal organic amounts", [] { WaterZones::humidityRise(0.01, 0, 0, 2.8, 1); },
+       StopReason::ZeroOrganicDifference, -1},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    const auto stop = fixtures::stopOf(c.step);
+    ASSERT_TRUE(stop.has_value());
+    EXPECT_EQ(stop->reason(), c.reason);
+    EXPECT_EQ(stop->vaporSlot(), c.slot < 0 ? stop->vaporSlot() : c.slot);
+    EXPECT_NE(std::string(stop->what()).find(c.says), std::string::npos);
   }
+  EXPECT_LE(unreachable.AdsMoleFrac[1], 1.0001);
+  EXPECT_EQ(unreachableOfTwo.AdsMoleFrac[1], 1);
 }
 
 }  // namespace

@@ -2,8 +2,12 @@
 // common solvents (Antoine constants for ln(p / torr) with T in kelvin).
 #pragma once
 
+#include <initializer_list>
+#include <optional>
 #include <string>
 
+#include "model/CalculationRun.h"
+#include "model/ModelBounds.h"
 #include "state/SetUp.h"
 
 namespace fixtures {
@@ -27,36 +31,37 @@ inline ::SetUp typicalConditions() {
   s.RelHumid = 0.5f;
   s.BreathingAirFlow = 30;
   s.NumCarts = 2;
-  s.Cart.CartName = "Typical";
-  s.Cart.BedDiam = 8;
-  s.Cart.Bed_Depth = 2.5f;
-  s.Cart.CarbWgt = 60;
-  s.Cart.MicVol = 0.45f;
-  s.Cart.RelHumPre = 0.5f;
-  s.Cart.DiamGran = 0.13f;
-  s.Cart.APBenzene = 21;
-  s.Cart.BetaH2O = 0.06f;
-  s.Cart.BetaH2OHalf = 0.03f;
+  s.Cart = {"Typical", 8, 2.5f, 60, 0.45f, 0.5f, 0.13f, 21, 0.06f, 0.03f, 0, 0};
   return s;
 }
 
 //! Puts a solvent at concentration ppm with breakthrough fraction frac into the next slot.
 inline void addVapor(::SetUp& s, const Solvent& v, float ppm, double frac = 0.1) {
-  const int slot = s.TotalVapors + 1;
-  VaporData& d = s.Vapor[slot];
-  d.ChemName = v.name;
-  d.MolWt = v.MolWt;
-  d.LiqDensity = v.LiqDensity;
-  d.MolPol = v.MolPol;
-  d.WaterSol = v.WaterSol;
-  d.AvgVapConc = ppm;
-  d.AntoineA = v.AntoineA;
-  d.AntoineB = v.AntoineB;
-  d.AntoineC = v.AntoineC;
+  const int slot = ++s.TotalVapors;
+  s.Vapor[slot] = {v.name,     v.MolWt,    v.LiqDensity, v.MolPol, v.WaterSol, ppm, v.AntoineA,
+                   v.AntoineB, v.AntoineC, "",           0,        0,          0};
   s.BkConc[slot] = ppm * frac;
   s.BkFrac[slot] = frac;
-  s.TotalVapors = static_cast<std::int16_t>(slot);
   s.MixVapors = s.TotalVapors;
+}
+
+//! Typical conditions with the solvents, each at ppm and fraction 0.1, face velocity set.
+inline ::SetUp typicalMixture(std::initializer_list<Solvent> solvents, float ppm) {
+  ::SetUp s = typicalConditions();
+  for (const Solvent& v : solvents) addVapor(s, v, ppm);
+  computeSuperficialVel(s);
+  return s;
+}
+
+//! The stop that f raised, if any.
+template <class F>
+std::optional<ModelStop> stopOf(F f) {
+  try {
+    f();
+  } catch (const ModelStop& stop) {
+    return stop;
+  }
+  return std::nullopt;
 }
 
 }  // namespace fixtures

@@ -22,17 +22,11 @@ class RandomCases {
     ::SetUp s;
     s.Temperature = uniform(0, 75);
     s.AtmPressure = uniform(0.5, 1.5);
-    s.RelHumid = static_cast<float>(uniform(1, 99) / 100);
+    s.RelHumid = percent();
     s.NumCarts = static_cast<std::int16_t>(integer(1, 10));
     s.BreathingAirFlow = logUniform(10, 500);
-    s.Cart.CartName = "Random";
-    s.Cart.BedDiam = logUniform(0.1, 20);
-    s.Cart.Bed_Depth = logUniform(0.1, 20);
-    s.Cart.CarbWgt = logUniform(0.1, 1000);
-    s.Cart.MicVol = uniform(0.1, 1.0);
-    s.Cart.RelHumPre = static_cast<float>(uniform(1, 99) / 100);
-    s.Cart.DiamGran = logUniform(0.01, 1.0);
-    s.Cart.APBenzene = logUniform(1, 100);
+    s.Cart = {"Random",          logUniform(0.1, 20), logUniform(0.1, 20),   logUniform(0.1, 1000),
+              uniform(0.1, 1.0), percent(),           logUniform(0.01, 1.0), logUniform(1, 100)};
     // The cartridge screen's affinity for water, raised by 5/3 after humid preconditioning.
     s.Cart.BetaH2O = uniform(0.01, 0.2);
     if (s.Cart.RelHumPre > 0.5) s.Cart.BetaH2O = static_cast<float>((5.0 / 3.0) * s.Cart.BetaH2O);
@@ -67,6 +61,7 @@ class RandomCases {
     return static_cast<float>(
         std::exp(std::uniform_real_distribution<double>(std::log(low), std::log(high))(m_engine)));
   }
+  float percent() { return static_cast<float>(uniform(1, 99) / 100); }
   long integer(long low, long high) { return std::uniform_int_distribution<long>(low, high)(m_engine); }
 
   std::mt19937_64 m_engine;

@@ -14,23 +14,17 @@ using namespace WtdCalcs;
 ::SetUp twoVaporMixture() {
   ::SetUp s;
   s.TempK = 296.15f;
-  s.MixVapors = 2;
-  s.TotalVapors = 2;
+  s.MixVapors = s.TotalVapors = 2;
   s.NumCarts = 2;
   s.BreathingAirFlow = 30;
   s.VmWater = 18.015 / 0.998;
   s.Cart.MicVol = 0.45f;
   s.Cart.APBenzene = 21;
   s.Cart.CarbWgt = 60;
-  const double betas[] = {0, 1.1, 0.7};
-  const float volumes[] = {0, 106.3f, 73.5f};
-  const double psats[] = {0, 3.6, 28.0};
+  const double betas[] = {0, 1.1, 0.7}, psats[] = {0, 3.6, 28.0};  // -, kPa
+  const float volumes[] = {0, 106.3f, 73.5f};                      // cm3/mol
   for (int k = 1; k <= 2; ++k) {
-    s.Vapor[k].Beta = betas[k];
-    s.Vapor[k].MolarVol = volumes[k];
-    s.Vapor[k].Psat = psats[k];
-    s.Vapor[k].MolPol = 25;
-    s.Vapor[k].WaterSol = 0.5f;
+    s.Vapor[k] = {"", 0, 0, 25, 0.5f, 0, 0, 0, 0, "", betas[k], volumes[k], psats[k]};
     s.PartialP[k] = 0.01 * k;
   }
   s.AdsMoleFrac[1] = 0.7;
@@ -40,31 +34,27 @@ using namespace WtdCalcs;
   return s;
 }
 
-TEST(WtdCalcs, SumsOverNoVaporAreZero) {
-  const ::SetUp s = twoVaporMixture();
+TEST(WtdCalcs, LimitingCases) {
+  ::SetUp s = twoVaporMixture();
+  // Sums over no vapor are 0.
   EXPECT_EQ(WtdAffinity(s, 0), 0);
   EXPECT_EQ(WtdMolarVolume(s, 0), 0);
   EXPECT_EQ(WtdAdsPotential(s, 0), 0);
-}
-
-TEST(WtdCalcs, VaporWithoutPartialPressure) {
-  ::SetUp s = twoVaporMixture();
+  // A vapor without partial pressure still weighs in affinity and molar volume, has no share of
+  // the potential, dissolves nothing and has no stoichiometric time.
   const double potentialOfFirst = WtdAdsPotential(s, 1);
   s.PartialP[2] = 0;
-  // Still weighted in affinity and molar volume, but no share of the potential.
   EXPECT_EQ(WtdAffinity(s, 2), 0.7 * 1.1 + 0.3 * 0.7);
   EXPECT_EQ(WtdMolarVolume(s, 2), 0.7 * static_cast<double>(106.3f) + 0.3 * static_cast<double>(73.5f));
   EXPECT_EQ(WtdAdsPotential(s, 2), potentialOfFirst);
   EXPECT_EQ(DissolvedVolume(s, 2), 0);
   EXPECT_EQ(StoichTime(s, 2), 0);
-}
-
-TEST(WtdCalcs, WetAndDryTotalsAndDissolvedShare) {
-  ::SetUp s = twoVaporMixture();
+  // Water takes room from the organics; without water the wet total is the dry one.
+  s = twoVaporMixture();
   EXPECT_LT(TotalAdsorbedWet(s, 2), TotalAdsorbedDry(s, 2));
   s.WaterVolume[2] = 0;
   EXPECT_EQ(TotalAdsorbedWet(s, 2), TotalAdsorbedDry(s, 2));
-
+  // A vapor insoluble in water has just its share of the wet total; a soluble one more.
   s = twoVaporMixture();
   s.Vapor[1].WaterSol = 0;
   EXPECT_EQ(ComponentAdsorbed(s, 1), s.AdsMoleFrac[1] * TotalAdsorbedWet(s, 2));
@@ -85,7 +75,7 @@ TEST(WtdCalcs, SingleVaporReducesToDubininRadushkevich) {
             static_cast<double>(0.45f) / static_cast<double>(106.3f) * std::exp(-(ratio * ratio)));
 }
 
-TEST(WtdCalcs, StoichiometricTimeScalesWithCarbonAndFlow) {
+TEST(WtdCalcs, StoichiometricTimeScalesWithCarbonCartridgesAndFlow) {
   ::SetUp s = twoVaporMixture();
   const double base = StoichTime(s, 1);
   EXPECT_GT(base, 0);
