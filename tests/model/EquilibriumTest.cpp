@@ -1,4 +1,4 @@
-// Mixture equilibrium: the truncated series, the march and the solve's defining conditions, and
+// Mixture equilibrium: the march and the solve's defining conditions, and
 // the places inside the model's steps where a calculation stops.
 #include <gtest/gtest.h>
 
@@ -13,19 +13,6 @@
 namespace {
 
 using namespace IAST;
-
-TEST(Equilibrium, TruncatedSeriesValues) {
-  // The six-term series agrees with erf up to |z| = 1 and departs beyond it; it is odd in z.
-  const double cases[][3] = {
-      {0, 0, 0}, {1, 0.842594, 1e-6}, {2, 0.34367, 1e-5}, {2.5, -8.887, 1e-3}, {1.476688, 0.948244, 1e-6}};
-  for (const auto& [z, value, tolerance] : cases) {
-    EXPECT_NEAR(spreadingSeries(z), value, tolerance) << z;
-    EXPECT_EQ(spreadingSeries(-z), -spreadingSeries(z)) << z;
-  }
-  // Largest value at z = 1.476688.
-  EXPECT_GT(spreadingSeries(1.476688), spreadingSeries(1.47));
-  EXPECT_GT(spreadingSeries(1.476688), spreadingSeries(1.48));
-}
 
 // Three vapors in play (or the first two of them); the last one in play is the reference.
 ::SetUp mixture(int vapors = 3) {

@@ -1,5 +1,5 @@
-// Bed, air and water properties, the rate equation and the breakthrough time with its range:
-// reference numbers and limiting cases.
+// Bed, air and water properties, the rate equation, the spreading-pressure series and the
+// breakthrough time with its range: reference numbers and limiting cases.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -10,45 +10,78 @@
 namespace {
 
 using namespace ModBreakTime;
+using IAST::rangeSpread;
+using IAST::spreadingSeries;
 
-TEST(ModBreakTime, ReferenceBedAirAndWater) {
-  // Two beds of 10 cm x 2.5 cm: 10^2 2.5 3.14159 2 / 4 cm3, with the literal 3.14159 rather than pi.
+constexpr double Ulps = -1;  // tolerance meaning "within four units in the last place"
+
+TEST(ModBreakTime, ReferenceValues) {
+  // Two beds of 10 cm x 2.5 cm with 60 g carbon each, 30 L/min, 23 C, 1 atm, 1000 ppm.
   ::SetUp s;
   s.NumCarts = 2;
   s.Cart.BedDiam = 10;
   s.Cart.Bed_Depth = 2.5f;
   s.Cart.CarbWgt = 60;
   s.BreathingAirFlow = 30;
-  EXPECT_DOUBLE_EQ(CalcBedVolume(s), 392.69875);
-  s.Cart.BedVolume = static_cast<float>(CalcBedVolume(s));
-  s.Cart.BedDensity = CalcBedDensity(s);
-  EXPECT_EQ(s.Cart.BedDensity, static_cast<float>(120.0 / static_cast<double>(392.69875f)));
-  EXPECT_NEAR(s.Cart.BedDensity, 0.30557775, 1e-8);  // g/cm3
-  s.LinVelocity = CalcAirVelocity(s);
-  EXPECT_NEAR(s.LinVelocity, 3.1831017, 1e-6);  // cm/s
-  // The velocity uses the stored, rounded density.
-  const double density = s.Cart.BedDensity;
-  EXPECT_EQ(s.LinVelocity, static_cast<float>((30.0 * 1000 * density * 2.5) / (60.0 * 60 * 2)));
-
   s.TempK = static_cast<float>(23 + 273.15);
-  EXPECT_NEAR(WaterVaporPressure(s), 2.78451, 5e-6);  // kPa
-  // Partial pressure [kPa] in proportion to concentration and atmospheric pressure.
   s.AtmPressure = 1;
   s.Vapor[1].AvgVapConc = 1000;
-  EXPECT_DOUBLE_EQ(VaporPartialPressure(s, 1), 0.101325);
-  s.Vapor[1].AvgVapConc = 2000;
-  EXPECT_DOUBLE_EQ(VaporPartialPressure(s, 1), 0.20265);
-  s.AtmPressure = 0.5f;
-  EXPECT_DOUBLE_EQ(VaporPartialPressure(s, 1), 0.101325);
+  s.Vapor[2].AvgVapConc = 2000;
+  s.Cart.BedVolume = static_cast<float>(CalcBedVolume(s));
+  s.Cart.BedDensity = CalcBedDensity(s);
+  s.LinVelocity = CalcAirVelocity(s);
+  const double density = s.Cart.BedDensity;
+  ::SetUp halfAtmosphere = s;
+  halfAtmosphere.AtmPressure = 0.5f;
+  struct Row {
+    const char* name;
+    double value, expected, tolerance;
+  };
+  const Row rows[] = {
+      // 10^2 2.5 3.14159 2 / 4, with the literal 3.14159 rather than pi.
+      {"bed volume [cm3]", CalcBedVolume(s), 392.69875, Ulps},
+      {"bed density [g/cm3]", s.Cart.BedDensity, 0.30557775, 1e-8},
+      {"bed density in 32 bits", s.Cart.BedDensity,
+       static_cast<float>(120.0 / static_cast<double>(392.69875f)), 0},
+      {"linear velocity [cm/s]", s.LinVelocity, 3.1831017, 1e-6},
+      {"velocity from the stored density", s.LinVelocity,
+       static_cast<float>((30.0 * 1000 * density * 2.5) / (60.0 * 60 * 2)), 0},
+      {"water saturation pressure [kPa]", WaterVaporPressure(s), 2.78451, 5e-6},
+      {"1000 ppm at 1 atm [kPa]", VaporPartialPressure(s, 1), 0.101325, Ulps},
+      {"2000 ppm at 1 atm [kPa]", VaporPartialPressure(s, 2), 0.20265, Ulps},
+      {"2000 ppm at 0.5 atm [kPa]", VaporPartialPressure(halfAtmosphere, 2), 0.101325, Ulps},
+      {"kv slope at kv 0", CalcKvSlope(0).value(), 0.27388, 1e-5},
+      {"kv slope at kv 1000", CalcKvSlope(1000).value(), 0.25481, 1e-5},
+      {"kv slope at kv 11800", CalcKvSlope(11800).value(), 0.0356, 1e-4},
+      // The six-term series agrees with erf up to |z| = 1 and departs beyond it.
+      {"series at 0", spreadingSeries(0), 0, 0},
+      {"series at 1", spreadingSeries(1), 0.842594, 1e-6},
+      {"series at 2", spreadingSeries(2), 0.34367, 1e-5},
+      {"series at 2.5", spreadingSeries(2.5), -8.887, 1e-3},
+      {"series at its largest, 1.476688", spreadingSeries(1.476688), 0.948244, 1e-6},
+      // Up to r = 0.3 a fixed 10 % (a range of +-20 %); just above it about 11.354 %; from r of
+      // about 0.519 on 50 %; a time limited to 0 has r = 1.
+      {"spread at r = 0", rangeSpread(100, 100), 10, 0},
+      {"spread at r = 0.3", rangeSpread(100, 70), 10, 0},
+      {"spread just above r = 0.3", rangeSpread(100, 69.9999), 11.354, 1e-3},
+      {"spread at r = 0.519", rangeSpread(1, 1 - 0.519), 50, 0.01},
+      {"spread at r = 1", rangeSpread(100, 0), 242.42 - 22.08 - 3.84, 1e-12},
+      {"spread without stoichiometric time", rangeSpread(0, 0), 10, 0},
+  };
+  for (const Row& r : rows) {
+    if (r.tolerance == Ulps) {
+      EXPECT_DOUBLE_EQ(r.value, r.expected) << r.name;
+    } else {
+      EXPECT_NEAR(r.value, r.expected, r.tolerance) << r.name;
+    }
+  }
+  for (const double z : {1.0, 2.0, 2.5, 1.476688}) EXPECT_EQ(spreadingSeries(-z), -spreadingSeries(z)) << z;
+  EXPECT_GT(spreadingSeries(1.476688), spreadingSeries(1.47));
+  EXPECT_GT(spreadingSeries(1.476688), spreadingSeries(1.48));
 }
 
-TEST(ModBreakTime, RateCoefficientSlopeAndFraction) {
-  const double slopes[][3] = {{0, 0.27388, 1e-5}, {1000, 0.25481, 1e-5}, {11800, 0.0356, 1e-4}};
-  for (const auto& [kv, slope, tolerance] : slopes) {
-    ASSERT_TRUE(CalcKvSlope(kv).has_value()) << kv;
-    EXPECT_NEAR(*CalcKvSlope(kv), slope, tolerance) << kv;
-  }
-  // Above about 12,802.6 the quadratic has no real root: no value, and kv passes unchanged.
+TEST(ModBreakTime, RateCoefficientLimits) {
+  // Above about 12,802.6 the slope's quadratic has no real root: no value, and kv passes unchanged.
   EXPECT_TRUE(CalcKvSlope(12802.5).has_value());
   EXPECT_FALSE(CalcKvSlope(12803).has_value());
   EXPECT_EQ(KvMidpoint(12803, CalcKvSlope(12803)), 12803);
@@ -81,7 +114,7 @@ TEST(ModBreakTime, RateCoefficientSlopeAndFraction) {
   EXPECT_NEAR(RateCoefficient(s, 0.4, 1) / RateCoefficient(s, 0.1, 1), 2.0, 1e-14);
 }
 
-TEST(ModBreakTime, BreakthroughTimeLimits) {
+TEST(ModBreakTime, BreakthroughTimeAndRangeLimits) {
   ::SetUp s;
   s.TempK = 296.15f;
   s.Cart.BedDensity = 0.3f;
@@ -99,10 +132,20 @@ TEST(ModBreakTime, BreakthroughTimeLimits) {
     s.PartialP[1] = pressure;
     EXPECT_EQ(BreakthroughTime(s, 0.3, 120, 4000, 1), 0) << pressure;
   }
-}
 
-TEST(BreakTimeSteps, PositionFactorsAndRange) {
-  // First vapor 1, second 0.85, third to fifth 0.56, none outside the mixture.
+  // Range: +-20 % at the spread of 10; above a spread of 50 the low end is held at 0 and the high
+  // end is at least twice the time; a time of 0 has the range 0 to 0.
+  IAST::setBreakTimeAndRange(s, 1, 100, 100);
+  EXPECT_EQ(s.BkTimeMin[1], 80);
+  EXPECT_EQ(s.BkTimeMax[1], 120);
+  IAST::setBreakTimeAndRange(s, 2, 100, 30);
+  EXPECT_EQ(s.BkTimeMin[2], 0);
+  EXPECT_GE(s.BkTimeMax[2], 60);
+  IAST::setBreakTimeAndRange(s, 3, 100, 0);
+  EXPECT_EQ(s.BkTimeMin[3], 0);
+  EXPECT_EQ(s.BkTimeMax[3], 0);
+
+  // Position factors: first vapor 1, second 0.85, third to fifth 0.56, none outside the mixture.
   for (int count = 0; count <= 5; ++count) {
     for (int position = 0; position <= 5; ++position) {
       const double expected = position < 1 || position > count ? 0
@@ -112,28 +155,6 @@ TEST(BreakTimeSteps, PositionFactorsAndRange) {
       EXPECT_EQ(IAST::PositionFactor(position, count), expected) << position << " of " << count;
     }
   }
-
-  // Up to r = 0.3 a fixed 10 % (a range of +-20 %); just above it about 11.354 %.
-  EXPECT_EQ(IAST::rangeSpread(100, 100), 10);  // r = 0, fraction 0.5
-  EXPECT_EQ(IAST::rangeSpread(100, 70), 10);   // r = 0.3 exactly
-  EXPECT_NEAR(IAST::rangeSpread(100, 69.9999), 11.354, 1e-3);
-  // From r of about 0.519 on the spread reaches 50: the low end of the range is 0.
-  EXPECT_NEAR(IAST::rangeSpread(1, 1 - 0.519), 50, 0.01);
-  // A time limited to 0 has r = 1; a stoichiometric time of 0 leaves the fixed spread.
-  EXPECT_NEAR(IAST::rangeSpread(100, 0), 242.42 - 22.08 - 3.84, 1e-12);
-  EXPECT_EQ(IAST::rangeSpread(0, 0), 10);
-
-  ::SetUp s;
-  IAST::setBreakTimeAndRange(s, 1, 100, 100);
-  EXPECT_EQ(s.BkTimeMin[1], 80);
-  EXPECT_EQ(s.BkTimeMax[1], 120);
-  // Spread above 50: the low end is held at 0, the high end is at least twice the time.
-  IAST::setBreakTimeAndRange(s, 2, 100, 30);
-  EXPECT_EQ(s.BkTimeMin[2], 0);
-  EXPECT_GE(s.BkTimeMax[2], 60);
-  IAST::setBreakTimeAndRange(s, 3, 100, 0);
-  EXPECT_EQ(s.BkTimeMin[3], 0);
-  EXPECT_EQ(s.BkTimeMax[3], 0);
 }
 
 }  // namespace

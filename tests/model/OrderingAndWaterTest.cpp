@@ -6,10 +6,7 @@
 #include <vector>
 
 #include "model/BTSorting.h"
-#include "model/CalculationRun.h"
-#include "model/ModelFixtures.h"
 #include "model/WaterZones.h"
-#include "model/WtdCalcs.h"
 
 namespace {
 
@@ -43,24 +40,7 @@ std::vector<double> carried(const ::SetUp& s, int i) {
           s.AdsAmount[i],   s.BkConc[i],     s.BkFrac[i]};
 }
 
-TEST(BTSorting, MovesWholeRecordsWithTheirValues) {
-  const ::SetUp before = namedSlots(3);
-  ::SetUp s = before;
-  s.SortKey = {0, 3, 1, 2, BTSorting::PlacedKey, BTSorting::PlacedKey};
-  BTSorting::SortVapors(s);
-  EXPECT_EQ(order(s, 5), "V2 V3 V1 V4 V5 ");
-  const int from[] = {0, 2, 3, 1};
-  for (int i = 1; i <= 3; ++i) {
-    EXPECT_EQ(s.Vapor[i].CAS, before.Vapor[from[i]].CAS) << i;
-    EXPECT_EQ(carried(s, i), carried(before, from[i])) << i;
-    // Times stay with the slot, not the vapor.
-    EXPECT_EQ(s.BkTime[i], before.BkTime[i]) << i;
-    EXPECT_EQ(s.FinalBkTime[i], before.FinalBkTime[i]) << i;
-    EXPECT_EQ(s.SortKey[i], BTSorting::PlacedKey) << i;
-  }
-}
-
-TEST(BTSorting, StableForEqualKeysAndSoundAboveTheMarker) {
+TEST(BTSorting, StableAndSoundAboveTheMarkerMovingWholeRecords) {
   struct Case {
     const char* name;
     std::array<double, 6> keys;
@@ -68,16 +48,28 @@ TEST(BTSorting, StableForEqualKeysAndSoundAboveTheMarker) {
     const char* expected;
   };
   const Case cases[] = {
+      {"keys 3, 1, 2", {0, 3, 1, 2, BTSorting::PlacedKey, BTSorting::PlacedKey}, 3, "V2 V3 V1 V4 V5 "},
       {"all equal", {0, 7, 7, 7, 7, 7}, 5, "V1 V2 V3 V4 V5 "},
-      {"two equal", {0, 4, 2, 2, 0, 0}, 3, "V2 V3 V1 "},
-      {"one vapor", {0, 9, 0, 0, 0, 0}, 1, "V1 "},
+      {"two equal", {0, 4, 2, 2, 0, 0}, 3, "V2 V3 V1 V4 V5 "},
+      {"one vapor", {0, 9, 0, 0, 0, 0}, 1, "V1 V2 V3 V4 V5 "},
       {"keys at and above the marker", {0, 2e6, 1e6, 5, 3e6, 1.5e6}, 5, "V3 V2 V5 V1 V4 "},
   };
+  const ::SetUp before = namedSlots(5);
   for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
     ::SetUp s = namedSlots(c.n);
     s.SortKey = c.keys;
     BTSorting::SortVapors(s);
-    EXPECT_EQ(order(s, c.n), c.expected) << c.name;
+    EXPECT_EQ(order(s, 5), c.expected);
+    for (int i = 1; i <= c.n; ++i) {
+      // The record moves with all its values; the times stay with the slot.
+      const int from = std::stoi(s.Vapor[i].ChemName.substr(1));
+      EXPECT_EQ(s.Vapor[i].CAS, before.Vapor[from].CAS) << i;
+      EXPECT_EQ(carried(s, i), carried(before, from)) << i;
+      EXPECT_EQ(s.BkTime[i], before.BkTime[i]) << i;
+      EXPECT_EQ(s.FinalBkTime[i], before.FinalBkTime[i]) << i;
+      EXPECT_EQ(s.SortKey[i], BTSorting::PlacedKey) << i;
+    }
   }
   // By polarizability: slots above MixVapors stay where they are.
   ::SetUp s = namedSlots(3);
@@ -115,44 +107,6 @@ TEST(WaterZones, EquilibriumUptakeAndHumidity) {
   // Organics exclude water only where there are some.
   EXPECT_EQ(WaterZones::excludeOrganics(0.2, 0, 0.45f, 1), 0.2);
   EXPECT_LT(WaterZones::excludeOrganics(0.2, 0.1, 0.45f, 1), 0.2);
-}
-
-// Three vapors in play at the start of their first zone, with the solved fractions of a run.
-::SetUp firstZoneOfThree() {
-  ::SetUp s = fixtures::typicalConditions();
-  s.Cart.RelHumPre = 0.2f;  // drier than the air in use, so that every zone has water to take up
-  for (const auto& v : {fixtures::Toluene, fixtures::Benzene, fixtures::EthylAcetate})
-    fixtures::addVapor(s, v, 100);
-  computeSuperficialVel(s);
-  EXPECT_TRUE(runCalculation(s).completed);
-  s.MixVapors = 3;
-  s.ZoneSumPress.fill(0);
-  s.WaterVolume.fill(s.WaterVolPre);
-  s.WaterRH.fill(s.RelHumid + 0.0001);
-  s.ElapsedTime = 0.1;
-  return s;
-}
-
-TEST(WaterZones, FirstZoneTakesTheFeedHumidityBelowTheTopZone) {
-  ::SetUp s = firstZoneOfThree();
-  WaterZones::UpdateWaterZones(s);
-  // No zone has an organic pressure yet, so no humidity is rolled up.
-  for (int j = 0; j < 3; ++j) EXPECT_EQ(s.WaterRH[j], static_cast<double>(s.RelHumid)) << j;
-  EXPECT_EQ(s.WaterRH[3], s.RelHumid + 0.0001);
-  for (int j = 1; j <= 3; ++j) EXPECT_EQ(s.BkTime[j], WtdCalcs::StoichTime(s, j)) << j;
-}
-
-TEST(WaterZones, AtZeroDegreesEachZoneTakesTheWaterOfTheZoneBelow) {
-  ::SetUp s = firstZoneOfThree();
-  s.Temperature = 0;
-  WaterZones::UpdateWaterZones(s);
-  EXPECT_EQ(s.WaterVolume[0], s.WaterVolPre);  // zone 0 holds no organics
-  for (int j = 0; j <= 3; ++j) {
-    EXPECT_EQ(s.ZoneUptake[j], 0) << j;
-    const double below = j == 0 ? s.WaterVolPre : s.WaterVolume[j - 1];
-    EXPECT_EQ(s.ZoneWaterRaw[j], below) << j;
-    EXPECT_EQ(s.WaterVolume[j], WaterZones::excludeOrganics(below, s.ZoneOrgVol[j], s.Cart.MicVol, j)) << j;
-  }
 }
 
 }  // namespace
