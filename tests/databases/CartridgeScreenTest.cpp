@@ -52,13 +52,21 @@ TEST_F(CartridgeScreenTest, LoadListsTheFileSearchFillsTheFieldsAndSaveAppendsOr
   app.expectMessage(reviseQuestion("cartridge"), "Revise a Record", forms::MsgAnswer::Yes);
   app.click(c.cmdSave);
   bytes = fileBytes(cartridgePath());
-  EXPECT_EQ(bytes, onFile + tess::databases::CartridgeRecord::assemble("CARBON BED 1", "8.4", "1.9", "42", "0.45",
-                                                                       "60", "0.15", "28.0", "0.1").toBytes());
+  const auto revised = tess::databases::CartridgeRecord::assemble("CARBON BED 1", "8.4", "1.9", "42", "0.45",
+                                                                  "60", "0.15", "28.0", "0.1");
+  EXPECT_EQ(bytes, onFile + revised.toBytes());
   EXPECT_EQ(c.NumCartRecords(), 3);
   app.editText(c.CartName, "  ");  // a blank name is refused
   app.expectMessage("Enter a cartridge name.", "Add a Record");
   app.click(c.cmdSave);
   EXPECT_EQ(fileBytes(cartridgePath()), bytes);
+  // A name longer than the 35 characters of its field, saved twice, is asked about the second time.
+  typeCartridge("Powered air purifying respirator cartridge");  // 42 characters
+  app.click(c.cmdSave);
+  typeCartridge("Powered air purifying respirator cartridge");
+  app.expectMessage(reviseQuestion("cartridge"), "Revise a Record", forms::MsgAnswer::No);
+  app.click(c.cmdSave);
+  EXPECT_EQ(c.NumCartRecords(), 4);
 }
 
 // Return stores the cartridge, unchecked texts as they stand, and the affinity for water that the
@@ -109,8 +117,9 @@ TEST_F(CartridgeScreenTest, ClearAndIncompleteEntriesGoThroughTheDialogAndStoreN
   app.click(cartridge().cmdClear);
   const CartridgeData& cart = state().Cart;
   EXPECT_EQ(cart.CartName, "Cart");
-  EXPECT_EQ((std::vector<float>{cart.BedDiam, cart.RelHumPre, cart.BetaH2O, cart.BetaH2OHalf, cart.BedDensity}),
-            (std::vector<float>{0, 0, 0, 0, 0.4f}));
+  EXPECT_EQ(
+      (std::vector<float>{cart.BedDiam, cart.RelHumPre, cart.BetaH2O, cart.BetaH2OHalf, cart.BedDensity}),
+      (std::vector<float>{0, 0, 0, 0, 0.4f}));
   EXPECT_EQ(cartridge().CartName.text(), "");
   EXPECT_TRUE(cartridge().CartName.hasFocus());
   EXPECT_EQ(input().CartName.caption(), "Cart");

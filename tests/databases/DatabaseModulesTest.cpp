@@ -30,7 +30,8 @@ TEST(RecordLayout, FieldsLieAtTheirOffsetsBlankPaddedAndCutAndTextIsWindows1252)
   EXPECT_EQ(r.MolWt, "58.08123");
   const std::string cartridge = cartridgeRecord("Cart A").toBytes();
   ASSERT_EQ(cartridge.size(), 99u);
-  EXPECT_EQ(cartridge.substr(35, 8) + cartridge.substr(67, 8) + cartridge.substr(91, 8), "8.4     50      0.061   ");
+  EXPECT_EQ(cartridge.substr(35, 8) + cartridge.substr(67, 8) + cartridge.substr(91, 8),
+            "8.4     50      0.061   ");
   EXPECT_EQ(CartridgeRecord::fromBytes(cartridge), cartridgeRecord("Cart A"));
 
   // UTF-8 in memory, Windows-1252 in the file; what 1252 lacks becomes "?"; 35 characters, not bytes.
@@ -62,8 +63,8 @@ TEST(RecordDatabases, CountTrailingPartialRecordsToTheNearestAndAppendAligned) {
     std::string bytes;
     for (int i = 0; i < 10; ++i) bytes += cartridgeRecord("C" + std::to_string(i)).toBytes();
     ModCartridge db;
-    EXPECT_FALSE(db.open(std::make_unique<MemoryByteFile>(storageOf(bytes + std::string(std::size_t(trailing), 'p'))),
-                         "CartridgeB30.DB"));
+    bytes += std::string(std::size_t(trailing), 'p');
+    EXPECT_FALSE(db.open(std::make_unique<MemoryByteFile>(storageOf(bytes)), "CartridgeB30.DB"));
     EXPECT_EQ(db.NumCartRecords(), expected) << trailing;
   }
 }
@@ -74,7 +75,7 @@ TEST(VaporDatabase, SaveLookupFindsLongNamesAndIgnoresCaseAndTheCASIndexWaitsFor
   const std::string longName = "Some chemical with a very long name, longer than the field";
   ASSERT_FALSE(db.append(vaporRecord(longName, "1-1-1")));
   EXPECT_EQ(db.findName(saveLookupKey(longName)), 1);
-  EXPECT_EQ(db.findName(saveLookupKey("SOME CHEMICAL WITH A VERY LONG NAME, longer than the field or not")), 1);
+  EXPECT_EQ(db.findName(saveLookupKey("SOME CHEMICAL WITH A VERY LONG NAME, longer than that")), 1);
   ASSERT_FALSE(db.append(vaporRecord("  Acetone")));
   EXPECT_EQ(db.findName(saveLookupKey("acetone")), 1);  // ACETONE sorts first
   EXPECT_EQ(db.findName(saveLookupKey("benzene")), 0);

@@ -15,8 +15,8 @@ namespace {
 class DatabaseScreenFileTest : public DatabaseScreenTest {
  protected:
   //! Clicks the button, which must show one message naming the file and saying what went wrong.
-  void clickExpectingReport(forms::Control& button, const std::filesystem::path& file, const std::string& what,
-                            const std::string& title) {
+  void clickExpectingReport(forms::Control& button, const std::filesystem::path& file,
+                            const std::string& what, const std::string& title) {
     app.expectMessage();
     app.click(button);
     ASSERT_FALSE(app.messages().empty());
@@ -64,10 +64,11 @@ TEST_F(DatabaseScreenFileTest, AFileThatCannotBeOpenedIsReportedByName) {
 TEST_F(DatabaseScreenFileTest, AReadOnlyFileIsListedButNotWritten) {
   writeRecords(vaporPath(), {vaporRecord("Acetone", "67-64-1")});
   const std::string before = fileBytes(vaporPath());
-  std::filesystem::permissions(folder.path(), std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+  using std::filesystem::perms;
+  std::filesystem::permissions(folder.path(), perms::owner_read | perms::owner_exec);
   // Permissions do not bind the superuser, and Windows has no folder write bits.
   if (std::ofstream(folder.path() / "probe").is_open()) GTEST_SKIP() << "file permissions do not apply here";
-  std::filesystem::permissions(vaporPath(), std::filesystem::perms::owner_read);
+  std::filesystem::permissions(vaporPath(), perms::owner_read);
 
   input().show();
   clickExpectingReport(input().SelectVap[1], vaporPath(), "can only be read", "Vapor Database");

@@ -35,7 +35,8 @@ TEST(IndexKey, IsTrimmedUpperCasedAndPaddedTo41) {
 }
 
 TEST(IndexOrder, PrefixSortsFirstAndEqualKeysFollowTheExchanges) {
-  EXPECT_EQ(recordNumbers(buildCartridgeIndex({"benzene", "Acetone 2", "ACETONE"})), (std::vector<int>{3, 2, 1}));
+  EXPECT_EQ(recordNumbers(buildCartridgeIndex({"benzene", "Acetone 2", "ACETONE"})),
+            (std::vector<int>{3, 2, 1}));
   // Two equal keys before a smaller one change places: a a 0 -> 0, second a, first a.
   EXPECT_EQ(exchangeSortOrder(keysOf({"b", "B", "a"})), (std::vector<std::size_t>{2, 1, 0}));
   // Order by Windows-1252 codes: the euro sign (0x80) sorts below e-acute (0xE9).
@@ -94,10 +95,10 @@ TEST(VaporSearch, FindsTheLastMatchByNameOrCAS) {
 
 TEST(CartridgeSearch, HalvesAsWritten) {
   // Positions 1..5 of the first file: A, B, B, B, C; its first probe (3) is a B.
+  const std::vector<std::string> five{"B", "C", "B", "A", "B"};
   const struct { std::vector<std::string> names; const char* key; std::int16_t position; } cases[] = {
-      {{"B", "C", "B", "A", "B"}, "B", 3}, {{"B", "C", "B", "A", "B"}, "A", 1}, {{"B", "C", "B", "A", "B"}, "C", 5},
-      {{"B", "C", "B", "A", "B"}, "BB", 0}, {{"B", "C", "B", "A", "B"}, "", 0}, {{"B", "B", "B", "C"}, "B", 2},
-      {{}, "B", 0}, {{"ONLY"}, "ONLY", 1}, {{"ONLY"}, "OTHER", 0}};
+      {five, "B", 3}, {five, "A", 1}, {five, "C", 5}, {five, "BB", 0}, {five, "", 0},
+      {{"B", "B", "B", "C"}, "B", 2}, {{}, "B", 0}, {{"ONLY"}, "ONLY", 1}, {{"ONLY"}, "OTHER", 0}};
   for (const auto& c : cases) {
     const auto count = static_cast<std::int16_t>(c.names.size());
     EXPECT_EQ(searchCartridgeIndex(buildCartridgeIndex(c.names), count, c.key), c.position) << c.key;
