@@ -35,7 +35,8 @@ TEST(CalculationRun, SingleVaporAtHalfBreakthroughHasTheTwentyPercentRange) {
   ::SetUp s = typicalConditions();
   addVapor(s, Toluene, 500, 0.5);
   computeSuperficialVel(s);
-  EXPECT_NEAR(s.SuperficialVel, 4.9736, 1e-4);  // cm/s
+  EXPECT_NEAR(s.SuperficialVel, 4.9736, 1e-4);  // cm/s, with the literal 3.14159 rather than pi:
+  EXPECT_EQ(s.SuperficialVel, 30.0 * 1000 / (8.0 * 8.0 * 3.14159 * 15 * 2));
   const CalculationStatus status = runCalculation(s);
   ASSERT_TRUE(status.completed) << status.message;
   EXPECT_TRUE(status.timeFixed[1]);

@@ -75,7 +75,8 @@ TEST(ModBreakTime, ReferenceValues) {
       EXPECT_NEAR(r.value, r.expected, r.tolerance) << r.name;
     }
   }
-  for (const double z : {1.0, 2.0, 2.5, 1.476688}) EXPECT_EQ(spreadingSeries(-z), -spreadingSeries(z)) << z;
+  for (const double z : {0.0, 1.0, 2.0, 2.5, 1.476688})
+    EXPECT_EQ(spreadingSeries(-z), -spreadingSeries(z)) << z;
   EXPECT_GT(spreadingSeries(1.476688), spreadingSeries(1.47));
   EXPECT_GT(spreadingSeries(1.476688), spreadingSeries(1.48));
 }
