@@ -53,9 +53,6 @@ TEST_F(ValidDataEntryTest, EntriesStandOrShowTheirMessage) {
     const char *minText, *maxText, *message, *textAfter;
     bool dataChangedAfter;
   };
-  const char* const Small0 = "This entry must be greater than or equal to 0 ";
-  const char* const Small2 = "This entry must be greater than or equal to 2 ";
-  const char* const Large1000 = "This entry must be less than or equal to 1,000 ";
   const char* const Zero = "This entry must not equal zero ";
   // clang-format off
   const Case cases[] = {
@@ -69,20 +66,20 @@ TEST_F(ValidDataEntryTest, EntriesStandOrShowTheirMessage) {
       {"-48.78", -120, 50, "", "", "", "-48.78", true},
       {"0.01", 0.01, 100000, "", "", "", "0.01", true},          // a decimal bound compared as a number
       {"1,000", 0.01, 100000, "", "", "", "1,000", true},        // the number stops at the comma: 1
-      {"0.0", 2, 1000, "", "", "", "", false},                   // zero written otherwise: blanked silently
+      {"0.0", 2, 1000, "", "", "", "", false},                   // zero written otherwise: blanked
       {"-0", 2, 1000, "", "", "", "", false},
       {"00", 0, 75, "", "", "", "", false},
       {"0e5", 2, 1000, "", "", "", "", false},
       {"abc", 2, 1000, "", "", "", "", false},                   // no number
       {".", 2, 1000, "", "", "", "", false},
-      {"", 2, 1000, "", "", "", "", false},                      // blank passes; completeness is checked elsewhere
+      {"", 2, 1000, "", "", "", "", false},                      // blank passes; completeness is apart
       {"   ", 2, 1000, "", "", "", "", false},
-      {"-5", 0, 75, "0", "75", Small0, "-5", true},
-      {"1200", 2, 1000, "2", "1,000", Large1000, "1200", true},
+      {"-5", 0, 75, "0", "75", "This entry must be greater than or equal to 0 ", "-5", true},
+      {"1200", 2, 1000, "2", "1,000", "This entry must be less than or equal to 1,000 ", "1200", true},
       {" 1.6 ", 0.5, 1.5, "0.5", "1.5", "This entry must be less than or equal to 1.5 ", "1.6", true},
-      {"1.9999", 2, 1000, "2", "1,000", Small2, "1.9999", true},
-      {"200000x", 0.01, 100000, "0.01", "100,000", "This entry must be less than or equal to 100,000 ", "200000x",
-       true},
+      {"1.9999", 2, 1000, "2", "1,000", "This entry must be greater than or equal to 2 ", "1.9999", true},
+      {"200000x", 0.01, 100000, "0.01", "100,000", "This entry must be less than or equal to 100,000 ",
+       "200000x", true},
       {"0", 2, 1000, "2", "1,000", Zero, "0", true},
       {" 0", 0.5, 1.5, "0.5", "1.5", Zero, "0", true},
       {"0", -10, -1, "-10", "-1", Zero, "0", true},
