@@ -12,6 +12,7 @@
 #include "platform/forms/ComboBox.h"
 #include "platform/forms/ControlArray.h"
 #include "platform/forms/Form.h"
+#include "platform/forms/KeyCodes.h"
 #include "platform/forms/Label.h"
 #include "platform/forms/ScriptedApplication.h"
 #include "platform/forms/TextBox.h"
@@ -20,23 +21,20 @@ namespace forms::testing {
 
 using Log = std::vector<std::string>;
 
-//! Records GotFocus, LostFocus, Validate, KeyDown, Change and Click of a control into the log.
-inline void record(Control& control, Log& log) {
-  const std::string name = control.displayName();
-  control.onGotFocus = [&log, name] { log.push_back(name + ".GotFocus"); };
-  control.onLostFocus = [&log, name] { log.push_back(name + ".LostFocus"); };
-  control.onValidate = [&log, name](bool&) { log.push_back(name + ".Validate"); };
-  control.onKeyDown = [&log, name](int key, int shift) {
-    log.push_back(name + ".KeyDown(" + std::to_string(key) + "," + std::to_string(shift) + ")");
-  };
-  control.onChange = [&log, name] { log.push_back(name + ".Change"); };
-  control.onClick = [&log, name] { log.push_back(name + ".Click"); };
-}
-
 class TestForm : public Form {
  public:
   TestForm(Application& app, std::string name, Log& log) : Form(app, std::move(name)) {
-    for (Control* control : controls()) record(*control, log);
+    for (Control* control : controls()) {
+      const std::string id = control->displayName();
+      control->onGotFocus = [&log, id] { log.push_back(id + ".GotFocus"); };
+      control->onLostFocus = [&log, id] { log.push_back(id + ".LostFocus"); };
+      control->onValidate = [&log, id](bool&) { log.push_back(id + ".Validate"); };
+      control->onKeyDown = [&log, id](int key, int shift) {
+        log.push_back(id + ".KeyDown(" + std::to_string(key) + "," + std::to_string(shift) + ")");
+      };
+      control->onChange = [&log, id] { log.push_back(id + ".Change"); };
+      control->onClick = [&log, id] { log.push_back(id + ".Click"); };
+    }
     onLoad = [&log, this] { log.push_back(this->name() + ".Load"); };
   }
   TextBox A{*this, "A"};
@@ -47,15 +45,21 @@ class TestForm : public Form {
   Label Caption{*this, "Caption"};
 };
 
-//! A scripted application whose failures fail the running test.
+//! A scripted application whose failures fail the running test (or are collected, if asked).
 class ScriptedTest : public ::testing::Test {
  protected:
   ScriptedTest() {
     app.setFailureHandler([](const std::string& what) { ADD_FAILURE() << what; });
   }
   ~ScriptedTest() override { app.checkDone(); }
+  void collectFailures() {
+    app.setFailureHandler([this](const std::string& what) { failures.push_back(what); });
+  }
   ScriptedApplication app;
   Log log;
+  std::vector<std::string> failures;
+  TestForm form{app, "Main", log};
+  TestForm other{app, "Other", log};
 };
 
 }  // namespace forms::testing
