@@ -49,12 +49,12 @@ TEST_F(FocusTest, MovesAndClicksRunValidateLostFocusGotFocusInOrder) {
   };
   EXPECT_TRUE(app.focus(form.B));
   EXPECT_EQ(focusedDuringLostFocus, nullptr);  // no control has the focus while LostFocus runs
-  EXPECT_TRUE(form.B.setFocus());  // already there: nothing fires
-  EXPECT_TRUE(form.A.setFocus());  // the program's move fires the same events
+  EXPECT_TRUE(form.B.setFocus());              // already there: nothing fires
+  EXPECT_TRUE(form.A.setFocus());              // the program's move fires the same events
   form.B.setCausesValidation(false);
   EXPECT_TRUE(app.focus(form.B));  // a target that causes no validation: no Validate
   EXPECT_TRUE(app.click(form.Ok));
-  EXPECT_TRUE(app.click(form.Ok));  // already focused: Click alone
+  EXPECT_TRUE(app.click(form.Ok));       // already focused: Click alone
   EXPECT_TRUE(app.click(form.Caption));  // a label: Click, the focus stays
   EXPECT_TRUE(form.Ok.hasFocus());
   EXPECT_EQ(log, (Log{"A.Validate", "A.LostFocus", "B.GotFocus", "B.Validate", "B.LostFocus", "A.GotFocus",
@@ -76,7 +76,8 @@ TEST_F(FocusTest, CancelKeepsTheFocusAndAbandonsTheMoveClickOrEsc) {
   EXPECT_FALSE(app.click(form.Ok));
   EXPECT_FALSE(app.chooseItem(form.List, 0));  // no list entry: no move
   app.pressKey(KeyEscape);
-  EXPECT_EQ(log, (Log{"A.Validate", "A.Validate", "A.Validate", "A.Validate", "A.KeyDown(27,0)", "A.Validate"}));
+  EXPECT_EQ(log,
+            (Log{"A.Validate", "A.Validate", "A.Validate", "A.Validate", "A.KeyDown(27,0)", "A.Validate"}));
   EXPECT_TRUE(form.A.hasFocus());
   // A control that causes no validation may still take the focus.
   form.Cancel.setCausesValidation(false);
@@ -122,8 +123,9 @@ TEST_F(FocusTest, KeysReachTheFocusedControlAndPressButtons) {
   app.pressKey(KeyReturn);
   app.pressKey(KeySpace);
   EXPECT_EQ(log, (Log{"A.KeyDown(88,3)", "A.KeyDown(13,0)", "A.Validate", "A.LostFocus", "Ok.GotFocus",
-                      "Ok.KeyDown(27,0)", "Ok.KeyDown(27,0)", "Ok.Validate", "Ok.LostFocus", "Cancel.GotFocus",
-                      "Cancel.Click", "Cancel.KeyDown(13,0)", "Cancel.Click", "Cancel.KeyDown(32,0)", "Cancel.Click"}));
+                      "Ok.KeyDown(27,0)", "Ok.KeyDown(27,0)", "Ok.Validate", "Ok.LostFocus",
+                      "Cancel.GotFocus", "Cancel.Click", "Cancel.KeyDown(13,0)", "Cancel.Click",
+                      "Cancel.KeyDown(32,0)", "Cancel.Click"}));
 }
 
 }  // namespace

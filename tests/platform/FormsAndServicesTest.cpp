@@ -34,7 +34,8 @@ TEST_F(FormsTest, ModalShowReturnsWhenTheFormHidesItself) {
 TEST_F(FormsTest, ModalFormTakesAllUserInput) {
   form.show();
   app.scriptModal([&] {
-    EXPECT_FALSE(app.click(form.Ok) || app.focus(form.B) || app.editText(form.A, "typed") || app.activate(form));
+    EXPECT_FALSE(app.click(form.Ok) || app.focus(form.B) || app.editText(form.A, "typed") ||
+                 app.activate(form));
     EXPECT_TRUE(app.click(other.Cancel));
     other.hide();
   });
@@ -77,23 +78,26 @@ TEST_F(FormsTest, CloseBoxRunsTheHookAndNeverDestroysTheForm) {
 TEST_F(FormsTest, MessageBoxesAreAnsweredFromTheQueueAndAnythingElseFails) {
   collectFailures();
   app.expectMessage("Are you sure you want to quit?", "", MsgAnswer::No);
-  EXPECT_EQ(app.messageBox("Are you sure you want to quit?", "", MsgButtons::YesNo, MsgIcon::None, MsgAnswer::Yes),
-            MsgAnswer::No);
+  EXPECT_EQ(
+      app.messageBox("Are you sure you want to quit?", "", MsgButtons::YesNo, MsgIcon::None, MsgAnswer::Yes),
+      MsgAnswer::No);
   EXPECT_EQ(app.messages().at(0).defaultButton, MsgAnswer::Yes);  // recorded as asked
   // An unexpected box gets its default answer; a different text or title, an answer the box has no
   // button for, or an expected box never shown each fail.
-  EXPECT_EQ(app.messageBox("surprise", "T", MsgButtons::YesNo, MsgIcon::Critical, MsgAnswer::No), MsgAnswer::No);
+  EXPECT_EQ(app.messageBox("surprise", "T", MsgButtons::YesNo, MsgIcon::Critical, MsgAnswer::No),
+            MsgAnswer::No);
   app.expectMessage("expected text", "Expected title");
   app.messageBox("other text", "Other title");
   app.expectMessage("yes or no?", MsgAnswer::OK);
   app.messageBox("yes or no?", "", MsgButtons::YesNo);
   app.expectMessage("never shown");
   app.checkDone();
-  const std::vector<std::string> expected = {"unexpected message box \"surprise\"", "expected \"expected text\"",
-                                             "expected \"Expected title\"", "does not match the buttons",
-                                             "never shown"};
+  const std::vector<std::string> expected = {"unexpected message box \"surprise\"",
+                                             "expected \"expected text\"", "expected \"Expected title\"",
+                                             "does not match the buttons", "never shown"};
   ASSERT_EQ(failures.size(), expected.size());
-  for (std::size_t i = 0; i < expected.size(); ++i) EXPECT_NE(failures[i].find(expected[i]), std::string::npos) << i;
+  for (std::size_t i = 0; i < expected.size(); ++i)
+    EXPECT_NE(failures[i].find(expected[i]), std::string::npos) << i;
 }
 
 TEST_F(FormsTest, EndRunsEveryClosingStepOnceThenEnds) {

@@ -27,8 +27,8 @@ TEST_F(TextTest, ChangeAndTheChangedFlagFollowEveryNewTextTypedOrWritten) {
   form.hide();
   form.show();
   EXPECT_TRUE(form.A.DataChanged()) << "moving the focus or showing again keeps it";
-  EXPECT_EQ(log, (Log{"A.Change", "A.Change", "A.Validate", "A.LostFocus", "B.GotFocus", "B.Change", "B.LostFocus",
-                      "B.GotFocus"}));
+  EXPECT_EQ(log, (Log{"A.Change", "A.Change", "A.Validate", "A.LostFocus", "B.GotFocus", "B.Change",
+                      "B.LostFocus", "B.GotFocus"}));
   form.B.setLocked(true);  // a locked box refuses typing
   EXPECT_FALSE(app.editText(form.B, "typed"));
   EXPECT_EQ(form.B.text(), "x");
@@ -66,9 +66,9 @@ TEST_F(TextTest, ListChangesOnTypingAndProgramWritesAndClicksOnChoosing) {
   form.List.clear();
   EXPECT_EQ(form.List.text(), "");
   EXPECT_EQ(form.List.listIndex(), -1);
-  EXPECT_EQ(log, (Log{"A.Validate", "A.LostFocus", "List.GotFocus", "List.Click", "List.Change", "List.Change",
-                      "List.Click", "List.Validate", "List.LostFocus", "A.GotFocus", "A.Validate", "A.LostFocus",
-                      "List.GotFocus"}));
+  EXPECT_EQ(log, (Log{"A.Validate", "A.LostFocus", "List.GotFocus", "List.Click", "List.Change",
+                      "List.Change", "List.Click", "List.Validate", "List.LostFocus", "A.GotFocus",
+                      "A.Validate", "A.LostFocus", "List.GotFocus"}));
 }
 
 }  // namespace
