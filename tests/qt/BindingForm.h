@@ -1,22 +1,16 @@
 #pragma once
-// A small form for the binding's tests, built with the forms layer like the program's screens,
-// with every event of its focusable controls recorded in one log ("A.GotFocus", ...).
+// The forms-layer tests' form laid out as a window for the binding's tests, with a multi-line box
+// and a button that opens a dialog; the events of its first controls are recorded in one log.
 
-#include <string>
-#include <vector>
-
-#include "platform/forms/Button.h"
-#include "platform/forms/ComboBox.h"
-#include "platform/forms/Form.h"
-#include "platform/forms/TextBox.h"
+#include "platform/TestForm.h"
 
 namespace tessqt::testing {
 
-using Log = std::vector<std::string>;
+using forms::testing::Log;
 
-class BindingForm : public forms::Form {
+class BindingForm : public forms::testing::TestForm {
  public:
-  BindingForm(forms::Application& app, Log& log) : Form(app, "BindingForm") {
+  BindingForm(forms::Application& app, Log& log) : TestForm(app, "BindingForm", log) {
     setClientSize(6000, 3000);
     A.setGeometry({120, 120, 1800, 315});
     B.setGeometry({2040, 120, 1800, 315});
@@ -29,24 +23,8 @@ class BindingForm : public forms::Form {
     Cancel.setBackColor(forms::Color{255, 0, 0});  // red, to be found again on the printed page
     setCancelButton(&Cancel);
     Open.setGeometry({3960, 1800, 1920, 720});
-    for (forms::Control* control : std::vector<forms::Control*>{&A, &B, &List, &Ok, &Cancel}) {
-      const std::string id = control->displayName() + ".";
-      control->onGotFocus = [&log, id] { log.push_back(id + "GotFocus"); };
-      control->onLostFocus = [&log, id] { log.push_back(id + "LostFocus"); };
-      control->onValidate = [&log, id](bool&) { log.push_back(id + "Validate"); };
-      control->onKeyDown = [&log, id](int key, int shift) {
-        log.push_back(id + "KeyDown(" + std::to_string(key) + "," + std::to_string(shift) + ")");
-      };
-      control->onChange = [&log, id] { log.push_back(id + "Change"); };
-      control->onClick = [&log, id] { log.push_back(id + "Click"); };
-    }
   }
-  forms::TextBox A{*this, "A"};
-  forms::TextBox B{*this, "B"};
-  forms::ComboBox List{*this, "List"};
   forms::TextBox Notes{*this, "Notes"};
-  forms::Button Ok{*this, "Ok"};
-  forms::Button Cancel{*this, "Cancel"};
   forms::Button Open{*this, "Open"};
 };
 

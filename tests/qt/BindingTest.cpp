@@ -28,10 +28,6 @@
 namespace tessqt::testing {
 namespace {
 
-bool contains(const Log& log, const std::string& entry) {
-  return std::find(log.begin(), log.end(), entry) != log.end();
-}
-
 class BindingTest : public ::testing::Test {
  protected:
   BindingTest() {
@@ -64,22 +60,16 @@ class BindingTest : public ::testing::Test {
 };
 
 TEST_F(BindingTest, TypingReachesTheFormAndProgramTextsReachTheWidget) {
-  ASSERT_TRUE(form.A.hasFocus());
-  EXPECT_EQ(keyTarget(), app.widget(form.A));
+  ASSERT_EQ(keyTarget(), app.widget(form.A));
   QTest::keyClicks(keyTarget(), "12");
-  EXPECT_EQ(form.A.text(), "12");
-  EXPECT_TRUE(form.A.DataChanged());
-  EXPECT_EQ(form.A.selStart(), 2);
-  EXPECT_EQ(std::count(log.begin(), log.end(), "A.Change"), 2);
-  EXPECT_TRUE(contains(log, "A.KeyDown(49,0)"));
-  form.A.setText("78.11");
-  form.A.selectAll();
-  EXPECT_EQ(qobject_cast<QLineEdit*>(app.widget(form.A))->selectedText(), "78.11");
-  QTest::keyClicks(keyTarget(), "9");  // typing over the selection replaces it
-  EXPECT_EQ(form.A.text(), "9");
   QTest::keyClick(keyTarget(), Qt::Key_Backspace);  // a user edit too
-  EXPECT_EQ(form.A.text(), "");
-  EXPECT_TRUE(contains(log, "A.KeyDown(8,0)"));
+  EXPECT_EQ(form.A.text(), "1");
+  EXPECT_EQ(form.A.selStart(), 1);
+  EXPECT_TRUE(form.A.DataChanged());
+  EXPECT_EQ(
+      log, (Log{"A.KeyDown(49,0)", "A.Change", "A.KeyDown(50,0)", "A.Change", "A.KeyDown(8,0)", "A.Change"}));
+  form.A.setText("78.11");
+  EXPECT_EQ(qobject_cast<QLineEdit*>(app.widget(form.A))->text(), "78.11");
 }
 
 TEST_F(BindingTest, AMultiLineBoxTakesTypingAndEnterStartsANewLine) {
@@ -94,34 +84,28 @@ TEST_F(BindingTest, AMultiLineBoxTakesTypingAndEnterStartsANewLine) {
   EXPECT_EQ(form.Notes.selStart(), 12);
 }
 
-TEST_F(BindingTest, TabAndShiftTabMoveTheFocusThroughTheFormsLayer) {
-  QTest::keyClick(keyTarget(), Qt::Key_Tab);
-  EXPECT_EQ(window->focusWidget(), app.widget(form.B));
-  EXPECT_EQ(log, (Log{"A.Validate", "A.LostFocus", "B.GotFocus"}));
-  QTest::keyClick(keyTarget(), Qt::Key_Tab);
-  EXPECT_TRUE(form.List.hasFocus());
-  QTest::keyClick(keyTarget(), Qt::Key_Backtab, Qt::ShiftModifier);
-  EXPECT_TRUE(form.B.hasFocus());
-  EXPECT_EQ(window->focusWidget(), app.widget(form.B));
-}
-
-// Enter is a KeyDown whose handler may move the focus (the key then stays with the forms layer);
-// Esc presses the cancel button; Enter and Space on a focused button click it, once each.
-TEST_F(BindingTest, EnterAndEscAreKeyDownsAndEscPressesTheCancelButton) {
+// Tab and Shift+Tab move the focus; Enter is a KeyDown whose handler may move the focus (the key
+// then stays with the forms layer); Esc presses the cancel button; Enter and Space press a button.
+TEST_F(BindingTest, KeysMoveTheFocusAndPressButtonsThroughTheFormsLayer) {
   form.A.onKeyDown = [this](int key, int) {
     log.push_back("A.KeyDown(" + std::to_string(key) + ")");
     if (key == forms::KeyReturn) form.B.setFocus();
   };
   QTest::keyClick(keyTarget(), Qt::Key_Return);
   EXPECT_EQ(window->focusWidget(), app.widget(form.B));
+  QTest::keyClick(keyTarget(), Qt::Key_Tab);
+  EXPECT_EQ(window->focusWidget(), app.widget(form.List));
+  QTest::keyClick(keyTarget(), Qt::Key_Backtab, Qt::ShiftModifier);
+  EXPECT_EQ(window->focusWidget(), app.widget(form.B));
   QTest::keyClick(keyTarget(), Qt::Key_Escape);
-  EXPECT_EQ(log, (Log{"A.KeyDown(13)", "A.Validate", "A.LostFocus", "B.GotFocus", "B.KeyDown(27,0)",
-                      "B.Validate", "B.LostFocus", "Cancel.GotFocus", "Cancel.Click"}));
-  EXPECT_TRUE(form.Cancel.hasFocus());
-  log.clear();
   QTest::keyClick(keyTarget(), Qt::Key_Return);
   QTest::keyClick(keyTarget(), Qt::Key_Space);
-  EXPECT_EQ(std::count(log.begin(), log.end(), "Cancel.Click"), 2);
+  // The Shift key itself is a KeyDown too.
+  EXPECT_EQ(log, (Log{"A.KeyDown(13)",        "A.Validate",     "A.LostFocus",          "B.GotFocus",
+                      "B.Validate",           "B.LostFocus",    "List.GotFocus",        "List.KeyDown(16,1)",
+                      "List.Validate",        "List.LostFocus", "B.GotFocus",           "B.KeyDown(27,0)",
+                      "B.Validate",           "B.LostFocus",    "Cancel.GotFocus",      "Cancel.Click",
+                      "Cancel.KeyDown(13,0)", "Cancel.Click",   "Cancel.KeyDown(32,0)", "Cancel.Click"}));
 }
 
 TEST_F(BindingTest, AClickCancelledByValidateDoesNotHappen) {
@@ -155,7 +139,7 @@ TEST_F(BindingTest, ChoosingAListEntryClicksButTypingTheSameTextChanges) {
   EXPECT_EQ(form.List.listIndex(), -1);
   EXPECT_EQ(std::count(log.begin(), log.end(), "List.Change"), 7);
   QTest::keyClick(keyTarget(), Qt::Key_Tab);
-  EXPECT_FALSE(contains(log, "List.Click"));
+  EXPECT_EQ(std::count(log.begin(), log.end(), "List.Click"), 0);
 
   // Choosing an entry from the open list.
   QTest::mouseClick(combo, Qt::LeftButton);
@@ -222,21 +206,19 @@ TEST_F(BindingTest, AMessageBoxShowsTheRequestAndReturnsTheAnswer) {
   });
   QTest::keyClick(keyTarget(), Qt::Key_Escape);
   EXPECT_EQ(answer, forms::MsgAnswer::No);
-
-  // An OK box with a title and the critical icon; Enter answers it.
-  whenModal([](QWidget* modal) {
-    auto* box = qobject_cast<QMessageBox*>(modal);
-    ASSERT_NE(box, nullptr);
-    EXPECT_EQ(box->windowTitle(), "Invalid Entry");
-    EXPECT_EQ(box->icon(), QMessageBox::Critical);
-    QTest::keyClick(box, Qt::Key_Return);
-  });
-  EXPECT_EQ(app.messageBox("The entry must be at least 1 ", "Invalid Entry", forms::MsgButtons::OK,
-                           forms::MsgIcon::Critical),
-            forms::MsgAnswer::OK);
 }
 
-TEST_F(BindingTest, PrintingPutsTheWindowsImageOnAPdfPage) {
+TEST_F(BindingTest, PrintingPutsTheWindowsImageOnAPdfPageOrReportsTheFailure) {
+  if (QPrinterInfo::defaultPrinter().isNull()) {
+    const forms::PrintResult none = app.printForm(form);
+    EXPECT_FALSE(none.ok);
+    EXPECT_NE(none.message.find("No printer"), std::string::npos);
+  }
+  app.setPdfOutput("/nonexistent-folder/form.pdf");
+  const forms::PrintResult failed = app.printForm(form);
+  EXPECT_FALSE(failed.ok);
+  EXPECT_FALSE(failed.message.empty());
+
   QTemporaryDir folder;
   const QString pdf = folder.filePath("form.pdf");
   app.setPdfOutput(pdf.toStdString());
@@ -256,17 +238,6 @@ TEST_F(BindingTest, PrintingPutsTheWindowsImageOnAPdfPage) {
       if (pixel.red() > 200 && pixel.green() < 60 && pixel.blue() < 60) ++red;
     }
   EXPECT_GT(red, 100);
-}
-
-TEST_F(BindingTest, PrintingWithoutAPrinterOrToAnUnwritableFileFails) {
-  if (!QPrinterInfo::defaultPrinter().isNull()) GTEST_SKIP() << "this machine has a printer";
-  const forms::PrintResult none = app.printForm(form);
-  EXPECT_FALSE(none.ok);
-  EXPECT_NE(none.message.find("No printer"), std::string::npos);
-  app.setPdfOutput("/nonexistent-folder/form.pdf");
-  const forms::PrintResult failed = app.printForm(form);
-  EXPECT_FALSE(failed.ok);
-  EXPECT_FALSE(failed.message.empty());
 }
 
 TEST_F(BindingTest, TheCloseBoxRunsTheFormsHookAndTheWindowStays) {
