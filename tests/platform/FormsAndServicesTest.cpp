@@ -1,4 +1,4 @@
-// Modal forms, the close box, and the services: scripted message boxes and the program's end.
+// Modal forms and the services: scripted message boxes and the program's end.
 #include "TestForm.h"
 
 namespace forms::testing {
@@ -6,42 +6,29 @@ namespace {
 
 using FormsTest = ScriptedTest;
 
-// A screen that hides itself, shows a dialog modally from its button's Click (a message box is
-// answered meanwhile) and shows itself again when the dialog's own button hides the dialog.
-TEST_F(FormsTest, ModalShowReturnsWhenTheFormHidesItself) {
+// A dialog shown modally from a button's Click takes all user input (a message box is answered
+// meanwhile) and returns when its own button hides it, with the focus back where it was.
+TEST_F(FormsTest, ModalShowTakesAllInputAndReturnsWhenTheFormHidesItself) {
   other.Ok.onClick = [&] { other.hide(); };
   form.Ok.onClick = [&] {
-    form.hide();
     other.showModal();
-    form.show();
+    log.push_back("returned");
   };
   app.scriptModal("Other", [&] {
     EXPECT_EQ(app.modalForm(), &other);
+    EXPECT_FALSE(app.click(form.Cancel) || app.focus(form.B) || app.editText(form.A, "typed") ||
+                 app.activate(form));
     app.expectMessage(MsgAnswer::No);
     app.messageBox("Are you sure you want to quit?", "", MsgButtons::YesNo);
     app.click(other.Ok);
   });
   form.show();
-  app.editText(form.B, "kept");
   app.click(form.Ok);
   EXPECT_FALSE(other.modal());
   EXPECT_FALSE(other.visible());
-  EXPECT_EQ(app.activeForm(), &form);
-  EXPECT_EQ(form.B.text(), "kept");
-  EXPECT_EQ(log.back(), "Ok.GotFocus");  // back on the first form, on the button that had the focus
-}
-
-TEST_F(FormsTest, ModalFormTakesAllUserInput) {
-  form.show();
-  app.scriptModal([&] {
-    EXPECT_FALSE(app.click(form.Ok) || app.focus(form.B) || app.editText(form.A, "typed") ||
-                 app.activate(form));
-    EXPECT_TRUE(app.click(other.Cancel));
-    other.hide();
-  });
-  other.showModal();
   EXPECT_EQ(form.A.text(), "");
-  EXPECT_TRUE(app.click(form.Ok));  // the modal form is gone
+  EXPECT_EQ(Log(log.end() - 2, log.end()), (Log{"Ok.GotFocus", "returned"}));
+  EXPECT_TRUE(app.click(form.Cancel));  // the modal form is gone
 }
 
 TEST_F(FormsTest, NestedModalFormsOneLeftOpenAndTheEndInsideOneEndTheirLoops) {
@@ -61,18 +48,6 @@ TEST_F(FormsTest, NestedModalFormsOneLeftOpenAndTheEndInsideOneEndTheirLoops) {
   other.showModal();
   EXPECT_TRUE(app.programEnded());
   EXPECT_EQ(app.pendingModalActions(), 0);
-}
-
-TEST_F(FormsTest, CloseBoxRunsTheHookAndNeverDestroysTheForm) {
-  form.show();
-  EXPECT_TRUE(app.closeWindow(form));  // no hook: nothing happens
-  EXPECT_TRUE(form.visible());
-  form.setCloseHook([&] { form.hide(); });
-  form.A.setText("kept");
-  app.closeWindow(form);
-  EXPECT_FALSE(form.visible());
-  form.show();
-  EXPECT_EQ(form.A.text(), "kept");
 }
 
 TEST_F(FormsTest, MessageBoxesAreAnsweredFromTheQueueAndAnythingElseFails) {
@@ -100,7 +75,9 @@ TEST_F(FormsTest, MessageBoxesAreAnsweredFromTheQueueAndAnythingElseFails) {
     EXPECT_NE(failures[i].find(expected[i]), std::string::npos) << i;
 }
 
-TEST_F(FormsTest, EndRunsEveryClosingStepOnceThenEnds) {
+// The end runs every closing step once (one that fails does not stop the others); after it nothing
+// more happens: no shows, no focus moves, no handlers, no messages.
+TEST_F(FormsTest, EndRunsEveryClosingStepOnceThenNothingMoreHappens) {
   std::vector<std::string> steps;
   app.addClosingStep([&] {
     steps.push_back("close vapor file");
@@ -108,22 +85,17 @@ TEST_F(FormsTest, EndRunsEveryClosingStepOnceThenEnds) {
   });
   app.addClosingStep([&] { throw std::runtime_error("disk gone"); });
   app.addClosingStep([&] { steps.push_back("close cartridge file"); });
-  app.endProgram();
-  app.endProgram();
-  EXPECT_EQ(steps, (std::vector<std::string>{"close vapor file", "close cartridge file"}));
-  EXPECT_EQ(app.endCount(), 1);
-}
-
-// After the end nothing more happens: no shows, no focus moves, no handlers, no messages.
-TEST_F(FormsTest, NothingHappensAfterTheEnd) {
   form.show();
   form.Ok.onClick = [&] {
+    app.endProgram();
     app.endProgram();
     form.B.setFocus();
     app.messageBox("after the end");
   };
   log.clear();
   app.click(form.Ok);
+  EXPECT_EQ(steps, (std::vector<std::string>{"close vapor file", "close cartridge file"}));
+  EXPECT_EQ(app.endCount(), 1);
   EXPECT_EQ(log, (Log{"A.Validate", "A.LostFocus", "Ok.GotFocus"}));
   EXPECT_TRUE(app.messages().empty());
   other.show();

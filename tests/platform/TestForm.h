@@ -10,7 +10,6 @@
 
 #include "platform/forms/Button.h"
 #include "platform/forms/ComboBox.h"
-#include "platform/forms/ControlArray.h"
 #include "platform/forms/Form.h"
 #include "platform/forms/KeyCodes.h"
 #include "platform/forms/Label.h"
