@@ -21,10 +21,12 @@ wineserver="$(dirname "$wine")/wineserver"
 
 # The source tree must check out on Windows: no two paths that differ only in case, no characters
 # or names that Windows does not allow in a path.
-if paths="$(git ls-files 2>/dev/null)" && [ -n "$paths" ]; then
-  all="$(printf '%s\n' "$paths" | awk -F/ '{ p = $1; print p; for (i = 2; i <= NF; i++) { p = p "/" $i; print p } }' | sort -u)"
+if paths="$(git ls-files -z 2>/dev/null | tr '\0' '\n')" && [ -n "$paths" ]; then
+  all="$(printf '%s\n' "$paths" |
+    awk -F/ '{ p = $1; print p; for (i = 2; i <= NF; i++) { p = p "/" $i; print p } }' | sort -u)"
   clashes="$(printf '%s\n' "$all" | sort -f | uniq -di)"
-  invalid="$(printf '%s\n' "$all" | grep -iE '[:*?"<>|\\]|(^|/)(con|prn|aux|nul|com[1-9]|lpt[1-9])(\.[^/]*)?$|[ .]$' || true)"
+  reserved='(^|/)(con|prn|aux|nul|com[1-9]|lpt[1-9])(\.[^/]*)?$'
+  invalid="$(printf '%s\n' "$all" | grep -iE "[:*?\"<>|\\\\]|$reserved|[ .]\$" || true)"
   if [ -n "$clashes$invalid" ]; then
     echo "Paths that cannot be checked out on Windows:" >&2
     printf '%s\n' $clashes $invalid >&2
@@ -50,7 +52,8 @@ fi
 
 # A private, quiet wine prefix: no display, no prompts to install Mono or Gecko, no menu entries
 # or file types written to the home folder, no debug output.
-export WINEPREFIX="$PWD/$dir/wineprefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d" WINEARCH=win64
+export WINEPREFIX="$PWD/$dir/wineprefix" WINEARCH=win64 WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 unset DISPLAY WAYLAND_DISPLAY
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
   "$wine" wineboot --init >/dev/null 2>&1

@@ -77,7 +77,8 @@ TEST(RecordFiles, AFileNamedInAnotherCaseIsTheSameFile) {
   int entries = 0;
   for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(folder.path())) ++entries;
   EXPECT_EQ(entries, 2);
-  EXPECT_EQ(fileBytes(folder.path() / "VAPORB30.DB").substr(2 * VaporRecord::Length), vapor("Toluene").toBytes());
+  EXPECT_EQ(fileBytes(folder.path() / "VAPORB30.DB").substr(2 * VaporRecord::Length),
+            vapor("Toluene").toBytes());
 }
 
 #ifdef _WIN32

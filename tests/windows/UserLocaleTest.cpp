@@ -35,7 +35,8 @@ class DecimalCommaLocale {
   bool m_set = false;
 };
 
-const char* const Typed[] = {"1.5", "1,5", "-0.25e2", " 3.75abc", "1.5E-05", "12345678.9", "0.001", ".5", "2.675"};
+const char* const Typed[] = {"1.5",        "1,5",   "-0.25e2", " 3.75abc", "1.5E-05",
+                             "12345678.9", "0.001", ".5",      "2.675"};
 
 // Every conversion of a typed text to a number and of a number to shown text, as one list.
 std::vector<std::string> conversions() {
