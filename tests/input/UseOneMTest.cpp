@@ -22,7 +22,7 @@ class UseOneMTest : public ProgramFixture {
   UseOneM& screen = program.useConditions();
 };
 
-TEST_F(UseOneMTest, ReturnOnAFreshScreenStoresTheInitialValues) {
+TEST_F(UseOneMTest, ReturnOrTheCloseBoxOnAFreshScreenStoresTheInitialValues) {
   EXPECT_TRUE(screen.visible());
   EXPECT_FALSE(program.inputMaster().visible());
   EXPECT_TRUE(screen.Temperature.hasFocus());
@@ -35,54 +35,55 @@ TEST_F(UseOneMTest, ReturnOnAFreshScreenStoresTheInitialValues) {
   EXPECT_FALSE(screen.visible());
   EXPECT_TRUE(program.inputMaster().visible());
   EXPECT_TRUE(program.inputMaster().Continue.hasFocus());
+
+  // The close box acts as Return.
+  ASSERT_TRUE(app.click(program.inputMaster().SelectUse));
+  ASSERT_TRUE(app.editText(screen.BreathingAirFlow, "55"));
+  ASSERT_TRUE(app.closeWindow(screen));
+  EXPECT_FALSE(screen.visible());
+  EXPECT_TRUE(program.inputMaster().Continue.hasFocus());
+  EXPECT_EQ(state.BreathingAirFlow, 55.0f);
 }
 
-TEST_F(UseOneMTest, FieldsAreCheckedAgainstTheirBounds) {
+TEST_F(UseOneMTest, EachFieldRefusesValuesBeyondItsBoundsStoresNothingAndKeepsTheFocus) {
+  ASSERT_TRUE(app.click(screen.ReturnBtn));  // stores the initial values
+  ASSERT_TRUE(app.click(program.inputMaster().SelectUse));
+  const std::string atMost = "This entry must be less than or equal to ";
+  const std::string atLeast = "This entry must be greater than or equal to ";
   struct Case {
-    const char* what;
     forms::TextBox& box;
     const char* text;
-    const char* message;  // nullptr: accepted
-    float* stored;
-    float expected;  // the shared value afterwards: unchanged when refused
+    std::string message;
   };
   const Case cases[] = {
-      {"pressure above", screen.AtmPressure, "1.6", "This entry must be less than or equal to 1.5 ",
-       &state.AtmPressure, 0},
-      {"pressure at the top", screen.AtmPressure, "1.5", nullptr, &state.AtmPressure, 1.5f},
-      {"pressure below", screen.AtmPressure, "0.4", "This entry must be greater than or equal to 0.5 ",
-       &state.AtmPressure, 1.5f},
-      {"temperature zero", screen.Temperature, "0", nullptr, &state.Temperature, 0},
-      {"temperature above", screen.Temperature, "76", "This entry must be less than or equal to 75 ",
-       &state.Temperature, 0},
-      {"humidity zero", screen.RelHumid, "0", "This entry must not equal zero ", &state.RelHumid, 0.5f},
-      {"humidity at the top", screen.RelHumid, "99", nullptr, &state.RelHumid, 0.99f},
-      {"flow below", screen.BreathingAirFlow, "9", "This entry must be greater than or equal to 10 ",
-       &state.BreathingAirFlow, 0},
-      {"flow at the top", screen.BreathingAirFlow, "500", nullptr, &state.BreathingAirFlow, 500},
+      {screen.Temperature, "76", atMost + "75 "},
+      {screen.AtmPressure, "1.6", atMost + "1.5 "},
+      {screen.AtmPressure, "0.4", atLeast + "0.5 "},
+      {screen.RelHumid, "0", "This entry must not equal zero "},
+      {screen.NumCarts, "11", atMost + "10 "},
+      {screen.BreathingAirFlow, "9", atLeast + "10 "},
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(c.what);
-    if (c.message) app.expectMessage(c.message, "Invalid Entry");
+    SCOPED_TRACE(c.box.displayName() + " " + c.text);
+    const std::string before = c.box.text();
+    app.expectMessage(c.message, "Invalid Entry");
     ASSERT_TRUE(app.editText(c.box, c.text));
-    app.tab();
-    EXPECT_EQ(c.box.hasFocus(), c.message != nullptr);
-    EXPECT_FLOAT_EQ(*c.stored, c.expected);
-    // Leave a refused field with a blank, which passes and stores 0. Passing through a field
-    // stores its value, so the next case starts from the values the focus went past.
-    if (c.message) app.editText(c.box, "");
-    app.focus(screen.ReturnBtn);
+    EXPECT_FALSE(app.tab());
+    EXPECT_TRUE(c.box.hasFocus());
+    app.editText(c.box, before);  // passes, so that the next case can leave it
   }
-  app.expectMessage("This entry must be less than or equal to 10 ", "Invalid Entry");
-  ASSERT_TRUE(app.editText(screen.NumCarts, "11"));
-  app.tab();
-  EXPECT_TRUE(screen.NumCarts.hasFocus());
-  EXPECT_EQ(state.NumCarts, 2);  // stored when the focus last passed through, unchanged now
+  EXPECT_EQ(state.Temperature, 23.0f);
+  EXPECT_EQ(state.AtmPressure, 1.0f);
+  EXPECT_EQ(state.RelHumid, 0.5f);
+  EXPECT_EQ(state.NumCarts, 2);
+  EXPECT_EQ(state.BreathingAirFlow, 30.0f);
 }
 
 TEST_F(UseOneMTest, EachFieldStoresWhenTheFocusLeavesIt) {
+  ASSERT_TRUE(app.editText(screen.Temperature, "0"));  // 0 degrees C is within bounds
   ASSERT_TRUE(app.editText(screen.RelHumid, "80"));
   app.tab();
+  EXPECT_EQ(state.Temperature, 0.0f);
   EXPECT_FLOAT_EQ(state.RelHumid, 0.8f);
   EXPECT_EQ(state.AtmPressure, 0.0f);  // untouched fields store nothing before Return
 
@@ -128,24 +129,6 @@ TEST_F(UseOneMTest, AnEmptiedBoxStoresZeroAndReturnIsRefusedUntilItIsFilled) {
   EXPECT_FALSE(screen.visible());
   EXPECT_FLOAT_EQ(state.AtmPressure, 0.9f);
   EXPECT_EQ(state.BreathingAirFlow, 30.0f);
-}
-
-TEST_F(UseOneMTest, ReturnWaitsForTheFieldInFocusToPass) {
-  ASSERT_TRUE(app.editText(screen.Temperature, "80"));
-  app.expectMessage("This entry must be less than or equal to 75 ", "Invalid Entry");
-  app.click(screen.ReturnBtn);
-  EXPECT_TRUE(screen.visible());
-  EXPECT_TRUE(screen.Temperature.hasFocus());
-  EXPECT_EQ(state.AtmPressure, 0.0f);
-}
-
-TEST_F(UseOneMTest, CloseBoxActsAsReturn) {
-  ASSERT_TRUE(app.editText(screen.BreathingAirFlow, "55"));
-  ASSERT_TRUE(app.closeWindow(screen));
-  EXPECT_FALSE(screen.visible());
-  EXPECT_TRUE(program.inputMaster().Continue.hasFocus());
-  EXPECT_EQ(state.BreathingAirFlow, 55.0f);
-  EXPECT_EQ(state.NumCarts, 2);
 }
 
 }  // namespace

@@ -13,17 +13,10 @@ namespace {
 
 using forms::MsgAnswer;
 
+// Molecular weight [g/mol], liquid density [g/cm3], concentration [ppm], Antoine B and C [K].
 struct VaporEntry {
-  const char* name;
-  const char* cas;
-  const char* molWt;       // [g/mol]
-  const char* liqDensity;  // [g/cm3]
-  const char* molPol;
-  const char* waterSol;
-  const char* concentration;  // [ppm]
-  const char* antoineA;
-  const char* antoineB;  // [K]
-  const char* antoineC;  // [K]
+  const char *name, *cas, *molWt, *liqDensity, *molPol, *waterSol, *concentration, *antoineA, *antoineB,
+      *antoineC;
 };
 
 const VaporEntry Benzene{"BENZENE", "71-43-2", "78.11",   "0.879",   "26.25",
@@ -68,11 +61,7 @@ class TypicalRunTest : public ProgramFixture {
     ASSERT_TRUE(app.click(screen.cmdSave));
     ASSERT_TRUE(app.click(screen.cmdClear));
     EXPECT_EQ(screen.MolWt.text(), "");
-    if (byCas) {
-      type(screen.CAS, vapor.cas);
-    } else {
-      type(screen.ChemName, vapor.name);
-    }
+    byCas ? type(screen.CAS, vapor.cas) : type(screen.ChemName, vapor.name);
     ASSERT_TRUE(app.click(screen.cmdSearch));
     EXPECT_EQ(screen.ChemName.text(), vapor.name);
     EXPECT_EQ(screen.MolWt.text(), vapor.molWt);
