@@ -77,41 +77,6 @@ TEST_F(InputMasterFiveTest, ReopeningASlotRefillsTheVaporScreenFromItAndKeepsThe
   EXPECT_EQ(state.TotalVapors, 2);
 }
 
-TEST_F(InputMasterFiveTest, ASlotLeftWithoutAVaporIsCountedOutAndOpensAgainNext) {
-  // Slot 1 opened and left with the name box reading "None Selected": Return stores nothing.
-  ASSERT_TRUE(app.click(inputMaster.SelectVap[1]));
-  app.editText(vaporScreen.ChemName, "None Selected");
-  ASSERT_TRUE(app.click(vaporScreen.cmdExit));
-  EXPECT_TRUE(inputMaster.visible());
-  expectSlots(0, 0, 1);
-  app.expectMessage(SlotOrderMessage, "Note");
-  ASSERT_TRUE(app.click(inputMaster.SelectVap[2]));
-
-  // Slot 1 given a vapor; slot 2 opened and left empty: only slot 2 is counted out.
-  openSlots(1);
-  storeVapor(1, "BENZENE", 500);
-  ASSERT_TRUE(app.click(inputMaster.SelectVap[2]));
-  EXPECT_EQ(state.TotalVapors, 2);
-  app.editText(vaporScreen.ChemName, "none selected");
-  ASSERT_TRUE(app.click(vaporScreen.cmdExit));
-  EXPECT_EQ(state.TotalVapors, 1);
-  EXPECT_EQ(inputMaster.Vap[2].caption(), "None Selected");
-
-  // Reopening the filled slot 1 and leaving it without a vapor keeps it and its count.
-  ASSERT_TRUE(app.click(inputMaster.SelectVap[1]));
-  ASSERT_TRUE(app.click(vaporScreen.cmdClear));
-  ASSERT_TRUE(app.click(vaporScreen.cmdExit));
-  EXPECT_EQ(state.TotalVapors, 1);
-  EXPECT_EQ(inputMaster.Vap[1].caption(), "BENZENE");
-  EXPECT_EQ(state.Vapor[1].ChemName, "BENZENE");
-
-  // Slot 2 is the next one again; slot 3 is still locked.
-  app.expectMessage(SlotOrderMessage, "Note");
-  ASSERT_TRUE(app.click(inputMaster.SelectVap[3]));
-  ASSERT_TRUE(app.click(inputMaster.SelectVap[2]));
-  expectSlots(2, 2, 2);
-}
-
 TEST_F(InputMasterFiveTest, ClearAllVaporsEmptiesEverySlotAndStartsAgainAtSlotOne) {
   openSlots(2);
   storeVapor(1, "BENZENE", 250);

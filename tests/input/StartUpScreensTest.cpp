@@ -50,30 +50,9 @@ TEST_F(StartUpScreensTest, AboutThenReturnOrItsCloseBoxBringsBackTheStartUpScree
   EXPECT_FALSE(app.programEnded());
 }
 
-// Shown with the focus on Exit; Exit answered No keeps it with the focus on Return; its close box
-// is Return; Exit answered Yes ends the program.
-TEST_F(StartUpScreensTest, ExitDialogExitAnsweredNoKeepsTheDialogWithFocusOnReturn) {
-  program.start();
-  app.expectMessage(QuitQuestion, "", MsgAnswer::No);
-  app.scriptModal("ExitDialog", [&] {
-    EXPECT_TRUE(dialog.ExitButton.hasFocus());
-    app.click(dialog.ExitButton);
-  });
-  app.scriptModal("ExitDialog", [&] {
-    EXPECT_TRUE(dialog.ReturnButton.hasFocus());
-    app.closeWindow(dialog);
-  });
-  dialog.showModal();
-  EXPECT_FALSE(dialog.visible());
-  EXPECT_FALSE(app.programEnded());
-
-  app.expectMessage(QuitQuestion, "", MsgAnswer::Yes);
-  app.scriptModal("ExitDialog", [&] { app.click(dialog.ExitButton); });
-  dialog.showModal();
-  EXPECT_TRUE(app.programEnded());
-}
-
-TEST_F(StartUpScreensTest, ExitDialogReturnBringsBackTheDatabaseScreenThatShowedItUnchanged) {
+// Shown over a database screen with the focus on Exit; Exit answered No keeps it with the focus on
+// Return; its close box is Return, which brings back that screen as it was.
+TEST_F(StartUpScreensTest, ExitDialogExitAnsweredNoThenTheCloseBoxBringsBackTheDatabaseScreenUnchanged) {
   continueToDataInput();
   frmCartridgeMulti& cartridge = program.cartridgeScreen();
   ASSERT_TRUE(app.click(program.inputMaster().SelectCart));
@@ -82,9 +61,13 @@ TEST_F(StartUpScreensTest, ExitDialogReturnBringsBackTheDatabaseScreenThatShowed
   app.expectMessage(QuitQuestion, "", MsgAnswer::No);
   app.scriptModal("ExitDialog", [&] {
     EXPECT_FALSE(cartridge.visible());
+    EXPECT_TRUE(dialog.ExitButton.hasFocus());
     app.click(dialog.ExitButton);
   });
-  app.scriptModal("ExitDialog", [&] { app.click(dialog.ReturnButton); });
+  app.scriptModal("ExitDialog", [&] {
+    EXPECT_TRUE(dialog.ReturnButton.hasFocus());
+    app.closeWindow(dialog);
+  });
   ASSERT_TRUE(app.click(cartridge.cmdExit));
   EXPECT_FALSE(dialog.visible());
   EXPECT_TRUE(cartridge.visible());

@@ -11,25 +11,13 @@ class BoxesTest : public ResultsScreenTest {
   void SetUp() override {
     addVapor(Toluene, 100);
     addVapor(Acetone, 200);
-    useConditions.ensureLoaded();
+    program.useConditions().ensureLoaded();
     continueToResults();
   }
   //! Types text into a box, then moves the focus on to a box that takes no part in the test.
   void enter(forms::TextBox& box, const std::string& text) {
     app.editText(box, text);
     app.focus(results.CartName);
-  }
-  struct Box {
-    forms::TextBox* results;
-    forms::TextBox* twin;
-    float* stored;
-  };
-  Box box(const std::string& name) {
-    if (name == "Temperature") return {&results.Temperature, &useConditions.Temperature, &state.Temperature};
-    if (name == "AtmPressure") return {&results.AtmPressure, &useConditions.AtmPressure, &state.AtmPressure};
-    if (name == "AirFlowVol")
-      return {&results.AirFlowVol, &useConditions.BreathingAirFlow, &state.BreathingAirFlow};
-    return {&results.RelHumid, &useConditions.RelHumid, &state.RelHumid};
   }
 };
 
@@ -86,57 +74,47 @@ TEST_F(BoxesTest, VaporConcentrationIsCheckedAndStoredOnLosingTheFocus) {
   }
 }
 
-TEST_F(BoxesTest, UseConditionIsStoredAndCopiedToItsTwinOnEnterOrOnLeaving) {
+// A value beyond the box's bounds is refused on Enter, on Tab and on a click on "Calculate Results"
+// (which then does not calculate): nothing is stored and the focus stays. A value within is stored
+// and copied to the twin box on Enter (the focus stays) or on leaving the box.
+TEST_F(BoxesTest, UseConditionsAreCheckedThenStoredAndCopiedToTheirTwins) {
+  UseOneM& twins = program.useConditions();
   struct Case {
-    const char *box, *typed;
+    forms::TextBox &box, &twin;
+    float& stored;
+    const char *refused, *message, *accepted;
     bool byEnter;  // else by Tab
-    float stored;
-    const char* textAfter;
+    float value;
   };
   const Case cases[] = {
-      {"Temperature", "0", true, 0, "0"},
-      {"AtmPressure", "1.2", true, 1.2f, "1.2"},
-      {"RelHumid", "80", false, 0.8f, "80"},
-      {"AirFlowVol", "", false, 0, ""},  // a cleared box passes silently: 0 stored, the twin blanked
+      {results.Temperature, twins.Temperature, state.Temperature, "76",
+       "This entry must be less than or equal to 75 ", "0", true, 0},
+      {results.AtmPressure, twins.AtmPressure, state.AtmPressure, "1.6",
+       "This entry must be less than or equal to 1.5 ", "1.2", true, 1.2f},
+      {results.RelHumid, twins.RelHumid, state.RelHumid, "0", "This entry must not equal zero ", "80", false,
+       0.8f},
+      {results.AirFlowVol, twins.BreathingAirFlow, state.BreathingAirFlow, "9",
+       "This entry must be greater than or equal to 10 ", "", false, 0},  // a cleared box passes: 0 stored
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(std::string(c.box) + " " + c.typed);
-    const Box b = box(c.box);
-    app.editText(*b.results, c.typed);
-    c.byEnter ? app.pressKey(forms::KeyReturn) : app.tab();
-    EXPECT_EQ(b.results->hasFocus(), c.byEnter);
-    EXPECT_FLOAT_EQ(*b.stored, c.stored);
-    EXPECT_EQ(b.results->text(), c.textAfter);
-    EXPECT_EQ(b.twin->text(), c.textAfter);
-  }
-}
-
-// Refused on Enter, on Tab and on a click on "Calculate Results", which then does not calculate.
-TEST_F(BoxesTest, RefusedUseConditionsStoreNothingAndKeepTheFocus) {
-  struct Case {
-    const char *box, *typed, *message;
-  };
-  const Case cases[] = {
-      {"Temperature", "76", "This entry must be less than or equal to 75 "},
-      {"AtmPressure", "1.6", "This entry must be less than or equal to 1.5 "},
-      {"RelHumid", "0", "This entry must not equal zero "},
-      {"AirFlowVol", "9", "This entry must be greater than or equal to 10 "},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(std::string(c.box) + " " + c.typed);
-    const Box b = box(c.box);
-    const float before = *b.stored;
-    const std::string twinBefore = b.twin->text();
-    app.editText(*b.results, c.typed);
+    SCOPED_TRACE(c.box.displayName());
+    const float before = c.stored;
+    const std::string twinBefore = c.twin.text();
+    app.editText(c.box, c.refused);
     for (int i = 0; i < 3; ++i) app.expectMessage(c.message, "Invalid Entry");
     app.pressKey(forms::KeyReturn);
     EXPECT_FALSE(app.tab());
     app.click(results.cmdCalc);
-    EXPECT_TRUE(b.results->hasFocus());
-    EXPECT_EQ(*b.stored, before);
-    EXPECT_EQ(b.twin->text(), twinBefore);
+    EXPECT_TRUE(c.box.hasFocus());
+    EXPECT_EQ(c.stored, before);
+    EXPECT_EQ(c.twin.text(), twinBefore);
     EXPECT_EQ(results.BkT[1].caption(), "");
-    app.editText(*b.results, twinBefore);  // put the box back so that the next case can leave it
+
+    app.editText(c.box, c.accepted);
+    c.byEnter ? app.pressKey(forms::KeyReturn) : app.tab();
+    EXPECT_EQ(c.box.hasFocus(), c.byEnter);
+    EXPECT_FLOAT_EQ(c.stored, c.value);
+    EXPECT_EQ(c.twin.text(), c.accepted);
   }
   EXPECT_EQ(app.messages()[0].buttons, forms::MsgButtons::OK);
 }

@@ -65,6 +65,10 @@ TEST_F(ThreeVaporRun, ResultsFollowTheModelsOrderOnBothScreens) {
     EXPECT_DOUBLE_EQ(state.BkFrac[i], 0.1);
   }
   EXPECT_NE(order, entered) << "the model should reorder these";
+  for (int i = 4; i <= MaxVapors; ++i) {
+    EXPECT_EQ(results.VapNm[i].caption() + inputMaster.Vap[i].caption() + results.VapConc[i].text(), "");
+    EXPECT_EQ(times(i), "||");
+  }
 
   // The next run starts from the model's order and gives the same times.
   const auto first = state.FinalBkTime;

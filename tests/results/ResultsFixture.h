@@ -55,7 +55,6 @@ class ResultsScreenTest : public tess::testing::ProgramFixture {
   }
 
   InputMasterFive& inputMaster = program.inputMaster();
-  UseOneM& useConditions = program.useConditions();
   BreakTimeFive& results = program.results();
   LimitsMessage& limits = program.limitsMessage();
 };
