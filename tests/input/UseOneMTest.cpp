@@ -19,6 +19,15 @@ class UseOneMTest : public ProgramFixture {
     ASSERT_TRUE(app.pressKey(KeyReturn));
   }
 
+  //! The use conditions in the shared state: [degrees C], [atm], [fraction], cartridges, [L/min].
+  void expectStored(float temperature, float pressure, float humidity, int carts, float flow) {
+    EXPECT_EQ(state.Temperature, temperature);
+    EXPECT_EQ(state.AtmPressure, pressure);
+    EXPECT_EQ(state.RelHumid, humidity);
+    EXPECT_EQ(state.NumCarts, carts);
+    EXPECT_EQ(state.BreathingAirFlow, flow);
+  }
+
   UseOneM& screen = program.useConditions();
 };
 
@@ -27,11 +36,7 @@ TEST_F(UseOneMTest, ReturnOrTheCloseBoxOnAFreshScreenStoresTheInitialValues) {
   EXPECT_FALSE(program.inputMaster().visible());
   EXPECT_TRUE(screen.Temperature.hasFocus());
   ASSERT_TRUE(app.click(screen.ReturnBtn));
-  EXPECT_EQ(state.Temperature, 23.0f);
-  EXPECT_EQ(state.AtmPressure, 1.0f);
-  EXPECT_EQ(state.RelHumid, 0.5f);
-  EXPECT_EQ(state.NumCarts, 2);
-  EXPECT_EQ(state.BreathingAirFlow, 30.0f);
+  expectStored(23, 1, 0.5f, 2, 30);
   EXPECT_FALSE(screen.visible());
   EXPECT_TRUE(program.inputMaster().visible());
   EXPECT_TRUE(program.inputMaster().Continue.hasFocus());
@@ -42,7 +47,7 @@ TEST_F(UseOneMTest, ReturnOrTheCloseBoxOnAFreshScreenStoresTheInitialValues) {
   ASSERT_TRUE(app.closeWindow(screen));
   EXPECT_FALSE(screen.visible());
   EXPECT_TRUE(program.inputMaster().Continue.hasFocus());
-  EXPECT_EQ(state.BreathingAirFlow, 55.0f);
+  expectStored(23, 1, 0.5f, 2, 55);
 }
 
 TEST_F(UseOneMTest, EachFieldRefusesValuesBeyondItsBoundsStoresNothingAndKeepsTheFocus) {
@@ -72,21 +77,24 @@ TEST_F(UseOneMTest, EachFieldRefusesValuesBeyondItsBoundsStoresNothingAndKeepsTh
     EXPECT_TRUE(c.box.hasFocus());
     app.editText(c.box, before);  // passes, so that the next case can leave it
   }
-  EXPECT_EQ(state.Temperature, 23.0f);
-  EXPECT_EQ(state.AtmPressure, 1.0f);
-  EXPECT_EQ(state.RelHumid, 0.5f);
-  EXPECT_EQ(state.NumCarts, 2);
-  EXPECT_EQ(state.BreathingAirFlow, 30.0f);
+  expectStored(23, 1, 0.5f, 2, 30);
 }
 
-TEST_F(UseOneMTest, EachFieldStoresWhenTheFocusLeavesIt) {
-  ASSERT_TRUE(app.editText(screen.Temperature, "0"));  // 0 degrees C is within bounds
+// Leaving a field stores it; Enter stores it and moves along the chain to Return.
+TEST_F(UseOneMTest, LeavingOrEnterStoresEachFieldAndEnterMovesAlongTheChainToReturn) {
   ASSERT_TRUE(app.editText(screen.RelHumid, "80"));
   app.tab();
-  EXPECT_EQ(state.Temperature, 0.0f);
   EXPECT_FLOAT_EQ(state.RelHumid, 0.8f);
   EXPECT_EQ(state.AtmPressure, 0.0f);  // untouched fields store nothing before Return
 
+  enter(screen.Temperature, "0");  // 0 degrees C is within bounds
+  EXPECT_EQ(state.Temperature, 0.0f);
+  EXPECT_TRUE(screen.AtmPressure.hasFocus());
+  EXPECT_EQ(screen.AtmPressure.selLength(), 4);  // the whole "1.00" is selected
+  app.pressKey(KeyReturn);
+  EXPECT_TRUE(screen.RelHumid.hasFocus());
+  app.pressKey(KeyReturn);
+  EXPECT_TRUE(screen.NumCarts.hasFocus());
   // The number of cartridges is rounded to the nearest whole number, halves to the even one.
   const std::pair<const char*, int> counts[] = {{"2.5", 2}, {"3.5", 4}, {"4.5", 4}, {"2.6", 3}, {"7", 7}};
   for (const auto& [text, expected] : counts) {
@@ -95,21 +103,9 @@ TEST_F(UseOneMTest, EachFieldStoresWhenTheFocusLeavesIt) {
     EXPECT_EQ(state.NumCarts, expected);
     EXPECT_TRUE(screen.BreathingAirFlow.hasFocus());
   }
-}
-
-TEST_F(UseOneMTest, EnterMovesAlongTheChainToReturnWithoutLeavingTheScreen) {
-  enter(screen.Temperature, "25");
-  EXPECT_TRUE(screen.AtmPressure.hasFocus());
-  EXPECT_EQ(screen.AtmPressure.selLength(), 4);  // the whole "1.00" is selected
-  app.pressKey(KeyReturn);
-  EXPECT_TRUE(screen.RelHumid.hasFocus());
-  app.pressKey(KeyReturn);
-  app.pressKey(KeyReturn);
-  EXPECT_TRUE(screen.BreathingAirFlow.hasFocus());
   enter(screen.BreathingAirFlow, "37");
   EXPECT_TRUE(screen.ReturnBtn.hasFocus());
   EXPECT_TRUE(screen.visible());
-  EXPECT_EQ(state.Temperature, 25.0f);
   EXPECT_EQ(state.BreathingAirFlow, 37.0f);
 }
 
