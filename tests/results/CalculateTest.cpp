@@ -133,6 +133,16 @@ TEST_F(ThreeVaporRun, BreakthroughBelowHalfAPpmShowsBlankAndIsRefusedNextTime) {
   EXPECT_DOUBLE_EQ(state.BkConc[rowOf("Toluene")], 2.4);
 }
 
+TEST_F(ThreeVaporRun, EnterInABreakthroughBoxGoesToCalculateAndASecondEnterCalculates) {
+  app.editText(results.VapBkConc[2], "5");
+  app.pressKey(forms::KeyReturn);
+  EXPECT_TRUE(results.cmdCalc.hasFocus());
+  EXPECT_DOUBLE_EQ(state.BkConc[2], 5);
+  EXPECT_EQ(results.BkT[1].caption(), "");
+  app.pressKey(forms::KeyReturn);
+  EXPECT_NE(results.BkT[1].caption(), "");
+}
+
 // The face velocity follows a flow changed on this screen, and each breakthrough fraction follows
 // a concentration changed on the vapor screen, before the model runs.
 TEST_F(ThreeVaporRun, EveryRunRenewsTheFaceVelocityAndTheFractions) {
