@@ -33,7 +33,14 @@ std::string calculationStopMessage(const SetUp& state, const CalculationStatus& 
   else
     text = "The breakthrough times of these vapors could not be estimated: " + missing + ".";
   if (!status.message.empty()) text += "\n\n" + status.message;
-  if (anyFixed) text += "\n\nThe times shown for the other vapors are complete.";
+  // The model fixes the vapors with the longest stoichiometric times first, so the vapors left
+  // without a time are the ones expected to break through earlier.
+  if (anyFixed) {
+    text +=
+        "\n\nThe times shown for the other vapors are complete. The vapors that could not be "
+        "estimated are likely to break through before them, so the times shown must not be taken "
+        "as the service life of the cartridge.";
+  }
   return text;
 }
 

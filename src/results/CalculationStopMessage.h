@@ -14,7 +14,7 @@ inline constexpr const char* CalculationStopTitle = "Calculation Incomplete";
 
 //! The message for a calculation that did not complete, naming the vapors of slots 1 to
 //! TotalVapors whose times were not fixed (in the slots' order after the run), the model's reason,
-//! and whether the times shown for the other vapors are complete.
+//! and, when other vapors have times, that those are complete but not the cartridge's service life.
 std::string calculationStopMessage(const SetUp& state, const CalculationStatus& status);
 
 }  // namespace results

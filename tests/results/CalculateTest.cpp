@@ -206,6 +206,7 @@ TEST_F(StoppedCalculationTest, NamesTheVaporsWithoutTimesAndShowsTheTimesThatAre
   EXPECT_NE(named.find("Acetone"), std::string::npos) << named;
   EXPECT_EQ(named.find("Toluene"), std::string::npos) << named;
   EXPECT_NE(m.text.find("The times shown for the other vapors are complete."), std::string::npos);
+  EXPECT_NE(m.text.find("must not be taken as the service life of the cartridge."), std::string::npos);
 
   // Every row still belongs to one vapor, in the slots' order as the model left them.
   EXPECT_TRUE(results.visible());
