@@ -5,6 +5,7 @@
 #include "databases/ModCartridge.h"
 #include "input/ExitDialog.h"
 #include "input/InputMasterFive.h"
+#include "input/ScreenColors.h"
 #include "platform/files/ProgramFolder.h"
 #include "platform/forms/Application.h"
 #include "platform/text/LeadingNumber.h"
@@ -19,7 +20,7 @@ using tess::databases::trimmedTrailing;
 namespace {
 
 //! The cartridge screen's light green [RGB].
-constexpr forms::Color LightGreen{192, 255, 192};
+using tess::input::LightGreen;
 
 //! Title of the messages about the cartridge file itself (it cannot be opened, read or written).
 constexpr const char* FileMessageTitle = "Cartridge Database";

@@ -5,6 +5,7 @@
 #include "databases/modVapor.h"
 #include "input/ExitDialog.h"
 #include "input/InputMasterFive.h"
+#include "input/ScreenColors.h"
 #include "platform/files/ProgramFolder.h"
 #include "platform/forms/Application.h"
 #include "platform/text/NumberText.h"
@@ -19,7 +20,7 @@ using tess::databases::VaporRecord;
 namespace {
 
 //! The vapor screen's light blue [RGB].
-constexpr forms::Color LightBlue{192, 192, 255};
+using tess::input::LightBlue;
 
 //! Title of the messages about the vapor file itself (it cannot be opened, read or written).
 constexpr const char* FileMessageTitle = "Vapor Database";

@@ -1,6 +1,6 @@
-// Colours shared by the start-up, About, data-input, use-conditions and dialog screens. Each input
-// button of the data-input screen shares its light colour with its current-value label and with the
-// screen it opens.
+// Colours shared by the screens. Each input button of the data-input screen shares its light
+// colour with its current-value label and with the screen it opens (cartridge, vapor and
+// use-conditions screens); the results screen repeats them for the values it shows again.
 #pragma once
 
 #include "platform/forms/Appearance.h"

@@ -2,6 +2,8 @@
 
 #include "results/BreakTimeFive.h"
 
+#include "input/ScreenColors.h"
+
 namespace {
 
 using forms::Align;
@@ -9,11 +11,11 @@ using forms::Color;
 using forms::Font;
 using forms::Rect;
 
-const Color LightOrange{255, 192, 128};
-const Color LightBlue{192, 192, 255};
-const Color LightRed{255, 192, 192};
-const Color LightGreen{192, 255, 192};
-const Color Red{255, 0, 0};
+using tess::input::LightBlue;
+using tess::input::LightGreen;
+using tess::input::LightOrange;
+using tess::input::LightRed;
+using tess::input::Red;
 
 // Columns [twips]: row title, name, breakthrough concentration, vapor concentration, the three times.
 constexpr int TitleLeft = 120, TitleWidth = 840;
