@@ -5,16 +5,11 @@
 #include <limits>
 #include <string>
 
+#include "platform/text/NumberGrammar.h"
+
 namespace tess::text {
-namespace {
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
-
-// Exponents beyond this magnitude are saturated while they are read; any value there is far outside
-// the range of a double, so the saturation cannot change a result.
-constexpr long long ExponentSaturation = 100000;
-
-}  // namespace
+using grammar::isDigit;
 
 double leadingNumber(std::string_view text) {
   std::size_t pos = 0;
@@ -60,22 +55,10 @@ double leadingNumber(std::string_view text) {
 
   // Exponent: only when at least one digit follows the E and its sign.
   long long exponent = 0;
-  if (pos < text.size() && (text[pos] == 'e' || text[pos] == 'E')) {
-    std::size_t look = pos + 1;
-    bool exponentNegative = false;
-    if (look < text.size() && (text[look] == '+' || text[look] == '-')) {
-      exponentNegative = text[look] == '-';
-      ++look;
-    }
-    if (look < text.size() && isDigit(text[look])) {
-      while (look < text.size() && isDigit(text[look])) {
-        if (exponent < ExponentSaturation) exponent = exponent * 10 + (text[look] - '0');
-        ++look;
-      }
-      if (exponentNegative) exponent = -exponent;
-      number += 'e';
-      number += std::to_string(exponent);
-    }
+  if (grammar::hasExponent(text, pos)) {
+    exponent = grammar::readExponent(text, pos);
+    number += 'e';
+    number += std::to_string(exponent);
   }
   if (!sawNonZero) return 0.0;
 

@@ -6,15 +6,12 @@
 #include <string>
 
 #include "platform/text/LeadingNumber.h"
+#include "platform/text/NumberGrammar.h"
 
 namespace tess::text {
 namespace {
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
-
-// Exponents beyond this magnitude are saturated while they are read; such texts are far outside
-// any value a screen shows.
-constexpr long long ExponentSaturation = 100000;
+using grammar::isDigit;
 
 // A decimal number as sign, significant digits and power: value = digits x 10^power.
 struct Decimal {
@@ -49,20 +46,7 @@ Decimal parseDecimal(std::string_view text) {
     ++pos;
   }
   if (!sawDigit) return Decimal{};
-  long long exponent = 0;
-  if (pos < text.size() && (text[pos] == 'e' || text[pos] == 'E')) {
-    std::size_t look = pos + 1;
-    bool exponentNegative = false;
-    if (look < text.size() && (text[look] == '+' || text[look] == '-')) {
-      exponentNegative = text[look] == '-';
-      ++look;
-    }
-    while (look < text.size() && isDigit(text[look])) {
-      if (exponent < ExponentSaturation) exponent = exponent * 10 + (text[look] - '0');
-      ++look;
-    }
-    if (exponentNegative) exponent = -exponent;
-  }
+  const long long exponent = grammar::readExponent(text, pos);
   d.power = exponent - fractionDigits;
   if (d.digits.empty()) d.negative = false;
   return d;
