@@ -11,32 +11,9 @@ namespace {
 
 using namespace fixtures;
 
-::SetUp oneVapor(float ppm) {
-  ::SetUp s = typicalConditions();
-  addVapor(s, Toluene, ppm, 0.1);
-  computeSuperficialVel(s);
-  return s;
-}
-
-::SetUp threeVapors() {
-  ::SetUp s = typicalConditions();
-  addVapor(s, Toluene, 100, 0.1);
-  addVapor(s, Benzene, 100, 0.1);
-  addVapor(s, EthylAcetate, 100, 0.1);
-  computeSuperficialVel(s);
-  return s;
-}
-
-::SetUp fiveVapors() {
-  ::SetUp s = typicalConditions();
-  addVapor(s, Toluene, 10, 0.1);
-  addVapor(s, Acetone, 10, 0.1);
-  addVapor(s, Hexane, 10, 0.1);
-  addVapor(s, Benzene, 10, 0.1);
-  addVapor(s, EthylAcetate, 10, 0.1);
-  computeSuperficialVel(s);
-  return s;
-}
+::SetUp oneVapor(float ppm) { return typicalMixture({Toluene}, ppm); }
+::SetUp threeVapors() { return typicalMixture({Toluene, Benzene, EthylAcetate}, 100); }
+::SetUp fiveVapors() { return typicalMixture({Toluene, Acetone, Hexane, Benzene, EthylAcetate}, 10); }
 
 void runCase(benchmark::State& bench, const ::SetUp& input, bool shortcuts) {
   ModelOptions options;
