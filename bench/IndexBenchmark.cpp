@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "databases/ModCartridge.h"
-#include "databases/RecordIndex.h"
-#include "databases/modVapor.h"
+#include "records/ModCartridge.h"
+#include "records/RecordIndex.h"
+#include "records/modVapor.h"
 #include "platform/files/MemoryByteFile.h"
 
 using namespace tess::databases;

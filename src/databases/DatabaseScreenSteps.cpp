@@ -1,8 +1,8 @@
 #include "databases/DatabaseScreenSteps.h"
 
-#include "databases/CartridgeRecord.h"
-#include "databases/RecordIndex.h"
-#include "databases/VaporRecord.h"
+#include "records/CartridgeRecord.h"
+#include "records/RecordIndex.h"
+#include "records/VaporRecord.h"
 #include "platform/forms/Application.h"
 #include "platform/text/LeadingNumber.h"
 #include "platform/text/TextTrim.h"

@@ -10,8 +10,8 @@
 #include <string_view>
 #include <vector>
 
-#include "databases/DatabaseFile.h"
-#include "databases/RecordDatabase.h"
+#include "records/DatabaseFile.h"
+#include "records/RecordDatabase.h"
 #include "platform/forms/Button.h"
 #include "platform/forms/ComboBox.h"
 #include "platform/forms/Form.h"

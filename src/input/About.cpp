@@ -2,7 +2,7 @@
 
 #include "input/Drawings.h"
 #include "input/Opening.h"
-#include "input/ScreenColors.h"
+#include "screens/ScreenColors.h"
 #include "platform/forms/Application.h"
 
 using namespace tess::input;

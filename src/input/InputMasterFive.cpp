@@ -4,8 +4,8 @@
 
 #include "databases/frmCartridgeMulti.h"
 #include "databases/frmVaporMulti.h"
-#include "input/QuitQuestion.h"
-#include "input/ScreenColors.h"
+#include "screens/QuitQuestion.h"
+#include "screens/ScreenColors.h"
 #include "input/UseOneM.h"
 #include "platform/forms/Application.h"
 #include "platform/text/NumberText.h"

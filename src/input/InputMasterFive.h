@@ -11,7 +11,7 @@
 #include "platform/forms/ControlArray.h"
 #include "platform/forms/Form.h"
 #include "platform/forms/Label.h"
-#include "program/Screens.h"
+#include "screens/Screens.h"
 
 class InputMasterFive : public forms::Form {
  public:

@@ -3,7 +3,7 @@
 #include "input/About.h"
 #include "input/Drawings.h"
 #include "input/InputMasterFive.h"
-#include "input/ScreenColors.h"
+#include "screens/ScreenColors.h"
 #include "platform/forms/Application.h"
 
 using namespace tess::input;

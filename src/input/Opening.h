@@ -5,7 +5,7 @@
 #include "platform/forms/Form.h"
 #include "platform/forms/Picture.h"
 #include "platform/forms/TextBox.h"
-#include "program/Screens.h"
+#include "screens/Screens.h"
 
 class Opening : public forms::Form {
  public:

@@ -1,7 +1,7 @@
 #include "input/UseOneM.h"
 
 #include "input/InputMasterFive.h"
-#include "input/ScreenColors.h"
+#include "screens/ScreenColors.h"
 #include "platform/forms/Application.h"
 #include "platform/text/LeadingNumber.h"
 #include "platform/text/NumberText.h"

@@ -3,7 +3,7 @@
 #include "databases/frmCartridgeMulti.h"
 #include "databases/frmVaporMulti.h"
 #include "input/About.h"
-#include "input/ExitDialog.h"
+#include "databases/ExitDialog.h"
 #include "input/InputMasterFive.h"
 #include "input/Opening.h"
 #include "input/UseOneM.h"

@@ -12,7 +12,7 @@
 #include <memory>
 #include <string>
 
-#include "program/Screens.h"
+#include "screens/Screens.h"
 #include "state/SetUp.h"
 
 namespace forms {

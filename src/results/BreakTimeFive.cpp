@@ -7,12 +7,12 @@
 #include <limits>
 
 #include "input/InputMasterFive.h"
-#include "input/QuitQuestion.h"
+#include "screens/QuitQuestion.h"
 #include "input/UseOneM.h"
 #include "platform/forms/Application.h"
 #include "platform/forms/KeyCodes.h"
 #include "platform/text/LeadingNumber.h"
-#include "state/ValidDataEntry.h"
+#include "screens/ValidDataEntry.h"
 
 namespace {
 

@@ -19,8 +19,8 @@
 #include "platform/forms/Label.h"
 #include "platform/forms/Line.h"
 #include "platform/forms/TextBox.h"
-#include "program/Screens.h"
-#include "state/NumericField.h"
+#include "screens/Screens.h"
+#include "screens/NumericField.h"
 #include "state/SetUp.h"
 
 class BreakTimeFive : public forms::Form {

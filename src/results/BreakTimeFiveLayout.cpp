@@ -2,7 +2,7 @@
 
 #include "results/BreakTimeFive.h"
 
-#include "input/ScreenColors.h"
+#include "screens/ScreenColors.h"
 
 namespace {
 

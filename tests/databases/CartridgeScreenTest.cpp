@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "ScreenFixture.h"
-#include "databases/ModCartridge.h"
+#include "records/ModCartridge.h"
 #include "platform/forms/KeyCodes.h"
 #include "state/SetUp.h"
 

@@ -14,12 +14,12 @@
 #include <utility>
 #include <vector>
 
-#include "databases/CartridgeRecord.h"
-#include "databases/VaporRecord.h"
+#include "records/CartridgeRecord.h"
+#include "records/VaporRecord.h"
 #include "databases/frmCartridgeMulti.h"
 #include "databases/frmVaporMulti.h"
 #include "files/TemporaryFolder.h"
-#include "input/ExitDialog.h"
+#include "databases/ExitDialog.h"
 #include "input/InputMasterFive.h"
 #include "platform/forms/ScriptedApplication.h"
 #include "program/Program.h"

@@ -6,7 +6,7 @@
 #include <functional>
 
 #include "ScreenFixture.h"
-#include "databases/modVapor.h"
+#include "records/modVapor.h"
 #include "platform/forms/KeyCodes.h"
 #include "state/SetUp.h"
 

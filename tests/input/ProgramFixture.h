@@ -10,7 +10,7 @@
 #include "databases/frmVaporMulti.h"
 #include "files/TemporaryFolder.h"
 #include "input/About.h"
-#include "input/ExitDialog.h"
+#include "databases/ExitDialog.h"
 #include "input/InputMasterFive.h"
 #include "input/Opening.h"
 #include "input/UseOneM.h"

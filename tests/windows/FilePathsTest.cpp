@@ -6,8 +6,8 @@
 #include <fstream>
 #include <iterator>
 
-#include "databases/ModCartridge.h"
-#include "databases/modVapor.h"
+#include "records/ModCartridge.h"
+#include "records/modVapor.h"
 #include "files/TemporaryFolder.h"
 #include "platform/files/ProgramFolder.h"
 #include "platform/files/RecordFile.h"

@@ -1,4 +1,4 @@
-#include "input/QuitQuestion.h"
+#include "screens/QuitQuestion.h"
 
 #include "platform/forms/Application.h"
 

@@ -1,4 +1,4 @@
-#include "databases/RecordField.h"
+#include "records/RecordField.h"
 
 #include "platform/text/Windows1252.h"
 

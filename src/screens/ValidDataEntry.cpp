@@ -1,4 +1,4 @@
-#include "state/ValidDataEntry.h"
+#include "screens/ValidDataEntry.h"
 
 #include <exception>
 

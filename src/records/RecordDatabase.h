@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "databases/DatabaseFile.h"
+#include "records/DatabaseFile.h"
 
 namespace tess::databases {
 

@@ -8,7 +8,7 @@
 #include "platform/forms/KeyCodes.h"
 #include "platform/forms/ScriptedApplication.h"
 #include "platform/forms/TextBox.h"
-#include "state/NumericField.h"
+#include "screens/NumericField.h"
 
 namespace {
 

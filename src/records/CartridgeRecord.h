@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "databases/RecordField.h"
+#include "records/RecordField.h"
 
 namespace tess::databases {
 

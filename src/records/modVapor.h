@@ -23,9 +23,9 @@
 #include <string_view>
 #include <vector>
 
-#include "databases/RecordDatabase.h"
-#include "databases/RecordIndex.h"
-#include "databases/VaporRecord.h"
+#include "records/RecordDatabase.h"
+#include "records/RecordIndex.h"
+#include "records/VaporRecord.h"
 
 namespace tess::databases {
 

@@ -1,9 +1,9 @@
-#include "databases/RecordIndex.h"
+#include "records/RecordIndex.h"
 
 #include <algorithm>
 #include <numeric>
 
-#include "databases/RecordField.h"
+#include "records/RecordField.h"
 #include "platform/text/TextTrim.h"
 #include "platform/text/Windows1252.h"
 

@@ -1,6 +1,6 @@
-#include "databases/DatabaseFile.h"
+#include "records/DatabaseFile.h"
 
-#include "databases/RecordIndex.h"
+#include "records/RecordIndex.h"
 #include "platform/files/ProgramFolder.h"
 
 namespace tess::databases {

@@ -1,4 +1,4 @@
-#include "databases/VaporRecord.h"
+#include "records/VaporRecord.h"
 
 namespace tess::databases {
 

@@ -1,8 +1,8 @@
-#include "databases/RecordDatabase.h"
+#include "records/RecordDatabase.h"
 
-#include "databases/CartridgeRecord.h"
-#include "databases/RecordIndex.h"
-#include "databases/VaporRecord.h"
+#include "records/CartridgeRecord.h"
+#include "records/RecordIndex.h"
+#include "records/VaporRecord.h"
 
 namespace tess::databases {
 namespace {

@@ -6,7 +6,7 @@
 #include "platform/forms/Button.h"
 #include "platform/forms/Form.h"
 #include "platform/forms/Label.h"
-#include "program/Screens.h"
+#include "screens/Screens.h"
 
 class ExitDialog : public forms::Form {
  public:

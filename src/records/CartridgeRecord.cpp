@@ -1,4 +1,4 @@
-#include "databases/CartridgeRecord.h"
+#include "records/CartridgeRecord.h"
 
 namespace tess::databases {
 

@@ -7,7 +7,7 @@
 #include "platform/forms/Form.h"
 #include "platform/forms/ScriptedApplication.h"
 #include "platform/forms/TextBox.h"
-#include "state/ValidDataEntry.h"
+#include "screens/ValidDataEntry.h"
 
 namespace {
 

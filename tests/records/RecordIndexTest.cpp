@@ -1,4 +1,4 @@
-#include "databases/RecordIndex.h"
+#include "records/RecordIndex.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "databases/modVapor.h"
+#include "records/modVapor.h"
 
 namespace tess::databases {
 

@@ -1,7 +1,7 @@
-#include "input/ExitDialog.h"
+#include "databases/ExitDialog.h"
 
-#include "input/QuitQuestion.h"
-#include "input/ScreenColors.h"
+#include "screens/QuitQuestion.h"
+#include "screens/ScreenColors.h"
 #include "platform/forms/Application.h"
 
 using namespace tess::input;

@@ -1,8 +1,8 @@
-#include "state/NumericField.h"
+#include "screens/NumericField.h"
 
 #include "platform/forms/KeyCodes.h"
 #include "platform/text/LeadingNumber.h"
-#include "state/ValidDataEntry.h"
+#include "screens/ValidDataEntry.h"
 
 namespace ValidDataEntry {
 

@@ -20,9 +20,9 @@
 #include <string_view>
 #include <vector>
 
-#include "databases/CartridgeRecord.h"
-#include "databases/RecordDatabase.h"
-#include "databases/RecordIndex.h"
+#include "records/CartridgeRecord.h"
+#include "records/RecordDatabase.h"
+#include "records/RecordIndex.h"
 
 namespace tess::databases {
 

@@ -1,4 +1,4 @@
-#include "databases/ModCartridge.h"
+#include "records/ModCartridge.h"
 
 namespace tess::databases {
 

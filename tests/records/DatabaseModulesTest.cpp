@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "ScreenFixture.h"
-#include "databases/ModCartridge.h"
-#include "databases/modVapor.h"
+#include "records/ModCartridge.h"
+#include "records/modVapor.h"
 #include "platform/files/MemoryByteFile.h"
 
 using namespace tess::databases;
