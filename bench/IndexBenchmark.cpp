@@ -7,10 +7,10 @@
 #include <string>
 #include <vector>
 
+#include "platform/files/MemoryByteFile.h"
 #include "records/ModCartridge.h"
 #include "records/RecordIndex.h"
 #include "records/modVapor.h"
-#include "platform/files/MemoryByteFile.h"
 
 using namespace tess::databases;
 

@@ -1,11 +1,11 @@
 #include "databases/DatabaseScreenSteps.h"
 
-#include "records/CartridgeRecord.h"
-#include "records/RecordIndex.h"
-#include "records/VaporRecord.h"
 #include "platform/forms/Application.h"
 #include "platform/text/LeadingNumber.h"
 #include "platform/text/TextTrim.h"
+#include "records/CartridgeRecord.h"
+#include "records/RecordIndex.h"
+#include "records/VaporRecord.h"
 
 namespace tess::databases {
 

@@ -10,12 +10,12 @@
 #include <string_view>
 #include <vector>
 
-#include "records/DatabaseFile.h"
-#include "records/RecordDatabase.h"
 #include "platform/forms/Button.h"
 #include "platform/forms/ComboBox.h"
 #include "platform/forms/Form.h"
 #include "platform/forms/TextBox.h"
+#include "records/DatabaseFile.h"
+#include "records/RecordDatabase.h"
 
 namespace tess::databases {
 

@@ -1,8 +1,8 @@
 #include "databases/ExitDialog.h"
 
+#include "platform/forms/Application.h"
 #include "screens/QuitQuestion.h"
 #include "screens/ScreenColors.h"
-#include "platform/forms/Application.h"
 
 using namespace tess::input;
 

@@ -1,15 +1,15 @@
 #include "databases/frmCartridgeMulti.h"
 
-#include "records/CartridgeRecord.h"
 #include "databases/DatabaseScreenSteps.h"
-#include "records/ModCartridge.h"
 #include "databases/ExitDialog.h"
-#include "input/InputMasterFive.h"
-#include "screens/ScreenColors.h"
 #include "platform/files/ProgramFolder.h"
 #include "platform/forms/Application.h"
 #include "platform/text/LeadingNumber.h"
 #include "platform/text/TextTrim.h"
+#include "records/CartridgeRecord.h"
+#include "records/ModCartridge.h"
+#include "screens/ScreenColors.h"
+#include "screens/ScreenViews.h"
 #include "state/SetUp.h"
 
 using tess::databases::boxValue;
@@ -273,7 +273,7 @@ void frmCartridgeMulti::frmCartridgeMulti_cmdExit_Click() {
     return;
   }
 
-  InputMasterFive& input = *m_context.screens.inputMaster;
+  DataInputView& input = *m_context.screens.dataInput;
   CartridgeData& cart = m_context.state.Cart;
   input.CartName.setCaption(name);
   cart.CartName = name;

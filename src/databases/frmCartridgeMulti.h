@@ -27,8 +27,8 @@
 #include "platform/forms/Form.h"
 #include "platform/forms/Label.h"
 #include "platform/forms/TextBox.h"
-#include "screens/Screens.h"
 #include "screens/NumericField.h"
+#include "screens/Screens.h"
 
 namespace tess::databases {
 class ModCartridge;

@@ -1,15 +1,15 @@
 #include "databases/frmVaporMulti.h"
 
 #include "databases/DatabaseScreenSteps.h"
-#include "records/VaporRecord.h"
-#include "records/modVapor.h"
 #include "databases/ExitDialog.h"
-#include "input/InputMasterFive.h"
-#include "screens/ScreenColors.h"
 #include "platform/files/ProgramFolder.h"
 #include "platform/forms/Application.h"
 #include "platform/text/NumberText.h"
 #include "platform/text/TextTrim.h"
+#include "records/VaporRecord.h"
+#include "records/modVapor.h"
+#include "screens/ScreenColors.h"
+#include "screens/ScreenViews.h"
 #include "state/SetUp.h"
 
 using tess::databases::boxValue;
@@ -327,7 +327,7 @@ void frmVaporMulti::SetOldVaporFields(int vapIndex) {
 // ---- Return ----
 
 void frmVaporMulti::frmVaporMulti_cmdExit_Click() {
-  InputMasterFive& input = *m_context.screens.inputMaster;
+  DataInputView& input = *m_context.screens.dataInput;
   SetUp& state = m_context.state;
   const int k = input.selectedVapIdx;
 

@@ -28,8 +28,8 @@
 #include "platform/forms/Label.h"
 #include "platform/forms/Line.h"
 #include "platform/forms/TextBox.h"
-#include "screens/Screens.h"
 #include "screens/NumericField.h"
+#include "screens/Screens.h"
 
 namespace tess::databases {
 class modVapor;

@@ -2,8 +2,8 @@
 
 #include "input/Drawings.h"
 #include "input/Opening.h"
-#include "screens/ScreenColors.h"
 #include "platform/forms/Application.h"
+#include "screens/ScreenColors.h"
 
 using namespace tess::input;
 

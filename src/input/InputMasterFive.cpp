@@ -4,12 +4,12 @@
 
 #include "databases/frmCartridgeMulti.h"
 #include "databases/frmVaporMulti.h"
-#include "screens/QuitQuestion.h"
-#include "screens/ScreenColors.h"
 #include "input/UseOneM.h"
 #include "platform/forms/Application.h"
 #include "platform/text/NumberText.h"
 #include "results/BreakTimeFive.h"
+#include "screens/QuitQuestion.h"
+#include "screens/ScreenColors.h"
 #include "state/SetUp.h"
 
 using namespace tess::input;

@@ -3,8 +3,8 @@
 #include "input/About.h"
 #include "input/Drawings.h"
 #include "input/InputMasterFive.h"
-#include "screens/ScreenColors.h"
 #include "platform/forms/Application.h"
+#include "screens/ScreenColors.h"
 
 using namespace tess::input;
 

@@ -1,10 +1,10 @@
 #include "input/UseOneM.h"
 
 #include "input/InputMasterFive.h"
-#include "screens/ScreenColors.h"
 #include "platform/forms/Application.h"
 #include "platform/text/LeadingNumber.h"
 #include "platform/text/NumberText.h"
+#include "screens/ScreenColors.h"
 #include "state/SetUp.h"
 
 using namespace tess::input;

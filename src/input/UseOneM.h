@@ -9,8 +9,8 @@
 #include "platform/forms/Form.h"
 #include "platform/forms/Label.h"
 #include "platform/forms/TextBox.h"
-#include "screens/Screens.h"
 #include "screens/NumericField.h"
+#include "screens/Screens.h"
 
 class UseOneM : public forms::Form {
  public:

@@ -63,6 +63,8 @@ class Program {
   std::unique_ptr<LimitsMessage> m_limitsMessage;
   std::unique_ptr<frmVaporMulti> m_vaporScreen;
   std::unique_ptr<frmCartridgeMulti> m_cartridgeScreen;
+  std::unique_ptr<DataInputView> m_dataInputView;
+  std::unique_ptr<UseConditionsView> m_useConditionsView;
   //! Shared with the closing step, which may run after the program object is gone.
   std::shared_ptr<Program*> m_self;
 };

@@ -1,7 +1,7 @@
 #include "records/DatabaseFile.h"
 
-#include "records/RecordIndex.h"
 #include "platform/files/ProgramFolder.h"
+#include "records/RecordIndex.h"
 
 namespace tess::databases {
 

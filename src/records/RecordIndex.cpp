@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <numeric>
 
-#include "records/RecordField.h"
 #include "platform/text/TextTrim.h"
 #include "platform/text/Windows1252.h"
+#include "records/RecordField.h"
 
 namespace tess::databases {
 namespace {

@@ -6,12 +6,11 @@
 
 #include <limits>
 
-#include "input/InputMasterFive.h"
-#include "screens/QuitQuestion.h"
-#include "input/UseOneM.h"
 #include "platform/forms/Application.h"
 #include "platform/forms/KeyCodes.h"
 #include "platform/text/LeadingNumber.h"
+#include "screens/QuitQuestion.h"
+#include "screens/ScreenViews.h"
 #include "screens/ValidDataEntry.h"
 
 namespace {
@@ -53,19 +52,19 @@ void BreakTimeFive::wireHandlers() {
   // use-conditions screen, so that both screens show the same value.
   m_temperature.setOnAccepted([this](double value) {
     m_state.Temperature = static_cast<float>(value);
-    copyToUseConditions(&UseOneM::Temperature, Temperature);
+    copyToUseConditions(&UseConditionsView::Temperature, Temperature);
   });
   m_atmPressure.setOnAccepted([this](double value) {
     m_state.AtmPressure = static_cast<float>(value);
-    copyToUseConditions(&UseOneM::AtmPressure, AtmPressure);
+    copyToUseConditions(&UseConditionsView::AtmPressure, AtmPressure);
   });
   m_airFlowVol.setOnAccepted([this](double value) {
     m_state.BreathingAirFlow = static_cast<float>(value);
-    copyToUseConditions(&UseOneM::BreathingAirFlow, AirFlowVol);
+    copyToUseConditions(&UseConditionsView::BreathingAirFlow, AirFlowVol);
   });
   m_relHumid.setOnAccepted([this](double value) {
     m_state.RelHumid = static_cast<float>(value / 100);  // percent to fraction
-    copyToUseConditions(&UseOneM::RelHumid, RelHumid);
+    copyToUseConditions(&UseConditionsView::RelHumid, RelHumid);
   });
 
   Temperature.onGotFocus = [this] { BreakTimeFive_Temperature_GotFocus(); };
@@ -84,11 +83,11 @@ void BreakTimeFive::wireHandlers() {
   setCloseHook([this] { BreakTimeFive_Close(); });
 }
 
-void BreakTimeFive::copyToUseConditions(forms::TextBox UseOneM::*twin, const forms::TextBox& box) {
-  UseOneM* useConditions = m_screens.useConditions;
+void BreakTimeFive::copyToUseConditions(forms::TextBox* UseConditionsView::*twin, const forms::TextBox& box) {
+  UseConditionsView* useConditions = m_screens.useConditionsView;
   if (!useConditions) return;
   useConditions->ensureLoaded();
-  (useConditions->*twin).setText(box.text());
+  (useConditions->*twin)->setText(box.text());
 }
 
 // Breakthrough concentration: no range check here; the Calculate button tests the fractions.
@@ -143,7 +142,7 @@ void BreakTimeFive::BreakTimeFive_RelHumid_KeyDown(int KeyCode, int Shift) { m_r
 void BreakTimeFive::BreakTimeFive_RelHumid_Validate(bool& Cancel) { m_relHumid.Validate(Cancel); }
 
 void BreakTimeFive::BreakTimeFive_cmdData_Click() {
-  if (m_screens.inputMaster) m_screens.inputMaster->show();
+  if (m_screens.dataInput) m_screens.dataInput->show();
   hide();
 }
 

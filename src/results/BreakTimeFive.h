@@ -19,8 +19,8 @@
 #include "platform/forms/Label.h"
 #include "platform/forms/Line.h"
 #include "platform/forms/TextBox.h"
-#include "screens/Screens.h"
 #include "screens/NumericField.h"
+#include "screens/Screens.h"
 #include "state/SetUp.h"
 
 class BreakTimeFive : public forms::Form {
@@ -107,7 +107,7 @@ class BreakTimeFive : public forms::Form {
   void layOut();
   void wireHandlers();
   //! Writes the text of an accepted use condition into its twin box on the use-conditions screen.
-  void copyToUseConditions(forms::TextBox UseOneM::*twin, const forms::TextBox& box);
+  void copyToUseConditions(forms::TextBox* UseConditionsView::*twin, const forms::TextBox& box);
   //! Renews SuperficialVel and every BkFrac from the values as they stand, before the model runs.
   void renewModelInputs();
 

@@ -2,10 +2,10 @@
 // Writing the boxes by the program fires none of this screen's handlers (they react to focus, key
 // and validate events only).
 
-#include "input/InputMasterFive.h"
 #include "model/CalculationRun.h"
 #include "platform/text/NumberText.h"
 #include "results/BreakTimeFive.h"
+#include "screens/ScreenViews.h"
 
 namespace {
 
@@ -47,7 +47,7 @@ void BreakTimeFive::ClearResults() {
 
 void BreakTimeFive::ShowResults() {
   ensureLoaded();
-  InputMasterFive* inputMaster = m_screens.inputMaster;
+  DataInputView* inputMaster = m_screens.dataInput;
   if (inputMaster) inputMaster->ensureLoaded();
   for (int i = 1; i <= MaxVapors; ++i) {
     const std::string& name = m_state.Vapor[i].ChemName;

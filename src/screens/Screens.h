@@ -2,6 +2,10 @@
 // The nine screens of one run, and what each screen is given when it is built: the application
 // (message boxes, printing, program end, user actions), the shared state of the run, and the table
 // of the other screens it calls. The Program object owns all of them for the whole run.
+//
+// A screen calls only screens of its own folder or of folders below it (input above results and
+// databases); the results and database screens reach the data-input and use-conditions screens
+// through their views (ScreenViews.h).
 
 #include <string>
 
@@ -19,6 +23,8 @@ class BreakTimeFive;
 class LimitsMessage;
 class frmVaporMulti;
 class frmCartridgeMulti;
+struct DataInputView;
+struct UseConditionsView;
 
 //! Non-owning pointers to every screen; filled in by Program before any screen is shown.
 struct Screens {
@@ -31,6 +37,8 @@ struct Screens {
   LimitsMessage* limitsMessage = nullptr;
   frmVaporMulti* vaporScreen = nullptr;
   frmCartridgeMulti* cartridgeScreen = nullptr;
+  DataInputView* dataInput = nullptr;
+  UseConditionsView* useConditionsView = nullptr;
 };
 
 //! What every screen's constructor takes.

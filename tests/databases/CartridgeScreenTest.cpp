@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "ScreenFixture.h"
-#include "records/ModCartridge.h"
 #include "platform/forms/KeyCodes.h"
+#include "records/ModCartridge.h"
 #include "state/SetUp.h"
 
 using namespace tess::testing;

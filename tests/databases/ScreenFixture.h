@@ -14,15 +14,14 @@
 #include <utility>
 #include <vector>
 
-#include "records/CartridgeRecord.h"
-#include "records/VaporRecord.h"
+#include "databases/ExitDialog.h"
 #include "databases/frmCartridgeMulti.h"
 #include "databases/frmVaporMulti.h"
 #include "files/TemporaryFolder.h"
-#include "databases/ExitDialog.h"
 #include "input/InputMasterFive.h"
 #include "platform/forms/ScriptedApplication.h"
 #include "program/Program.h"
+#include "records/RecordFixtures.h"
 
 namespace tess::testing {
 
@@ -33,18 +32,6 @@ inline std::string fileBytes(const std::filesystem::path& path) {
 
 inline void writeBytes(const std::filesystem::path& path, const std::string& bytes) {
   std::ofstream(path, std::ios::binary) << bytes;
-}
-
-inline databases::VaporRecord vaporRecord(const std::string& name, const std::string& cas = "67-64-1",
-                                          const std::string& molWt = "58.08") {
-  return databases::VaporRecord::assemble(name, molWt, "0.791", "16.2", "1", "500", "18.5", "2940.46",
-                                          "-35.93", cas);
-}
-
-inline databases::CartridgeRecord cartridgeRecord(const std::string& name,
-                                                  const std::string& bedDiam = "8.4") {
-  return databases::CartridgeRecord::assemble(name, bedDiam, "1.9", "42", "0.45", "50", "0.15", "28.0",
-                                              "0.061");
 }
 
 //! The question Save asks when the name is on file already; what names the record is the kind.

@@ -6,8 +6,8 @@
 #include <functional>
 
 #include "ScreenFixture.h"
-#include "records/modVapor.h"
 #include "platform/forms/KeyCodes.h"
+#include "records/modVapor.h"
 #include "state/SetUp.h"
 
 using namespace tess::testing;

@@ -6,11 +6,11 @@
 
 #include <string>
 
+#include "databases/ExitDialog.h"
 #include "databases/frmCartridgeMulti.h"
 #include "databases/frmVaporMulti.h"
 #include "files/TemporaryFolder.h"
 #include "input/About.h"
-#include "databases/ExitDialog.h"
 #include "input/InputMasterFive.h"
 #include "input/Opening.h"
 #include "input/UseOneM.h"

@@ -2,10 +2,10 @@
 // index after appends and revises, and files that fail.
 #include <gtest/gtest.h>
 
-#include "ScreenFixture.h"
-#include "records/ModCartridge.h"
-#include "records/modVapor.h"
 #include "platform/files/MemoryByteFile.h"
+#include "records/ModCartridge.h"
+#include "records/RecordFixtures.h"
+#include "records/modVapor.h"
 
 using namespace tess::databases;
 using namespace tess::testing;

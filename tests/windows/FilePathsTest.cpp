@@ -6,11 +6,11 @@
 #include <fstream>
 #include <iterator>
 
-#include "records/ModCartridge.h"
-#include "records/modVapor.h"
 #include "files/TemporaryFolder.h"
 #include "platform/files/ProgramFolder.h"
 #include "platform/files/RecordFile.h"
+#include "records/ModCartridge.h"
+#include "records/modVapor.h"
 
 using namespace tess::databases;
 using namespace tess::files;

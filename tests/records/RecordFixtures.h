@@ -1,0 +1,24 @@
+// Whole records for tests of the record files and of the database screens: every field filled
+// with a plausible value, the name (and for a vapor the CAS number) chosen by the test.
+#pragma once
+
+#include <string>
+
+#include "records/CartridgeRecord.h"
+#include "records/VaporRecord.h"
+
+namespace tess::testing {
+
+inline databases::VaporRecord vaporRecord(const std::string& name, const std::string& cas = "67-64-1",
+                                          const std::string& molWt = "58.08") {
+  return databases::VaporRecord::assemble(name, molWt, "0.791", "16.2", "1", "500", "18.5", "2940.46",
+                                          "-35.93", cas);
+}
+
+inline databases::CartridgeRecord cartridgeRecord(const std::string& name,
+                                                  const std::string& bedDiam = "8.4") {
+  return databases::CartridgeRecord::assemble(name, bedDiam, "1.9", "42", "0.45", "50", "0.15", "28.0",
+                                              "0.061");
+}
+
+}  // namespace tess::testing
