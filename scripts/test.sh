@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
-# Builds Tessaloran and runs every test: once in a normal build, once built with
+# Checks the layering of src/, builds Tessaloran and runs every test: once in a normal build, once built with
 # AddressSanitizer and UndefinedBehaviorSanitizer, then cross-built for Windows and run under wine
 # (scripts/test-windows.sh). Installs what is missing first.
 # Usage: scripts/test.sh [--quick]   (--quick: the normal build only)
 set -euo pipefail
 cd "$(dirname "$0")/.."
+# The folders under src/ include and link one way only.
+bash scripts/check-layers.sh
 bash scripts/install-deps.sh
 
 export QT_QPA_PLATFORM=offscreen
