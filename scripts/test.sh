@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Checks the layering of src/, builds Tessaloran and runs every test: once in a normal build, once built with
-# AddressSanitizer and UndefinedBehaviorSanitizer, then cross-built for Windows and run under wine
-# (scripts/test-windows.sh). Installs what is missing first.
+# Checks the layering of src/, builds Tessaloran and runs every test: once in a normal build, once
+# built with AddressSanitizer and UndefinedBehaviorSanitizer, then cross-built for Windows and run
+# under wine (scripts/test-windows.sh). Installs what is missing first.
 # Usage: scripts/test.sh [--quick]   (--quick: the normal build only)
 set -euo pipefail
 cd "$(dirname "$0")/.."
