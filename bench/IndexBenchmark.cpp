@@ -8,11 +8,13 @@
 #include <vector>
 
 #include "platform/files/MemoryByteFile.h"
+#include "records/ExchangeSortLiteral.h"
 #include "records/ModCartridge.h"
 #include "records/RecordIndex.h"
 #include "records/modVapor.h"
 
 using namespace tess::databases;
+using tess::testing::exchangeSortOrderLiteral;
 
 namespace {
 

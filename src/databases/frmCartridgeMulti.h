@@ -86,8 +86,6 @@ class frmCartridgeMulti : public forms::Form {
   void ShowCartridgeRecord(std::int16_t n);
   //! Closes the cartridge file (the program's closing step).
   void closeFile();
-  //! The cartridge file with its index (CartIndex) and record buffer (CartRec).
-  const tess::databases::ModCartridge& cartridgeFile() const { return *m_cartridgeFile; }
 
   // Event handlers.
   void frmCartridgeMulti_Form_Load();

@@ -15,7 +15,6 @@ FileReport DatabaseFile::problem(FileErrorKind kind, const std::string& message)
 }
 
 FileReport DatabaseFile::open(const std::filesystem::path& folder) {
-  m_folder = folder;
   const std::filesystem::path path = files::joinPath(folder, m_words.fileName);
   files::OpenedFile opened = files::openOrCreate(path);
   const std::string shown = files::pathToUtf8(path);

@@ -49,8 +49,6 @@ class DatabaseFile {
   bool isOpen() const { return m_file.isOpen(); }
   //! True when records can be written: the file is open for writing and was read whole.
   bool canWrite() const { return m_file.isWritable() && !m_readFailed; }
-  //! The folder given to open (empty before).
-  const std::filesystem::path& folder() const { return m_folder; }
   //! Path of the file as UTF-8, for messages.
   const std::string& displayPath() const { return m_displayPath; }
 
@@ -77,7 +75,6 @@ class DatabaseFile {
   DatabaseWords m_words;
   std::size_t m_recordLength;
   files::RecordFile m_file;
-  std::filesystem::path m_folder;
   std::string m_displayPath;
   std::int16_t m_count = 0;
   bool m_readFailed = false;

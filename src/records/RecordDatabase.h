@@ -28,8 +28,6 @@ class RecordDatabase {
   bool isOpen() const { return m_file.isOpen(); }
   //! False when Save cannot write (no file, a read-only file, or one that could not be read).
   bool canSave() const { return m_file.canWrite(); }
-  //! The folder given to open: the program's folder.
-  const std::filesystem::path& AppPath() const { return m_file.folder(); }
 
   std::int16_t recordCount() const { return m_count; }
   const std::vector<IndexEntry>& index() const { return m_index; }

@@ -65,11 +65,6 @@ std::string saveLookupKey(std::string_view typedName) {
   return searchKey(fitField(typedName, NameFieldWidth));
 }
 
-bool ordinalLess(std::string_view a, std::string_view b) {
-  // std::string compares char as unsigned char, which is the order of the character codes.
-  return text::utf8ToWindows1252(a) < text::utf8ToWindows1252(b);
-}
-
 // How equal keys end up ordered. In pass i the exchanges carry the smallest key seen so far from
 // position i onwards: an entry that is smaller than the carried one is picked up, and the carried
 // one is dropped in its place. Looked at from one key k, with S = smaller keys and E = entries of
@@ -118,20 +113,6 @@ std::vector<std::size_t> exchangeSortOrder(const std::vector<std::string>& keys)
     for (std::size_t k = start, at = head; k < end; ++k, at = next[at]) order.push_back(at);
     for (std::size_t k = start; k < end; ++k) smaller.mark(byKey[k]);
     start = end;
-  }
-  return order;
-}
-
-std::vector<std::size_t> exchangeSortOrderLiteral(const std::vector<std::string>& keys) {
-  const std::size_t n = keys.size();
-  std::vector<std::size_t> order(n);
-  std::iota(order.begin(), order.end(), std::size_t{0});
-  std::vector<std::string> bytes(n);
-  for (std::size_t i = 0; i < n; ++i) bytes[i] = text::utf8ToWindows1252(keys[i]);
-  for (std::size_t i = 0; i + 1 < n; ++i) {
-    for (std::size_t j = i + 1; j < n; ++j) {
-      if (bytes[order[j]] < bytes[order[i]]) std::swap(order[i], order[j]);
-    }
   }
   return order;
 }

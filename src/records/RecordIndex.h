@@ -51,19 +51,12 @@ std::string searchKey(std::string_view nameBoxText);
 //! finds the record that an earlier Save of it stored.
 std::string saveLookupKey(std::string_view typedName);
 
-//! True when a is ordinally smaller than b (Windows-1252 character codes, prefix smaller).
-bool ordinalLess(std::string_view a, std::string_view b);
-
 //! The order that the exchange sort gives: for i = 1..N-1, for j = i+1..N, swap entries i and j
 //! when key i is greater than key j (equal keys are never swapped). Returns, for each position of
 //! the sorted order (0-based), the 0-based index into keys of the entry that lands there.
 //! Runs in O(N log N) plus at most O(N sqrt N) simple steps for many duplicate keys: the keys come
 //! out sorted, and the order of equal keys is derived without running the exchanges.
 std::vector<std::size_t> exchangeSortOrder(const std::vector<std::string>& keys);
-
-//! The same order computed by running the two loops literally, in O(N^2) comparisons. A reference
-//! for checking exchangeSortOrder; never used by the program.
-std::vector<std::size_t> exchangeSortOrderLiteral(const std::vector<std::string>& keys);
 
 //! The index entry of record recNum of the vapor file: the key of ChemName, recNum, and CAS
 //! trimmed at both ends and blank-padded to 18 characters.

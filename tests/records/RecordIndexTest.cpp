@@ -5,7 +5,10 @@
 #include <algorithm>
 #include <random>
 
+#include "records/ExchangeSortLiteral.h"
+
 using namespace tess::databases;
+using tess::testing::exchangeSortOrderLiteral;
 
 namespace {
 
