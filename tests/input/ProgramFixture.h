@@ -6,7 +6,6 @@
 
 #include <string>
 
-#include "databases/ExitDialog.h"
 #include "databases/frmCartridgeMulti.h"
 #include "databases/frmVaporMulti.h"
 #include "files/TemporaryFolder.h"

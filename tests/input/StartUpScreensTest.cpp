@@ -1,4 +1,4 @@
-// The start-up screen, the About screen and the incomplete-information dialog.
+// The start-up screen and the About screen.
 #include "input/ProgramFixture.h"
 
 namespace tess::testing {
@@ -6,10 +6,7 @@ namespace {
 
 using forms::MsgAnswer;
 
-class StartUpScreensTest : public ProgramFixture {
- protected:
-  ExitDialog& dialog = program.exitDialog();
-};
+class StartUpScreensTest : public ProgramFixture {};
 
 TEST_F(StartUpScreensTest, StartShowsOnlyTheStartUpScreenAndContinueShowsTheDataInputScreen) {
   state.MixVapors = 3;
@@ -47,33 +44,6 @@ TEST_F(StartUpScreensTest, AboutThenReturnOrItsCloseBoxBringsBackTheStartUpScree
     EXPECT_FALSE(program.about().visible());
     EXPECT_TRUE(program.opening().visible());
   }
-  EXPECT_FALSE(app.programEnded());
-}
-
-// Shown over a database screen with the focus on Exit; Exit answered No keeps it with the focus on
-// Return; its close box is Return, which brings back that screen as it was.
-TEST_F(StartUpScreensTest, ExitDialogExitAnsweredNoThenTheCloseBoxBringsBackTheDatabaseScreenUnchanged) {
-  continueToDataInput();
-  frmCartridgeMulti& cartridge = program.cartridgeScreen();
-  ASSERT_TRUE(app.click(program.inputMaster().SelectCart));
-  ASSERT_TRUE(app.editText(cartridge.CartName, "HALF DONE"));
-  ASSERT_TRUE(app.editText(cartridge.BedDiam, "8.4"));
-  app.expectMessage(QuitQuestion, "", MsgAnswer::No);
-  app.scriptModal("ExitDialog", [&] {
-    EXPECT_FALSE(cartridge.visible());
-    EXPECT_TRUE(dialog.ExitButton.hasFocus());
-    app.click(dialog.ExitButton);
-  });
-  app.scriptModal("ExitDialog", [&] {
-    EXPECT_TRUE(dialog.ReturnButton.hasFocus());
-    app.closeWindow(dialog);
-  });
-  ASSERT_TRUE(app.click(cartridge.cmdExit));
-  EXPECT_FALSE(dialog.visible());
-  EXPECT_TRUE(cartridge.visible());
-  EXPECT_EQ(cartridge.CartName.text(), "HALF DONE");
-  EXPECT_EQ(cartridge.BedDiam.text(), "8.4");
-  EXPECT_EQ(program.inputMaster().CartName.caption(), "None Selected");
   EXPECT_FALSE(app.programEnded());
 }
 
