@@ -110,8 +110,9 @@ void FormWindow::syncForm() {
     setAutoFillBackground(false);
     setColor(this, QPalette::Window, std::nullopt);
   }
-  Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowMinimizeButtonHint;
-  if (m_form.hasCloseBox()) flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+  const Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                                Qt::WindowMinimizeButtonHint | Qt::WindowSystemMenuHint |
+                                Qt::WindowCloseButtonHint;
   if (flags != windowFlags()) {
     const bool wasVisible = isVisible();
     setWindowFlags(flags);  // hides the window
@@ -260,12 +261,11 @@ void FormWindow::syncDrawing(forms::Control& control) {
     const int margin = line.lineWidth() + 1;
     const QRect box = QRect(from, to).normalized().adjusted(-margin, -margin, margin, margin);
     widget->setGeometry(box);
-    const QColor color = control.foreColor() ? toQColor(*control.foreColor()) : QColor(Qt::black);
     const QPointF offset(box.topLeft());
     // Pixel centres, so that a one-pixel line covers whole pixels.
     const QPointF half(0.5, 0.5);
     static_cast<LineWidget*>(widget)->setLine(QPointF(from) - offset + half, QPointF(to) - offset + half,
-                                              line.lineWidth(), color);
+                                              line.lineWidth());
   } else if (control.kind() == forms::ControlKind::Picture) {
     const auto& picture = static_cast<forms::Picture&>(control);
     static_cast<PictureWidget*>(widget)->setDrawing(picture.shapes(), picture.border());
@@ -285,7 +285,6 @@ void FormWindow::syncAppearance(forms::Control& control) {
       qlabel->setFrameStyle(label.border() ? (QFrame::Panel | QFrame::Sunken) : QFrame::NoFrame);
       qlabel->setAutoFillBackground(label.backColor().has_value());
       setColor(qlabel, QPalette::Window, label.backColor() ? label.backColor() : m_form.backColor());
-      setColor(qlabel, QPalette::WindowText, label.foreColor());
       break;
     }
     case forms::ControlKind::TextBox: {
@@ -309,16 +308,13 @@ void FormWindow::syncAppearance(forms::Control& control) {
         plain->setTabStopDistance(8 * std::round(averageWidth));
       }
       setColor(widget, QPalette::Base, box.backColor());
-      setColor(widget, QPalette::Text, box.foreColor());
       break;
     }
     case forms::ControlKind::ComboBox:
       setColor(widget, QPalette::Base, control.backColor());
-      setColor(widget, QPalette::Text, control.foreColor());
       break;
     case forms::ControlKind::Button:
       setColor(widget, QPalette::Button, control.backColor());
-      setColor(widget, QPalette::ButtonText, control.foreColor());
       static_cast<WrappingButton*>(widget)->setFillColor(
           control.backColor() ? std::optional<QColor>(toQColor(*control.backColor())) : std::nullopt);
       break;

@@ -38,11 +38,6 @@ void Control::setBackColor(std::optional<Color> color) {
   notify(ControlProperty::Appearance);
 }
 
-void Control::setForeColor(std::optional<Color> color) {
-  m_foreColor = color;
-  notify(ControlProperty::Appearance);
-}
-
 void Control::setFont(std::optional<Font> font) {
   m_font = std::move(font);
   notify(ControlProperty::Appearance);
