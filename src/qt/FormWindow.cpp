@@ -69,9 +69,6 @@ void setColor(QWidget* widget, QPalette::ColorRole role, const std::optional<for
   widget->setPalette(palette);
 }
 
-//! Left, up, right and down have the key codes 37 to 40.
-bool isArrowKey(int code) { return code >= 37 && code <= 40; }
-
 QString buttonText(const std::string& caption) {
   // '&' would make Qt add a keyboard shortcut of its own.
   return toQString(caption).replace(QStringLiteral("&"), QStringLiteral("&&"));
@@ -567,7 +564,7 @@ bool FormWindow::handleKey(QObject* watched, QKeyEvent* event) {
   const bool multiLine = target && target->kind() == forms::ControlKind::TextBox &&
                          static_cast<forms::TextBox*>(target)->multiLine();
   const bool swallow = (code == forms::KeyReturn && !multiLine) || code == forms::KeyEscape ||
-                       (onButton && (code == forms::KeySpace || isArrowKey(code)));
+                       (onButton && (code == forms::KeySpace || forms::isArrowKey(code)));
   app().pressKey(code, shiftState(event->modifiers()));
   // A KeyDown handler that moved the focus has taken the key: it must not reach the old widget.
   return swallow || app().ended() || app().focusedControl() != target;

@@ -10,7 +10,7 @@
 //   typing           QLineEdit::textEdited (user edits only) -> Application::editText
 //   caret/selection  -> Application::select
 //   Tab, Shift+Tab   the window's focusNextPrevChild -> Application::tab
-//   Enter, Esc       KeyDown 13 / 27 through Application::pressKey (which presses the cancel
+//   Enter, Esc       KeyDown KeyReturn / KeyEscape through Application::pressKey (which presses the cancel
 //                    button on Esc); other keys fire KeyDown and then reach the widget
 //   list entry       QComboBox::activated -> Application::chooseItem
 //   close box        the form's close hook (Application::closeWindow); the window stays
