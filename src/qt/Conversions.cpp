@@ -50,6 +50,18 @@ QString windowTitle(const std::string& title) {
   return title.empty() ? QStringLiteral(" ") : toQString(title);
 }
 
+QString toEditorText(const std::string& text) {
+  QString result = toQString(text);
+  result.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  return result;
+}
+
+std::string fromEditorText(const QString& edited, const std::string& previous) {
+  QString text = edited;
+  if (previous.find("\r\n") != std::string::npos) text.replace(QStringLiteral("\n"), QStringLiteral("\r\n"));
+  return toStdString(text);
+}
+
 int characterPosition(const QString& text, int utf16Position) {
   const int end = std::clamp(utf16Position, 0, static_cast<int>(text.size()));
   int characters = 0;
