@@ -29,6 +29,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "platform/forms/Appearance.h"
 
@@ -117,6 +118,12 @@ class Control {
   Control(Form& form, ControlKind kind, std::string name, int index);
   //! Tells the renderer that a property changed.
   void notify(ControlProperty property);
+  //! Stores a property's new value and tells the renderer.
+  template <class T>
+  void store(T& member, T value, ControlProperty property) {
+    member = std::move(value);
+    notify(property);
+  }
 
  private:
   friend class Application;
