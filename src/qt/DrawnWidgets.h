@@ -31,6 +31,7 @@ class WrappingButton : public QPushButton {
 class LineWidget : public QWidget {
  public:
   explicit LineWidget(QWidget* parent);
+  //! The end points [pixels] and the line's width [pixels].
   void setLine(QPointF from, QPointF to, int width);
 
  protected:
