@@ -2,8 +2,8 @@
 // FormWindow: the top-level window that shows one form of the forms layer, with one widget per
 // control. It copies the forms layer's state into the widgets (FormWindowSync.cpp) and turns real
 // mouse and keyboard input into the forms layer's user actions (FormWindowInput.cpp); it decides
-// nothing itself. The forms layer stays
-// the single source of truth for texts, selection, focus and visibility.
+// nothing itself. The forms layer stays the single source of truth for texts, selection, focus
+// and visibility.
 //
 // Input routing:
 //   mouse press      asked of the forms layer first (focus or click); refused: the press is
@@ -11,8 +11,9 @@
 //   typing           QLineEdit::textEdited (user edits only) -> Application::editText
 //   caret/selection  -> Application::select
 //   Tab, Shift+Tab   the window's focusNextPrevChild -> Application::tab
-//   Enter, Esc       KeyDown KeyReturn / KeyEscape through Application::pressKey (which presses the cancel
-//                    button on Esc); other keys fire KeyDown and then reach the widget
+//   Enter, Esc       KeyDown KeyReturn / KeyEscape through Application::pressKey (which
+//                    presses the cancel button on Esc); other keys fire KeyDown and then reach
+//                    the widget
 //   list entry       QComboBox::activated -> Application::chooseItem
 //   close box        the form's close hook (Application::closeWindow); the window stays
 
