@@ -50,6 +50,18 @@ QString windowTitle(const std::string& title) {
   return title.empty() ? QStringLiteral(" ") : toQString(title);
 }
 
+QString toEditorText(const std::string& text) {
+  QString result = toQString(text);
+  result.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  return result;
+}
+
+std::string fromEditorText(const QString& edited, const std::string& previous) {
+  QString text = edited;
+  if (previous.find("\r\n") != std::string::npos) text.replace(QStringLiteral("\n"), QStringLiteral("\r\n"));
+  return toStdString(text);
+}
+
 int characterPosition(const QString& text, int utf16Position) {
   const int end = std::clamp(utf16Position, 0, static_cast<int>(text.size()));
   int characters = 0;
@@ -72,48 +84,49 @@ int utf16Position(const QString& text, int characterPosition) {
 }
 
 int keyCode(int qtKey, bool keypad) {
+  using namespace forms;
   if (keypad) {
-    if (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9) return 96 + (qtKey - Qt::Key_0);
+    if (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9) return KeyNumpad0 + (qtKey - Qt::Key_0);
     switch (qtKey) {
-      case Qt::Key_Asterisk: return 106;
-      case Qt::Key_Plus: return 107;
-      case Qt::Key_Minus: return 109;
-      case Qt::Key_Period: return 110;
-      case Qt::Key_Slash: return 111;
+      case Qt::Key_Asterisk: return KeyMultiply;
+      case Qt::Key_Plus: return KeyAdd;
+      case Qt::Key_Minus: return KeySubtract;
+      case Qt::Key_Period: return KeyDecimal;
+      case Qt::Key_Slash: return KeyDivide;
       default: break;
     }
   }
   if (qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z) return qtKey;  // 65 to 90 in both
   if (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9) return qtKey;  // 48 to 57 in both
-  if (qtKey >= Qt::Key_F1 && qtKey <= Qt::Key_F12) return 112 + (qtKey - Qt::Key_F1);
+  if (qtKey >= Qt::Key_F1 && qtKey <= Qt::Key_F12) return KeyF1 + (qtKey - Qt::Key_F1);
   switch (qtKey) {
-    case Qt::Key_Backspace: return 8;
+    case Qt::Key_Backspace: return KeyBack;
     case Qt::Key_Tab:
-    case Qt::Key_Backtab: return 9;
+    case Qt::Key_Backtab: return KeyTab;
     case Qt::Key_Return:
-    case Qt::Key_Enter: return 13;
-    case Qt::Key_Shift: return 16;
-    case Qt::Key_Control: return 17;
-    case Qt::Key_Alt: return 18;
-    case Qt::Key_Escape: return 27;
-    case Qt::Key_Space: return 32;
-    case Qt::Key_PageUp: return 33;
-    case Qt::Key_PageDown: return 34;
-    case Qt::Key_End: return 35;
-    case Qt::Key_Home: return 36;
-    case Qt::Key_Left: return 37;
-    case Qt::Key_Up: return 38;
-    case Qt::Key_Right: return 39;
-    case Qt::Key_Down: return 40;
-    case Qt::Key_Insert: return 45;
-    case Qt::Key_Delete: return 46;
-    case Qt::Key_Semicolon: return 186;
+    case Qt::Key_Enter: return KeyReturn;
+    case Qt::Key_Shift: return KeyShift;
+    case Qt::Key_Control: return KeyControl;
+    case Qt::Key_Alt: return KeyAlt;
+    case Qt::Key_Escape: return KeyEscape;
+    case Qt::Key_Space: return KeySpace;
+    case Qt::Key_PageUp: return KeyPageUp;
+    case Qt::Key_PageDown: return KeyPageDown;
+    case Qt::Key_End: return KeyEnd;
+    case Qt::Key_Home: return KeyHome;
+    case Qt::Key_Left: return KeyLeftArrow;
+    case Qt::Key_Up: return KeyUpArrow;
+    case Qt::Key_Right: return KeyRightArrow;
+    case Qt::Key_Down: return KeyDownArrow;
+    case Qt::Key_Insert: return KeyInsert;
+    case Qt::Key_Delete: return KeyDelete;
+    case Qt::Key_Semicolon: return KeySemicolon;
     case Qt::Key_Equal:
-    case Qt::Key_Plus: return 187;
-    case Qt::Key_Comma: return 188;
-    case Qt::Key_Minus: return 189;
-    case Qt::Key_Period: return 190;
-    case Qt::Key_Slash: return 191;
+    case Qt::Key_Plus: return KeyPlus;
+    case Qt::Key_Comma: return KeyComma;
+    case Qt::Key_Minus: return KeyMinus;
+    case Qt::Key_Period: return KeyPeriod;
+    case Qt::Key_Slash: return KeySlash;
     default: return 0;
   }
 }

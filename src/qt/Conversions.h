@@ -37,6 +37,12 @@ std::string toStdString(const QString& text);
 //! A window title as given. Qt's desktop platforms show the application's name in place of an
 //! empty title; a single blank keeps the title bar empty, as the program asked.
 QString windowTitle(const std::string& title);
+//! A multi-line text of the forms layer as the editor holds it: the forms layer's lines may end
+//! with CR LF, the editor's end with LF.
+QString toEditorText(const std::string& text);
+//! The editor's text back in the forms layer's terms: LF becomes CR LF again when the text it
+//! replaces (previous) used CR LF.
+std::string fromEditorText(const QString& edited, const std::string& previous);
 //! A position counted in UTF-16 units of text as a position counted in characters (code points).
 int characterPosition(const QString& text, int utf16Position);
 //! A position counted in characters as a position counted in UTF-16 units of text.

@@ -50,17 +50,16 @@ LineWidget::LineWidget(QWidget* parent) : QWidget(parent) {
   setFocusPolicy(Qt::NoFocus);
 }
 
-void LineWidget::setLine(QPointF from, QPointF to, int width, QColor color) {
+void LineWidget::setLine(QPointF from, QPointF to, int width) {
   m_from = from;
   m_to = to;
   m_width = width;
-  m_color = color;
   update();
 }
 
 void LineWidget::paintEvent(QPaintEvent*) {
   QPainter painter(this);
-  painter.setPen(QPen(m_color, m_width, Qt::SolidLine, Qt::FlatCap));
+  painter.setPen(QPen(Qt::black, m_width, Qt::SolidLine, Qt::FlatCap));
   painter.drawLine(m_from, m_to);
 }
 

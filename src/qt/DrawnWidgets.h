@@ -27,11 +27,12 @@ class WrappingButton : public QPushButton {
   std::optional<QColor> m_fill;
 };
 
-//! A straight line from one point to another, in coordinates of the widget itself [pixels].
+//! A straight black line from one point to another, in coordinates of the widget itself [pixels].
 class LineWidget : public QWidget {
  public:
   explicit LineWidget(QWidget* parent);
-  void setLine(QPointF from, QPointF to, int width, QColor color);
+  //! The end points [pixels] and the line's width [pixels].
+  void setLine(QPointF from, QPointF to, int width);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -39,8 +40,7 @@ class LineWidget : public QWidget {
  private:
   QPointF m_from;
   QPointF m_to;
-  int m_width = 1;
-  QColor m_color = Qt::black;
+  int m_width = 1;  // [pixels]
 };
 
 //! A picture box drawn from shapes given in twips relative to its top left corner.

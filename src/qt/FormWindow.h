@@ -1,8 +1,9 @@
 #pragma once
 // FormWindow: the top-level window that shows one form of the forms layer, with one widget per
-// control. It copies the forms layer's state into the widgets and turns real mouse and keyboard
-// input into the forms layer's user actions; it decides nothing itself. The forms layer stays
-// the single source of truth for texts, selection, focus and visibility.
+// control. It copies the forms layer's state into the widgets (FormWindowSync.cpp) and turns real
+// mouse and keyboard input into the forms layer's user actions (FormWindowInput.cpp); it decides
+// nothing itself. The forms layer stays the single source of truth for texts, selection, focus
+// and visibility.
 //
 // Input routing:
 //   mouse press      asked of the forms layer first (focus or click); refused: the press is
@@ -10,8 +11,9 @@
 //   typing           QLineEdit::textEdited (user edits only) -> Application::editText
 //   caret/selection  -> Application::select
 //   Tab, Shift+Tab   the window's focusNextPrevChild -> Application::tab
-//   Enter, Esc       KeyDown 13 / 27 through Application::pressKey (which presses the cancel
-//                    button on Esc); other keys fire KeyDown and then reach the widget
+//   Enter, Esc       KeyDown KeyReturn / KeyEscape through Application::pressKey (which
+//                    presses the cancel button on Esc); other keys fire KeyDown and then reach
+//                    the widget
 //   list entry       QComboBox::activated -> Application::chooseItem
 //   close box        the form's close hook (Application::closeWindow); the window stays
 
@@ -63,11 +65,27 @@ class FormWindow : public QWidget {
   void closeEvent(QCloseEvent* event) override;
 
  private:
+  //! Counts nested writes of the forms layer's values into widgets, so that the widgets' own
+  //! signals during such writes are not mistaken for user input.
+  class Updating {
+   public:
+    explicit Updating(int& counter) : m_counter(counter) { ++m_counter; }
+    ~Updating() { --m_counter; }
+    Updating(const Updating&) = delete;
+    Updating& operator=(const Updating&) = delete;
+
+   private:
+    int& m_counter;
+  };
+
   forms::Application& app() const { return m_form.app(); }
+
+  // The widgets and their controls (FormWindow.cpp).
   QWidget* createWidget(forms::Control& control);
   void bind(QWidget* widget, forms::Control& control);
   forms::Control* controlFor(const QObject* object) const;
 
+  // Forms layer to widgets (FormWindowSync.cpp).
   void syncGeometry(forms::Control& control);
   void syncAppearance(forms::Control& control);
   void syncText(forms::Control& control);
@@ -76,6 +94,7 @@ class FormWindow : public QWidget {
   void syncCaption(forms::Control& control);
   void syncDrawing(forms::Control& control);
 
+  // User input to the forms layer (FormWindowInput.cpp).
   void wireLineEdit(QLineEdit* edit, forms::TextControl& control);
   void wirePlainText(QPlainTextEdit* edit, forms::TextControl& control);
   void wireComboBox(QComboBox* combo, forms::TextControl& control);

@@ -136,7 +136,6 @@ TEST_F(BindingTest, ChoosingAListEntryClicksButTypingTheSameTextChanges) {
   QTest::keyClicks(keyTarget(), "Benzene");
   QTest::keyClick(keyTarget(), Qt::Key_Return);
   EXPECT_EQ(form.List.text(), "Benzene");
-  EXPECT_EQ(form.List.listIndex(), -1);
   EXPECT_EQ(std::count(log.begin(), log.end(), "List.Change"), 7);
   QTest::keyClick(keyTarget(), Qt::Key_Tab);
   EXPECT_EQ(std::count(log.begin(), log.end(), "List.Click"), 0);
@@ -152,7 +151,6 @@ TEST_F(BindingTest, ChoosingAListEntryClicksButTypingTheSameTextChanges) {
                     view->visualRect(view->model()->index(2, 0)).center());
   EXPECT_EQ(log, (Log{"List.Click"}));
   EXPECT_EQ(form.List.text(), "Toluene");
-  EXPECT_EQ(form.List.listIndex(), 2);
 
   // Emptying the list empties the text on screen too, with no Change.
   log.clear();

@@ -108,7 +108,6 @@ TEST_F(ValidDataEntryTest, EntriesStandOrShowTheirMessage) {
 // An error raised while the check works on the field (here by the field's own Change handler)
 // is reported with the procedure's name.
 TEST_F(ValidDataEntryTest, ErrorInsideTheCheckIsReportedAndRefuses) {
-  app.setTitle("Tessaloran");
   typed("abc");
   box.onChange = [] { throw std::runtime_error("Invalid property value"); };
   app.expectMessage(" ValidNumInput Invalid property value ", "Tessaloran");

@@ -42,9 +42,6 @@ TEST(FormatNumber, PatternsRoundHalvesAwayFromZero) {
   for (const auto& c : cases) EXPECT_EQ(formatNumber(c.value, c.pattern), c.text) << c.value << c.pattern;
   EXPECT_EQ(formatSingle(1.005f, "0.00"), "1.01");  // 1.005f lies just below 1.005; its text rounds up
   EXPECT_EQ(formatSingle(0.05f * 100.0f, "00"), "05");
-  EXPECT_EQ(formatDecimalText("1.5E+02", "0"), "150");
-  EXPECT_EQ(formatDecimalText("abc", "0.00"), "0.00");
-  EXPECT_EQ(formatDecimalText(" -2.5", "0"), "-3");
   EXPECT_EQ(roundToTwoDecimals(50.495), 50.5);
 }
 

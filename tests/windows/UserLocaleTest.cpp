@@ -48,7 +48,6 @@ std::vector<std::string> conversions() {
     for (const char* pattern : {"0", "#", "00", "0.00", "0.0"}) {
       out.push_back(formatNumber(value, pattern));
       out.push_back(formatSingle(static_cast<float>(value), pattern));
-      out.push_back(formatDecimalText(text, pattern));
     }
     const auto rounded = roundToInt16(value);
     out.push_back(rounded ? std::to_string(*rounded) : "none");

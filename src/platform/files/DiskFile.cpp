@@ -134,33 +134,30 @@ class DiskFile final : public ByteFile {
 
 OpenedFile openOrCreate(const std::filesystem::path& path) {
   OpenedFile opened;
-  errno = 0;
-  if (std::FILE* stream = openStream(path, "r+b")) {
-    opened.file = std::make_unique<DiskFile>(stream, true);
-    return opened;
-  }
+  // Opens the file in the given mode; false leaves errno telling why it could not be opened.
+  auto openIn = [&](const char* mode, bool writable) {
+    errno = 0;
+    std::FILE* stream = openStream(path, mode);
+    if (stream) opened.file = std::make_unique<DiskFile>(stream, writable);
+    return stream != nullptr;
+  };
+  if (openIn("r+b", true)) return opened;
   const int openErrno = errno;
+  // The reason of the last failure, or else that of the first.
+  auto failure = [&](FileErrorKind kind) { return FileError{kind, osReason(errno != 0 ? errno : openErrno)}; };
   std::error_code ignored;
   const bool exists = std::filesystem::exists(path, ignored);
   if (!exists) {
-    errno = 0;
-    if (std::FILE* stream = openStream(path, "w+b")) {
-      opened.file = std::make_unique<DiskFile>(stream, true);
+    if (openIn("w+b", true)) {
       opened.created = true;
-      return opened;
+    } else {
+      opened.error = failure(FileErrorKind::Create);
     }
-    opened.error = {FileErrorKind::Create, osReason(errno != 0 ? errno : openErrno)};
     return opened;
   }
   // The file exists but cannot be written: open it for reading so that its records can be used.
   const FileError writeError = {FileErrorKind::ReadOnly, osReason(openErrno)};
-  errno = 0;
-  if (std::FILE* stream = openStream(path, "rb")) {
-    opened.file = std::make_unique<DiskFile>(stream, false);
-    opened.error = writeError;
-    return opened;
-  }
-  opened.error = {FileErrorKind::Open, osReason(errno != 0 ? errno : openErrno)};
+  opened.error = openIn("rb", false) ? writeError : failure(FileErrorKind::Open);
   return opened;
 }
 

@@ -27,7 +27,7 @@ namespace tess::files {
 class RecordFile {
  public:
   RecordFile() = default;
-  //! A record file on file, whose records are recordLength bytes long.
+  //! A record file on file, whose records are recordLength [bytes] long.
   RecordFile(std::unique_ptr<ByteFile> file, std::size_t recordLength);
 
   //! Opens or creates the file at path (see openOrCreate). On failure the result is not open and
@@ -39,7 +39,7 @@ class RecordFile {
   bool isWritable() const { return m_file != nullptr && m_file->writable(); }
   std::size_t recordLength() const { return m_recordLength; }
 
-  //! The number of records for a file of fileLength bytes, rounded to the nearest whole number.
+  //! The number of records for a file of fileLength [bytes], rounded to the nearest whole number.
   static std::uint64_t recordCountForLength(std::uint64_t fileLength, std::size_t recordLength);
 
   //! The number of records in the file, rounded as above.

@@ -8,7 +8,7 @@
 #include "platform/forms/Form.h"
 #include "platform/forms/KeyCodes.h"
 #include "platform/forms/TextBox.h"
-#include "platform/forms/Utf8.h"
+#include "platform/text/Windows1252.h"
 
 namespace forms {
 
@@ -54,12 +54,6 @@ void Application::endProgram() {
   if (m_services.programEnd) m_services.programEnd->end();
 }
 
-Form* Application::findForm(const std::string& name) const {
-  for (Form* form : m_forms)
-    if (form->name() == name) return form;
-  return nullptr;
-}
-
 // ---- registration --------------------------------------------------------------------------
 
 void Application::registerForm(Form* form) { m_forms.push_back(form); }
@@ -81,7 +75,6 @@ void Application::controlUnavailable(Control& control) {
 }
 
 void Application::textSetByProgram(TextControl& control) {
-  if (control.kind() == ControlKind::ComboBox) static_cast<ComboBox&>(control).m_listIndex = -1;
   fire(control.onChange);
 }
 
@@ -138,7 +131,7 @@ Control* Application::activateForm(Form& form, Control* target) {
 bool Application::moveFocusWithin(Control& target) {
   Control* from = m_focused;
   if (from == &target) return true;
-  if (from && target.causesValidation() && from->onValidate) {
+  if (from && from->onValidate) {
     bool cancel = false;
     const unsigned serial = m_focusSerial;
     fire(from->onValidate, cancel);
@@ -236,9 +229,8 @@ bool Application::editText(TextControl& control, std::string newText, int caretP
     control.notify(ControlProperty::Text);
     return false;
   }
-  if (caretPos < 0) caretPos = utf8::length(newText);
+  if (caretPos < 0) caretPos = static_cast<int>(tess::text::utf8Length(newText));
   if (control.replaceText(std::move(newText), caretPos)) {
-    if (control.kind() == ControlKind::ComboBox) static_cast<ComboBox&>(control).m_listIndex = -1;
     fire(control.onChange);
   } else {
     control.setSelection(caretPos, 0);
@@ -315,7 +307,6 @@ bool Application::chooseItem(ComboBox& combo, int index) {
   if (index >= combo.itemCount()) return false;
   const std::string item = combo.items()[static_cast<std::size_t>(index)];
   combo.replaceText(item, 0);
-  combo.m_listIndex = index;
   combo.selectAll();
   fire(combo.onClick);
   return true;

@@ -37,7 +37,6 @@ class Application {
   void setRenderer(Renderer* renderer) { m_renderer = renderer; }
   Renderer* renderer() const { return m_renderer; }
   //! The application's title, used where a message names no title of its own.
-  void setTitle(std::string title) { m_title = std::move(title); }
   const std::string& title() const { return m_title; }
 
   // Services.
@@ -60,7 +59,6 @@ class Application {
 
   // State.
   const std::vector<Form*>& forms() const { return m_forms; }
-  Form* findForm(const std::string& name) const;
   //! The form that has the keyboard focus (nullptr: none).
   Form* activeForm() const { return m_activeForm; }
   //! The control that has the focus (nullptr: none, also while a LostFocus handler runs).

@@ -12,7 +12,6 @@ void ComboBox::addItem(std::string item) {
 
 void ComboBox::clear() {
   m_items.clear();
-  m_listIndex = -1;
   notify(ControlProperty::Items);
   // Emptying the list empties the text too; it is no edit, so no Change.
   replaceText(std::string(), 0);

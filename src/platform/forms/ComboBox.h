@@ -22,14 +22,10 @@ class ComboBox : public TextControl {
   void clear();
   const std::vector<std::string>& items() const { return m_items; }
   int itemCount() const { return static_cast<int>(m_items.size()); }
-  //! Position (0-based) of the entry last chosen from the list, -1 once the text was typed or
-  //! set by the program, or after clear().
-  int listIndex() const { return m_listIndex; }
 
  private:
   friend class Application;
   std::vector<std::string> m_items;
-  int m_listIndex = -1;
 };
 
 }  // namespace forms

@@ -28,32 +28,19 @@ void Control::notify(ControlProperty property) {
   if (Renderer* renderer = m_form->m_app->renderer()) renderer->controlChanged(*this, property);
 }
 
-void Control::setGeometry(Rect rect) {
-  m_geometry = rect;
-  notify(ControlProperty::Geometry);
-}
+void Control::setGeometry(Rect rect) { store(m_geometry, rect, ControlProperty::Geometry); }
 
 void Control::setBackColor(std::optional<Color> color) {
-  m_backColor = color;
-  notify(ControlProperty::Appearance);
-}
-
-void Control::setForeColor(std::optional<Color> color) {
-  m_foreColor = color;
-  notify(ControlProperty::Appearance);
+  store(m_backColor, color, ControlProperty::Appearance);
 }
 
 void Control::setFont(std::optional<Font> font) {
-  m_font = std::move(font);
-  notify(ControlProperty::Appearance);
+  store(m_font, std::move(font), ControlProperty::Appearance);
 }
 
 Font Control::font() const { return m_font ? *m_font : m_form->font(); }
 
-void Control::setToolTip(std::string text) {
-  m_toolTip = std::move(text);
-  notify(ControlProperty::Appearance);
-}
+void Control::setToolTip(std::string text) { store(m_toolTip, std::move(text), ControlProperty::Appearance); }
 
 void Control::setVisible(bool visible) {
   if (m_visible == visible) return;

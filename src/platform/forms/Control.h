@@ -11,9 +11,9 @@
 // The forms layer copies a handler before calling it, so a handler may replace handlers,
 // show or hide forms, move the focus or open message boxes while it runs.
 //   GotFocus / LostFocus  the control gets / loses the keyboard focus
-//   Validate(Cancel)      the focus is about to leave the control for a control (on the same
-//                         form) whose causesValidation() is true; Cancel = true keeps the focus
-//                         here and abandons the action that moved it (a click does not happen)
+//   Validate(Cancel)      the focus is about to leave the control for another control on the
+//                         same form; Cancel = true keeps the focus here and abandons the action
+//                         that moved it (a click does not happen)
 //   KeyDown(KeyCode, Shift) a key goes down while the control has the focus (see KeyCodes.h)
 //   Change                the text of a text box or drop-down list changed (typed or set by the
 //                         program; not by choosing a list entry, not by emptying the list)
@@ -21,7 +21,7 @@
 //                         cancel button), a list entry was chosen, a label or picture clicked
 //
 // Focus order of events when the focus moves from A to B on one form:
-//   A.Validate(Cancel)  only if B.causesValidation(); on Cancel: stop, A keeps the focus
+//   A.Validate(Cancel)  on Cancel: stop, A keeps the focus
 //   A.LostFocus         no control has the focus while it runs
 //   B.GotFocus          B has the focus
 // When the focus moves to another form (a form shown or activated) there is no Validate.
@@ -29,6 +29,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "platform/forms/Appearance.h"
 
@@ -74,12 +75,9 @@ class Control {
   //! No colour (the default) means the platform's standard colour of the control kind.
   void setBackColor(std::optional<Color> color);
   std::optional<Color> backColor() const { return m_backColor; }
-  void setForeColor(std::optional<Color> color);
-  std::optional<Color> foreColor() const { return m_foreColor; }
   //! No font of its own (the default) means the form's font.
   void setFont(std::optional<Font> font);
   Font font() const;  //!< the effective font
-  bool hasOwnFont() const { return m_font.has_value(); }
   void setToolTip(std::string text);
   const std::string& toolTip() const { return m_toolTip; }
 
@@ -96,17 +94,14 @@ class Control {
   //! false: Tab and Shift+Tab skip the control; it can still be clicked or get the focus from code.
   void setTabStop(bool tabStop);
   bool tabStop() const { return m_tabStop; }
-  //! Whether moving the focus to this control first runs Validate on the control that has it.
-  void setCausesValidation(bool causesValidation) { m_causesValidation = causesValidation; }
-  bool causesValidation() const { return m_causesValidation; }
   //! Text boxes, drop-down lists and buttons that are visible and enabled can hold the focus.
   bool canFocus() const;
   bool isFocusKind() const;
-  //! The program moves the focus here, with the same events as a user's move (Validate first,
-  //! if this control causes validation; a Cancel refuses the move). On a form that is visible but
-  //! not active, the form becomes active (no Validate). On a hidden form the control becomes the
-  //! form's active control and gets the focus (GotFocus) when the form is next shown. Returns
-  //! whether the focus moved here. Does nothing after the program has ended.
+  //! The program moves the focus here, with the same events as a user's move (Validate first; a
+  //! Cancel refuses the move). On a form that is visible but not active, the form becomes active
+  //! (no Validate). On a hidden form the control becomes the form's active control and gets the
+  //! focus (GotFocus) when the form is next shown. Returns whether the focus moved here. Does
+  //! nothing after the program has ended.
   bool setFocus();
   bool hasFocus() const;
 
@@ -123,6 +118,12 @@ class Control {
   Control(Form& form, ControlKind kind, std::string name, int index);
   //! Tells the renderer that a property changed.
   void notify(ControlProperty property);
+  //! Stores a property's new value and tells the renderer.
+  template <class T>
+  void store(T& member, T value, ControlProperty property) {
+    member = std::move(value);
+    notify(property);
+  }
 
  private:
   friend class Application;
@@ -134,14 +135,12 @@ class Control {
   int m_order = 0;  // construction order on the form, breaks ties of equal tab indexes
   Rect m_geometry;
   std::optional<Color> m_backColor;
-  std::optional<Color> m_foreColor;
   std::optional<Font> m_font;
   std::string m_toolTip;
   bool m_visible = true;
   bool m_enabled = true;
   int m_tabIndex = 0;
   bool m_tabStop = true;
-  bool m_causesValidation = true;
 };
 
 }  // namespace forms

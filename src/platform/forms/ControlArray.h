@@ -22,8 +22,6 @@ class ControlArray {
 
   ControlType& operator[](int index) { return *m_members[slot(index)]; }
   const ControlType& operator[](int index) const { return *m_members[slot(index)]; }
-  static constexpr int lowerBound() { return 1; }
-  static constexpr int upperBound() { return Count; }
   static constexpr int size() { return Count; }
 
  private:

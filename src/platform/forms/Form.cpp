@@ -50,11 +50,6 @@ void Form::setFont(Font font) {
   notifyChanged();
 }
 
-void Form::setHasCloseBox(bool has) {
-  m_hasCloseBox = has;
-  notifyChanged();
-}
-
 void Form::ensureLoaded() {
   if (m_loaded) return;
   // Loaded before the handler runs, so that a load handler may show the form itself.
@@ -91,12 +86,6 @@ Control* Form::firstFocusable() const {
     if (control->canFocus() && control->tabStop()) return control;
   for (Control* control : order)
     if (control->canFocus()) return control;
-  return nullptr;
-}
-
-Control* Form::findControl(const std::string& name, int index) const {
-  for (Control* control : m_controls)
-    if (control->name() == name && control->index() == index) return control;
   return nullptr;
 }
 

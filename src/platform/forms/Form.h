@@ -71,14 +71,9 @@ class Form {
 
   //! The button that Esc presses; nullptr for none.
   void setCancelButton(Button* button) { m_cancelButton = button; }
-  Button* cancelButton() const { return m_cancelButton; }
   //! What the window's close box does (Application::closeWindow); by default nothing. The form
   //! is never destroyed by it.
   void setCloseHook(std::function<void()> hook) { m_closeHook = std::move(hook); }
-  const std::function<void()>& closeHook() const { return m_closeHook; }
-  //! Whether the window offers a close box at all (true by default).
-  void setHasCloseBox(bool has);
-  bool hasCloseBox() const { return m_hasCloseBox; }
 
   //! Runs when the form is loaded (see above).
   std::function<void()> onLoad;
@@ -97,8 +92,6 @@ class Form {
   //! Whether this form is the application's active form.
   bool active() const;
 
-  //! The control that has or last had the focus on this form (nullptr: none yet).
-  Control* activeControl() const { return m_activeControl; }
   //! All controls, in construction order (the order in which they are drawn: later on top).
   const std::vector<Control*>& controls() const { return m_controls; }
   //! The controls that can hold the focus by kind (text boxes, lists, buttons), ordered by tab
@@ -106,8 +99,6 @@ class Form {
   std::vector<Control*> tabOrder() const;
   //! The first control of the tab order that can take the focus now (tab stop set), or nullptr.
   Control* firstFocusable() const;
-  //! A control by name (and index for array members), or nullptr.
-  Control* findControl(const std::string& name, int index = 0) const;
 
  private:
   friend class Application;
@@ -126,7 +117,6 @@ class Form {
   Font m_font;
   Button* m_cancelButton = nullptr;
   std::function<void()> m_closeHook;
-  bool m_hasCloseBox = true;
   bool m_loaded = false;
   bool m_visible = false;
   bool m_modal = false;

@@ -1,5 +1,5 @@
 #pragma once
-// Line: a straight line on the form, drawn in the fore colour (black by default).
+// Line: a straight line on the form, drawn in black.
 
 #include "platform/forms/Control.h"
 

@@ -3,14 +3,14 @@
 #include <algorithm>
 
 #include "platform/forms/Application.h"
-#include "platform/forms/Utf8.h"
+#include "platform/text/Windows1252.h"
 
 namespace forms {
 
 TextControl::TextControl(Form& form, ControlKind kind, std::string name, int index)
     : Control(form, kind, std::move(name), index) {}
 
-int TextControl::textLength() const { return utf8::length(m_text); }
+int TextControl::textLength() const { return static_cast<int>(tess::text::utf8Length(m_text)); }
 
 bool TextControl::replaceText(std::string text, int caretPos) {
   if (text == m_text) return false;
@@ -38,7 +38,5 @@ void TextControl::setSelection(int start, int length) {
   m_selLength = std::clamp(length, 0, total - m_selStart);
   notify(ControlProperty::Selection);
 }
-
-std::string TextControl::selText() const { return utf8::substring(m_text, m_selStart, m_selLength); }
 
 }  // namespace forms

@@ -30,11 +30,8 @@ class TextControl : public Control {
   int selLength() const { return m_selLength; }
   //! Sets the selection; start and length are clipped to the text. Fires no event.
   void setSelection(int start, int length);
-  void setSelStart(int start) { setSelection(start, 0); }
-  void setSelLength(int length) { setSelection(m_selStart, length); }
   //! Selects the whole text (start 0, length = length of the text).
   void selectAll() { setSelection(0, textLength()); }
-  std::string selText() const;
 
   //! The changed flag: false when the form is loaded (load clears it on every text control of the
   //! form just before onLoad runs), set to true by every change of the text (typed by the user or

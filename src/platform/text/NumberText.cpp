@@ -161,10 +161,6 @@ std::string formatSingle(float value, std::string_view pattern) {
   return formatDecimal(parseDecimal(singleToText(value)), pattern);
 }
 
-std::string formatDecimalText(std::string_view decimalText, std::string_view pattern) {
-  return formatDecimal(parseDecimal(decimalText), pattern);
-}
-
 double roundToTwoDecimals(double value) {
   if (!std::isfinite(value)) return value;
   return leadingNumber(formatNumber(value, "0.00"));

@@ -31,10 +31,6 @@ std::string formatNumber(double value, std::string_view pattern);
 //! so 1.005f in "0.00" shows as "1.01" although the float lies just below 1.005.
 std::string formatSingle(float value, std::string_view pattern);
 
-//! A decimal text (such as "1.005", "-2.5", "1.5E-05") formatted with a display pattern by the
-//! rules of formatNumber. The text is read with leadingNumber's grammar; no number reads as 0.
-std::string formatDecimalText(std::string_view decimalText, std::string_view pattern);
-
 //! value rounded to 2 decimals with halves away from zero, taken at its 15-significant-digit text.
 double roundToTwoDecimals(double value);
 

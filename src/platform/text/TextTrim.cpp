@@ -20,14 +20,6 @@ std::string_view trimBlanks(std::string_view text) {
   return trimLeadingBlanks(trimTrailingBlanks(text));
 }
 
-std::string upperAscii(std::string_view text) {
-  std::string out(text);
-  for (char& c : out) {
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-  }
-  return out;
-}
-
 std::string upperCase(std::string_view text) {
   std::string out;
   out.reserve(text.size());

@@ -18,9 +18,6 @@ std::string_view trimTrailingBlanks(std::string_view text);
 //! text without leading blanks.
 std::string_view trimLeadingBlanks(std::string_view text);
 
-//! text in upper case, ASCII letters only (a-z to A-Z); every other byte is kept.
-std::string upperAscii(std::string_view text);
-
 //! text in upper case as the record keys need it: ASCII letters and the lower-case letters of the
 //! Windows-1252 character set (à to þ except ÷, š, œ, ž, ÿ) become their capitals; every other
 //! character, and any byte that is not valid UTF-8, is kept unchanged. ß has no single capital and

@@ -16,6 +16,17 @@ constexpr std::array<char32_t, 32> HighControls = {
 
 constexpr char32_t Replacement = 0xFFFD;
 
+//! The Windows-1252 byte of one character, or '?' when 1252 cannot hold it.
+char windows1252Byte(char32_t codePoint) {
+  if (codePoint < 0x80 || (codePoint >= 0xA0 && codePoint <= 0xFF)) {
+    return static_cast<char>(codePoint);
+  }
+  for (std::size_t k = 0; k < HighControls.size(); ++k) {
+    if (HighControls[k] == codePoint) return static_cast<char>(0x80 + k);
+  }
+  return '?';
+}
+
 }  // namespace
 
 char32_t decodeUtf8(std::string_view text, std::size_t& pos) {
@@ -75,16 +86,6 @@ void appendUtf8(std::string& out, char32_t codePoint) {
   }
 }
 
-char windows1252Byte(char32_t codePoint) {
-  if (codePoint < 0x80 || (codePoint >= 0xA0 && codePoint <= 0xFF)) {
-    return static_cast<char>(codePoint);
-  }
-  for (std::size_t k = 0; k < HighControls.size(); ++k) {
-    if (HighControls[k] == codePoint) return static_cast<char>(0x80 + k);
-  }
-  return '?';
-}
-
 std::string utf8ToWindows1252(std::string_view utf8) {
   std::string out;
   out.reserve(utf8.size());
@@ -111,14 +112,6 @@ std::size_t utf8Length(std::string_view text) {
     ++count;
   }
   return count;
-}
-
-std::string_view utf8Prefix(std::string_view text, std::size_t maxCharacters) {
-  std::size_t pos = 0;
-  for (std::size_t count = 0; count < maxCharacters && pos < text.size(); ++count) {
-    decodeUtf8(text, pos);
-  }
-  return text.substr(0, pos);
 }
 
 }  // namespace tess::text

@@ -19,9 +19,6 @@ std::string utf8ToWindows1252(std::string_view utf8);
 //! Windows-1252 bytes as UTF-8 text.
 std::string windows1252ToUtf8(std::string_view bytes);
 
-//! The Windows-1252 byte of one character, or '?' when 1252 cannot hold it.
-char windows1252Byte(char32_t codePoint);
-
 //! Decodes the UTF-8 character at pos and moves pos past it. An invalid or cut sequence yields
 //! U+FFFD and moves pos by one byte.
 char32_t decodeUtf8(std::string_view text, std::size_t& pos);
@@ -31,8 +28,5 @@ void appendUtf8(std::string& out, char32_t codePoint);
 
 //! Number of characters of UTF-8 text (invalid bytes count one each, as they would be written).
 std::size_t utf8Length(std::string_view text);
-
-//! The first maxCharacters characters of UTF-8 text (the whole text when it is shorter).
-std::string_view utf8Prefix(std::string_view text, std::size_t maxCharacters);
 
 }  // namespace tess::text
