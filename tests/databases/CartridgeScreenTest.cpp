@@ -22,6 +22,7 @@ TEST_F(CartridgeScreenTest, LoadListsTheFileSearchFillsTheFieldsAndSaveAppendsOr
   EXPECT_EQ(c.CartName.items(), (Texts{listKey("TYPE A"), listKey("TYPE B")}));
   EXPECT_EQ(texts({&c.CartName, &c.BedDiam, &c.AffinityForWater}), (Texts{"None Selected", "", ""}));
   EXPECT_TRUE(c.CartName.hasFocus());
+  EXPECT_EQ(c.CartName.selText(), "None Selected");  // typing replaces it
   typeCartridge("Mine");
   app.chooseItem(c.CartName, 0);
   EXPECT_EQ(texts({&c.CartName, &c.BedDiam, &c.AffinityForWater}), (Texts{listKey("TYPE A"), "", ""}));
