@@ -36,7 +36,7 @@ TEST_F(CartridgeScreenTest, LoadListsTheFileSearchFillsTheFieldsAndSaveAppendsOr
   EXPECT_EQ(texts({&c.CartName, &c.BedDiam}), (Texts{"Type C", "5"}));
   EXPECT_EQ(c.CartName.itemCount(), 2);
 
-  // Save appends a new name, leading blanks kept and the weight cut to its 8 characters.
+  // Save appends a new name, leading blanks kept and the weight rounded to its 8 characters.
   const std::string onFile = fileBytes(cartridgePath());
   typeCartridge("  Carbon bed 1");
   app.editText(c.CarbWgt, "123.456789");
@@ -45,8 +45,8 @@ TEST_F(CartridgeScreenTest, LoadListsTheFileSearchFillsTheFieldsAndSaveAppendsOr
   ASSERT_EQ(bytes.size(), 3 * 99u);
   EXPECT_EQ(bytes.substr(0, 2 * 99), onFile);
   EXPECT_EQ(bytes.substr(2 * 99, 35), "  Carbon bed 1" + std::string(21, ' '));
-  EXPECT_EQ(bytes.substr(2 * 99 + 51, 8), "123.4567");
-  EXPECT_EQ(texts({&c.CartName, &c.CarbWgt}), (Texts{"  Carbon bed 1", "123.4567"}));
+  EXPECT_EQ(bytes.substr(2 * 99 + 51, 8), "123.4568");
+  EXPECT_EQ(texts({&c.CartName, &c.CarbWgt}), (Texts{"  Carbon bed 1", "123.4568"}));
   EXPECT_EQ(c.CartName.items(), (Texts{listKey("CARBON BED 1"), listKey("TYPE A"), listKey("TYPE B")}));
   // The same name in capitals: the question; Yes rewrites record 3, the count stays.
   typeCartridge("CARBON BED 1", "60");
