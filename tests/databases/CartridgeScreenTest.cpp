@@ -105,6 +105,16 @@ TEST_F(CartridgeScreenTest, ReturnStoresTheCartridgeDerivesTheAffinityForWaterAn
     EXPECT_FALSE(cartridge().visible());
     EXPECT_TRUE(input().SelectVap[1].hasFocus());
   }
+  // An affinity that fits a 32-bit number only until it is scaled by 5/3 is refused by name.
+  openCartridge();
+  typeCartridge("Other", "60");
+  app.focus(cartridge().CartName);
+  cartridge().AffinityForWater.setText("3e38");
+  app.expectMessage("The affinity coefficient for water 3e38 is too large. Enter a value from 0.01 to 0.20.",
+                    "Invalid Entry");
+  app.click(cartridge().cmdExit);
+  EXPECT_TRUE(cartridge().AffinityForWater.hasFocus());
+  EXPECT_EQ(cart.CartName, "Cart");
 }
 
 TEST_F(CartridgeScreenTest, ClearAndIncompleteEntriesGoThroughTheDialogAndStoreNothing) {

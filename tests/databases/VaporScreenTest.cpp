@@ -192,6 +192,24 @@ TEST_F(VaporScreenTest, ReturnStoresTheSlotAndMovesToTheNextButtonOrUseCondition
   EXPECT_TRUE(input().SelectVap[2].hasFocus());
   EXPECT_EQ(state().TotalVapors, 1);
 
+  // A value beyond the range of a 32-bit number (from a record, unchecked) is refused by name;
+  // the focus goes to its box and nothing is stored.
+  const struct { forms::TextBox* box; const char* text; const char* message; } tooLarge[] = {
+      {&vapor().MolWt, "1e39", "The molecular weight 1e39 is too large. Enter a value from 2 to 1,000."},
+      {&vapor().AntoineC, "-4e38 ",
+       "The Antoine parameter C -4e38 is too large a negative number. Enter a value from -120 to 50."}};
+  for (const auto& test : tooLarge) {
+    openVaporSlot(2);
+    typeVapor("Vapor 2", "1-2");
+    test.box->setText(test.text);
+    app.expectMessage(test.message, "Invalid Entry");
+    app.click(vapor().cmdExit);
+    EXPECT_TRUE(test.box->hasFocus());
+    EXPECT_EQ(state().Vapor[2].ChemName, "");
+    vapor().hide();
+    input().show();
+  }
+
   for (int k = 2; k <= 5; ++k) {
     openVaporSlot(k);
     typeVapor("Vapor " + std::to_string(k), "1-" + std::to_string(k));
