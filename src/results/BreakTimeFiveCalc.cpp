@@ -1,5 +1,6 @@
-// "Calculate Results": the limits check of the rows in play, the model's inputs renewed from what
-// the screen shows, the model's run, and its results or the reason it stopped.
+// "Calculate Results": the limits check of the rows in play, the refusal of inputs the model has no
+// result for, the model's inputs renewed from what the screen shows, the model's run, and its
+// results or the reason it stopped.
 
 #include <algorithm>
 #include <exception>
@@ -62,7 +63,7 @@ void BreakTimeFive::BreakTimeFive_cmdCalc_Click() {
 
 namespace {
 
-//! A use-condition box of this screen: its caption, what it holds and its bounds as the user types them.
+//! A use-condition box of this screen, its caption, and what to enter in it (bounds and unit).
 struct UseConditionBox {
   const forms::TextBox& box;
   const char* caption;
@@ -70,7 +71,7 @@ struct UseConditionBox {
 };
 
 // Lowest and highest vapor concentration the model takes [ppm], as 32-bit values like the stored
-// one, and their texts.
+// one (the 32-bit 0.01 lies just below 0.01, and a typed 0.01 must pass).
 constexpr float MinVapConc = 0.01f;
 constexpr float MaxVapConc = 100000.0f;
 
