@@ -1,5 +1,7 @@
 #include "databases/DatabaseScreenSteps.h"
 
+#include <cmath>
+
 #include "platform/forms/Application.h"
 #include "platform/text/LeadingNumber.h"
 #include "platform/text/TextTrim.h"
@@ -40,6 +42,24 @@ bool reportFileProblem(forms::Form& screen, const FileReport& report, const std:
 std::string trimmedTrailing(std::string_view text) { return std::string(text::trimTrailingBlanks(text)); }
 
 float boxValue(const forms::TextBox& box) { return static_cast<float>(text::leadingNumber(box.text())); }
+
+bool numbersFitSinglePrecision(forms::Form& screen, std::initializer_list<ReturnedNumber> numbers) {
+  for (const ReturnedNumber& number : numbers) {
+    const forms::TextBox& box = number.field->box();
+    const float stored = boxValue(box);
+    // Beyond the largest 32-bit value a conversion gives infinity, which no calculation can use.
+    if (std::isfinite(stored) && std::isfinite(static_cast<float>(number.scale * stored))) continue;
+    const ValidDataEntry::NumericBounds& bounds = number.field->bounds();
+    const char* const whatIsWrong = stored < 0 ? " is too large a negative number." : " is too large.";
+    screen.app().messageBox("The " + std::string(number.quantity) + " " +
+                                std::string(text::trimBlanks(box.text())) + whatIsWrong +
+                                " Enter a value from " + bounds.MinText + " to " + bounds.MaxText + ".",
+                            "Invalid Entry");
+    number.field->box().setFocus();
+    return false;
+  }
+  return true;
+}
 
 template <class Record, class IndexEntry>
 bool saveRecord(forms::Form& screen, RecordDatabase<Record, IndexEntry>& database, std::int16_t position,

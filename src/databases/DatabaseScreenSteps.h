@@ -16,6 +16,7 @@
 #include "platform/forms/TextBox.h"
 #include "records/DatabaseFile.h"
 #include "records/RecordDatabase.h"
+#include "screens/NumericField.h"
 
 namespace tess::databases {
 
@@ -46,6 +47,18 @@ std::string trimmedTrailing(std::string_view text);
 //! A number typed into a box as the shared state keeps it: its leading-number value in single
 //! precision.
 float boxValue(const forms::TextBox& box);
+
+//! One numeric box as a screen's Return takes it, and how the box's quantity is named in messages.
+struct ReturnedNumber {
+  const ValidDataEntry::NumericField* field;
+  const char* quantity;  //!< such as "molecular weight"
+  double scale = 1;      //!< factor applied to the stored value before it is used [-]
+};
+
+//! Whether the value of every box (times its scale) can be held as a 32-bit value. At the first
+//! that cannot, such as a molecular weight of 1e39 shown from a record, says that the value is too
+//! large, naming the quantity and its bounds, moves the focus to the box and returns false.
+bool numbersFitSinglePrecision(forms::Form& screen, std::initializer_list<ReturnedNumber> numbers);
 
 //! Adds the keys of index positions 1 to count (no further than the index reaches) to the end of
 //! the name list.

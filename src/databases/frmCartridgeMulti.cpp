@@ -273,6 +273,20 @@ void frmCartridgeMulti::frmCartridgeMulti_cmdExit_Click() {
     return;
   }
 
+  // The affinity for water is scaled by 5/3 for carbon preconditioned above 50 % humidity (see
+  // setBetaH2O); the scaled value must fit too.
+  const float relHumPre = static_cast<float>(tess::text::leadingNumber(RelHumPre.text()) / 100.0);
+  const bool fit = tess::databases::numbersFitSinglePrecision(
+      *this, {{&m_BedDiam, "bed diameter"},
+              {&m_Bed_Depth, "bed depth"},
+              {&m_CarbWgt, "carbon weight"},
+              {&m_MicVol, "micropore volume"},
+              {&m_RelHumPre, "preconditioned relative humidity"},
+              {&m_DiamGran, "carbon granule average diameter"},
+              {&m_APBenzene, "adsorption potential for benzene"},
+              {&m_AffinityForWater, "affinity coefficient for water", relHumPre > 0.5 ? 5.0 / 3.0 : 1.0}});
+  if (!fit) return;  // nothing stored; the focus is in the box to correct
+
   DataInputView& input = *m_context.screens.dataInput;
   CartridgeData& cart = m_context.state.Cart;
   input.CartName.setCaption(name);

@@ -360,6 +360,17 @@ void frmVaporMulti::frmVaporMulti_cmdExit_Click() {
     return;
   }
 
+  const bool fit = tess::databases::numbersFitSinglePrecision(
+      *this, {{&m_MolWt, "molecular weight"},
+              {&m_LiqDensity, "liquid density"},
+              {&m_MolPol, "molecular polarizability"},
+              {&m_WaterSol, "water solubility factor"},
+              {&m_AvgVapConc, "average vapor concentration"},
+              {&m_AntoineA, "Antoine parameter A"},
+              {&m_AntoineB, "Antoine parameter B"},
+              {&m_AntoineC, "Antoine parameter C"}});
+  if (!fit) return;  // nothing stored; the focus is in the box to correct
+
   VaporData& slot = state.Vapor[static_cast<std::size_t>(k)];
   slot.ChemName = ChemName.text();
   slot.MolWt = boxValue(MolWt);

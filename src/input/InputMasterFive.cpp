@@ -101,6 +101,10 @@ bool InputMasterFive::labelIsEmpty(const forms::Label& label) {
   return label.caption().empty() || isNoneSelectedTrimmed(label.caption());
 }
 
+bool InputMasterFive::slotReadsNoneSelected(int Index) const {
+  return Index >= 1 && Index <= MaxVapors && isNoneSelectedTrimmed(Vap[Index].caption());
+}
+
 void InputMasterFive::InputMasterFive_Form_Load() {
   show();
   SelectCart.setFocus();
@@ -134,14 +138,16 @@ void InputMasterFive::SelectVapor(int Index) {
     // A slot opened before: shown again from what the slot holds.
     selectedVapIdx = static_cast<std::int16_t>(Index);
     vaporScreen.ClearVaporForm();
-    if (!labelIsEmpty(Vap[Index])) vaporScreen.SetOldVaporFields(Index);
+    if (!slotReadsNoneSelected(Index)) vaporScreen.SetOldVaporFields(Index);
     vaporScreen.show();
     vaporScreen.ChemName.setFocus();
     hide();
   }
   vaporScreen.RefillChemicalList(vaporScreen.NumVaporRecords());
-  // Emptying the name list empties the name box, so the slot's fields are shown again after it.
-  if (!labelIsEmpty(Vap[selectedVapIdx])) vaporScreen.SetOldVaporFields(selectedVapIdx);
+  // Emptying the name list empties the name box, so the slot's fields are shown again after it. A
+  // blank label (a slot that the results display found without a vapor) is no "None Selected":
+  // the slot's own values are shown, so that nothing of the vapor last on the screen stays there.
+  if (!slotReadsNoneSelected(selectedVapIdx)) vaporScreen.SetOldVaporFields(selectedVapIdx);
   vaporScreen.AvgVapConc.setText(tess::text::singleToText(state.Vapor[selectedVapIdx].AvgVapConc));
 }
 

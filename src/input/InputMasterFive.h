@@ -55,6 +55,9 @@ class InputMasterFive : public forms::Form {
   //! Whether a label counts as holding no vapor or cartridge ("None Selected" in any case, with
   //! blanks round it, or empty).
   static bool labelIsEmpty(const forms::Label& label);
+  //! Whether the slot rule counts slot Index as empty: its label reads "None Selected" in any
+  //! case, with blanks round it (a blank label does not count here, only for Continue).
+  bool slotReadsNoneSelected(int Index) const;
 
   ScreenContext m_context;
 };

@@ -40,17 +40,18 @@ struct CartridgeRecord {
   bool operator==(const CartridgeRecord&) const = default;
 };
 
-//! Where each field lies in the cartridge record's 99 bytes [bytes: offset, width], in record order.
+//! Where each field lies in the cartridge record's 99 bytes [bytes: offset, width], in record
+//! order; true marks the fields that hold numbers.
 inline constexpr RecordFieldOf<CartridgeRecord> CartridgeRecordFields[] = {
     {{0, 35}, &CartridgeRecord::CartName},
-    {{35, 8}, &CartridgeRecord::BedDiam},
-    {{43, 8}, &CartridgeRecord::Bed_Depth},
-    {{51, 8}, &CartridgeRecord::CarbWgt},
-    {{59, 8}, &CartridgeRecord::MicVol},
-    {{67, 8}, &CartridgeRecord::RelHumPre},
-    {{75, 8}, &CartridgeRecord::DiamGran},
-    {{83, 8}, &CartridgeRecord::APBenzene},
-    {{91, 8}, &CartridgeRecord::AffinityForWater},
+    {{35, 8}, &CartridgeRecord::BedDiam, true},
+    {{43, 8}, &CartridgeRecord::Bed_Depth, true},
+    {{51, 8}, &CartridgeRecord::CarbWgt, true},
+    {{59, 8}, &CartridgeRecord::MicVol, true},
+    {{67, 8}, &CartridgeRecord::RelHumPre, true},
+    {{75, 8}, &CartridgeRecord::DiamGran, true},
+    {{83, 8}, &CartridgeRecord::APBenzene, true},
+    {{91, 8}, &CartridgeRecord::AffinityForWater, true},
 };
 
 }  // namespace tess::databases

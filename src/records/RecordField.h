@@ -22,6 +22,13 @@ struct FieldLayout {
 //! width characters or blank-padded to it.
 std::string fitField(std::string_view text, std::size_t width);
 
+//! A number's text as a numeric field of width characters holds it: a text that fits is kept
+//! exactly as fitField keeps it; a longer one that starts with a number is written as that number
+//! rounded to as many significant digits as fit (tess::text::numberToFit), so that cutting never
+//! changes its magnitude ("1.234E-05" becomes "1.23E-05", not "1.234E-0"). A longer text without
+//! a number at its start is cut as any text.
+std::string fitNumberField(std::string_view text, std::size_t width);
+
 //! Writes the UTF-8 field text into record (Windows-1252 bytes) at the field's place, blank-padded
 //! and cut to its width.
 void putField(std::string& record, FieldLayout field, std::string_view text);
@@ -34,14 +41,19 @@ template <class Record>
 struct RecordFieldOf {
   FieldLayout layout;
   std::string Record::*text;
+  bool numeric = false;  //!< holds a number typed into a numeric box (see fitNumberField)
 };
 
 //! A record assembled from the texts of its fields, in the order of fields, each fitted to its
-//! field (see fitField).
+//! field (see fitField and, for numeric fields, fitNumberField).
 template <class Record, std::size_t N>
-Record assembleRecord(const RecordFieldOf<Record> (&fields)[N], const std::array<std::string_view, N>& texts) {
+Record assembleRecord(const RecordFieldOf<Record> (&fields)[N],
+                      const std::array<std::string_view, N>& texts) {
   Record record;
-  for (std::size_t i = 0; i < N; ++i) record.*fields[i].text = fitField(texts[i], fields[i].layout.width);
+  for (std::size_t i = 0; i < N; ++i) {
+    const std::size_t width = fields[i].layout.width;
+    record.*fields[i].text = fields[i].numeric ? fitNumberField(texts[i], width) : fitField(texts[i], width);
+  }
   return record;
 }
 

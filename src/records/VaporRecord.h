@@ -41,17 +41,18 @@ struct VaporRecord {
   bool operator==(const VaporRecord&) const = default;
 };
 
-//! Where each field lies in the vapor record's 117 bytes [bytes: offset, width], in record order.
+//! Where each field lies in the vapor record's 117 bytes [bytes: offset, width], in record
+//! order; true marks the fields that hold numbers.
 inline constexpr RecordFieldOf<VaporRecord> VaporRecordFields[] = {
     {{0, 35}, &VaporRecord::ChemName},
-    {{35, 8}, &VaporRecord::MolWt},
-    {{43, 8}, &VaporRecord::LiqDensity},
-    {{51, 8}, &VaporRecord::MolPol},
-    {{59, 8}, &VaporRecord::WaterSol},
-    {{67, 8}, &VaporRecord::AvgVapConc},
-    {{75, 8}, &VaporRecord::AntoineA},
-    {{83, 8}, &VaporRecord::AntoineB},
-    {{91, 8}, &VaporRecord::AntoineC},
+    {{35, 8}, &VaporRecord::MolWt, true},
+    {{43, 8}, &VaporRecord::LiqDensity, true},
+    {{51, 8}, &VaporRecord::MolPol, true},
+    {{59, 8}, &VaporRecord::WaterSol, true},
+    {{67, 8}, &VaporRecord::AvgVapConc, true},
+    {{75, 8}, &VaporRecord::AntoineA, true},
+    {{83, 8}, &VaporRecord::AntoineB, true},
+    {{91, 8}, &VaporRecord::AntoineC, true},
     {{99, 18}, &VaporRecord::CAS},
 };
 

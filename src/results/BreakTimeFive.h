@@ -108,6 +108,10 @@ class BreakTimeFive : public forms::Form {
   void wireHandlers();
   //! Writes the text of an accepted use condition into its twin box on the use-conditions screen.
   void copyToUseConditions(forms::TextBox* UseConditionsView::*twin, const forms::TextBox& box);
+  //! Why the inputs on the screen cannot be calculated, as the message for the user: a blank
+  //! use-condition box, or the vapor concentration of a row 1 to TotalVapors outside 0.01 to
+  //! 100,000 ppm (named by its row). Empty when the run may go on.
+  std::string inputRefusal() const;
   //! Renews SuperficialVel and every BkFrac from the values as they stand, before the model runs.
   void renewModelInputs();
 

@@ -1,11 +1,15 @@
-// "Calculate Results": the limits check of the rows in play, the model's inputs renewed from what
-// the screen shows, the model's run, and its results or the reason it stopped.
+// "Calculate Results": the limits check of the rows in play, the refusal of inputs the model has no
+// result for, the model's inputs renewed from what the screen shows, the model's run, and its
+// results or the reason it stopped.
 
 #include <algorithm>
 #include <exception>
+#include <string>
 
 #include "model/CalculationRun.h"
 #include "platform/forms/Application.h"
+#include "platform/text/NumberText.h"
+#include "platform/text/TextTrim.h"
 #include "results/BreakTimeFive.h"
 #include "results/CalculationStopMessage.h"
 #include "results/LimitsCheck.h"
@@ -14,7 +18,9 @@
 void BreakTimeFive::BreakTimeFive_cmdCalc_Click() {
   const int vapors = std::clamp<int>(m_state.TotalVapors, 0, MaxVapors);
   for (int i = 1; i <= vapors; ++i) {
-    if (!results::rowWithinLimits(VapConc[i].text(), VapBkConc[i].text())) {
+    const results::RowConcentrations row{VapConc[i].text(), VapBkConc[i].text(), m_state.Vapor[i].AvgVapConc,
+                                         m_state.BkConc[i]};
+    if (!results::rowWithinLimits(row)) {
       if (m_screens.limitsMessage) m_screens.limitsMessage->show();
       hide();
       return;
@@ -22,6 +28,12 @@ void BreakTimeFive::BreakTimeFive_cmdCalc_Click() {
   }
 
   ClearResults();
+  const std::string refusal = inputRefusal();
+  if (!refusal.empty()) {
+    m_app.messageBox(refusal, results::CalculationStopTitle, forms::MsgButtons::OK,
+                     forms::MsgIcon::Exclamation);
+    return;
+  }
   renewModelInputs();
 
   CalculationStatus status;
@@ -47,6 +59,50 @@ void BreakTimeFive::BreakTimeFive_cmdCalc_Click() {
                      forms::MsgButtons::OK, forms::MsgIcon::Exclamation);
   }
   show();
+}
+
+namespace {
+
+//! A use-condition box of this screen, its caption, and what to enter in it (bounds and unit).
+struct UseConditionBox {
+  const forms::TextBox& box;
+  const char* caption;
+  const char* request;  // what to enter, with the bounds and unit
+};
+
+// Lowest and highest vapor concentration the model takes [ppm], as 32-bit values like the stored
+// one (the 32-bit 0.01 lies just below 0.01, and a typed 0.01 must pass).
+constexpr float MinVapConc = 0.01f;
+constexpr float MaxVapConc = 100000.0f;
+
+}  // namespace
+
+// A blank use-condition box stores 0, and its box's check lets a vapor concentration outside its
+// bounds stand after the warning; the model has no valid result for either.
+std::string BreakTimeFive::inputRefusal() const {
+  const std::string unestimated = "The breakthrough times could not be estimated.\n\n";
+  const UseConditionBox conditions[] = {
+      {Temperature, "Temperature (oC)", "a temperature from 0 to 75 degrees C"},
+      {AtmPressure, "Atmospheric Pressure (atm)", "a pressure from 0.5 to 1.5 atm"},
+      {AirFlowVol, "Average Air Flow (L/min)", "a flow from 10 to 500 L/min"},
+      {RelHumid, "Use Relative Humidity (%)", "a humidity from 1 to 99 %"},
+  };
+  for (const UseConditionBox& condition : conditions) {
+    if (tess::text::trimBlanks(condition.box.text()).empty()) {
+      return unestimated + "The " + condition.caption + " box is empty. Enter " + condition.request + ".";
+    }
+  }
+  const int vapors = std::clamp<int>(m_state.TotalVapors, 0, MaxVapors);
+  for (int i = 1; i <= vapors; ++i) {
+    const float concentration = m_state.Vapor[i].AvgVapConc;
+    if (concentration >= MinVapConc && concentration <= MaxVapConc) continue;
+    std::string row = "Vapor #" + std::to_string(i);
+    const std::string& name = m_state.Vapor[i].ChemName;
+    if (!name.empty() && !isNoneSelectedExact(name)) row += " (" + name + ")";
+    return unestimated + "The vapor concentration of " + row + " is " +
+           tess::text::singleToText(concentration) + " ppm. Enter a concentration from 0.01 to 100,000 ppm.";
+  }
+  return {};
 }
 
 // The face velocity follows the flow and the bed as they stand now (a flow changed on this screen

@@ -11,9 +11,9 @@ namespace {
 constexpr double MaxBreakthroughFraction = 0.5;
 }  // namespace
 
-bool rowWithinLimits(std::string_view vapConcText, std::string_view bkConcText) {
-  const double c = tess::text::leadingNumber(vapConcText);
-  const double b = tess::text::leadingNumber(bkConcText);
+namespace {
+
+bool pairWithinLimits(double c, double b) {
   // A negative vapor concentration is refused too: its box can show it while the shared state
   // still holds the last accepted, positive value, so a result would not belong to the screen.
   if (c <= 0) return false;
@@ -22,6 +22,14 @@ bool rowWithinLimits(std::string_view vapConcText, std::string_view bkConcText) 
   if (c > std::numeric_limits<float>::max()) return false;
   if (b / c > MaxBreakthroughFraction) return false;
   return b > 0;
+}
+
+}  // namespace
+
+bool rowWithinLimits(const RowConcentrations& row) {
+  return pairWithinLimits(tess::text::leadingNumber(row.vapConcText),
+                          tess::text::leadingNumber(row.bkConcText)) &&
+         pairWithinLimits(row.storedVapConc, row.storedBkConc);
 }
 
 }  // namespace results

@@ -22,6 +22,9 @@ TEST_F(CartridgeScreenTest, LoadListsTheFileSearchFillsTheFieldsAndSaveAppendsOr
   EXPECT_EQ(c.CartName.items(), (Texts{listKey("TYPE A"), listKey("TYPE B")}));
   EXPECT_EQ(texts({&c.CartName, &c.BedDiam, &c.AffinityForWater}), (Texts{"None Selected", "", ""}));
   EXPECT_TRUE(c.CartName.hasFocus());
+  // The whole name is selected, so typing replaces it.
+  EXPECT_EQ(c.CartName.selStart(), 0);
+  EXPECT_EQ(c.CartName.selLength(), 13);
   typeCartridge("Mine");
   app.chooseItem(c.CartName, 0);
   EXPECT_EQ(texts({&c.CartName, &c.BedDiam, &c.AffinityForWater}), (Texts{listKey("TYPE A"), "", ""}));
@@ -35,7 +38,7 @@ TEST_F(CartridgeScreenTest, LoadListsTheFileSearchFillsTheFieldsAndSaveAppendsOr
   EXPECT_EQ(texts({&c.CartName, &c.BedDiam}), (Texts{"Type C", "5"}));
   EXPECT_EQ(c.CartName.itemCount(), 2);
 
-  // Save appends a new name, leading blanks kept and the weight cut to its 8 characters.
+  // Save appends a new name, leading blanks kept and the weight rounded to its 8 characters.
   const std::string onFile = fileBytes(cartridgePath());
   typeCartridge("  Carbon bed 1");
   app.editText(c.CarbWgt, "123.456789");
@@ -44,8 +47,8 @@ TEST_F(CartridgeScreenTest, LoadListsTheFileSearchFillsTheFieldsAndSaveAppendsOr
   ASSERT_EQ(bytes.size(), 3 * 99u);
   EXPECT_EQ(bytes.substr(0, 2 * 99), onFile);
   EXPECT_EQ(bytes.substr(2 * 99, 35), "  Carbon bed 1" + std::string(21, ' '));
-  EXPECT_EQ(bytes.substr(2 * 99 + 51, 8), "123.4567");
-  EXPECT_EQ(texts({&c.CartName, &c.CarbWgt}), (Texts{"  Carbon bed 1", "123.4567"}));
+  EXPECT_EQ(bytes.substr(2 * 99 + 51, 8), "123.4568");
+  EXPECT_EQ(texts({&c.CartName, &c.CarbWgt}), (Texts{"  Carbon bed 1", "123.4568"}));
   EXPECT_EQ(c.CartName.items(), (Texts{listKey("CARBON BED 1"), listKey("TYPE A"), listKey("TYPE B")}));
   // The same name in capitals: the question; Yes rewrites record 3, the count stays.
   typeCartridge("CARBON BED 1", "60");
@@ -104,6 +107,16 @@ TEST_F(CartridgeScreenTest, ReturnStoresTheCartridgeDerivesTheAffinityForWaterAn
     EXPECT_FALSE(cartridge().visible());
     EXPECT_TRUE(input().SelectVap[1].hasFocus());
   }
+  // An affinity that fits a 32-bit number only until it is scaled by 5/3 is refused by name.
+  openCartridge();
+  typeCartridge("Other", "60");
+  app.focus(cartridge().CartName);
+  cartridge().AffinityForWater.setText("3e38");
+  app.expectMessage("The affinity coefficient for water 3e38 is too large. Enter a value from 0.01 to 0.20.",
+                    "Invalid Entry");
+  app.click(cartridge().cmdExit);
+  EXPECT_TRUE(cartridge().AffinityForWater.hasFocus());
+  EXPECT_EQ(cart.CartName, "Cart");
 }
 
 TEST_F(CartridgeScreenTest, ClearAndIncompleteEntriesGoThroughTheDialogAndStoreNothing) {

@@ -31,16 +31,17 @@ TEST_F(VaporScreenTest, SaveAppendsNamesCutToTheirFieldsAndRevisesNamesOnFileInP
   EXPECT_EQ(fileBytes(vaporPath()).size(), 0u);
   EXPECT_EQ(v.MolWt.text(), "58");
 
-  // Leading blanks are kept; the value of 11 characters and the CAS number of 21 are cut.
+  // Leading blanks are kept; the value of 11 characters is rounded to its 8, the CAS number of 21
+  // is cut.
   typeVapor("  Methyl ethyl ketone", "123456789012345678901", "72.10600001");
   app.click(v.cmdSave);
   const std::string first = fileBytes(vaporPath());
   ASSERT_EQ(first.size(), 117u);
   EXPECT_EQ(first.substr(0, 35), "  Methyl ethyl ketone" + std::string(14, ' '));
-  EXPECT_EQ(first.substr(35, 8), "72.10600");
+  EXPECT_EQ(first.substr(35, 8), "72.106  ");
   EXPECT_EQ(first.substr(99, 18), "123456789012345678");
   EXPECT_EQ(texts({&v.ChemName, &v.MolWt, &v.AntoineC, &v.CAS}),
-            (Texts{"  Methyl ethyl ketone", "72.10600", "-35.93", "123456789012345678"}));
+            (Texts{"  Methyl ethyl ketone", "72.106", "-35.93", "123456789012345678"}));
   EXPECT_EQ(v.ChemName.items(), Texts{listKey("METHYL ETHYL KETONE")});
   typeVapor("Acetone", "67-64-1");  // a new name takes its place in the sorted list
   app.click(v.cmdSave);
@@ -56,7 +57,7 @@ TEST_F(VaporScreenTest, SaveAppendsNamesCutToTheirFieldsAndRevisesNamesOnFileInP
   app.click(v.cmdSave);
   EXPECT_EQ(app.messages().back().buttons, forms::MsgButtons::YesNo);
   const std::string revised = fileBytes(vaporPath());
-  EXPECT_EQ(revised, first + vaporRecord("ACETONE", "67-64-1", "58.08000").toBytes());
+  EXPECT_EQ(revised, first + vaporRecord("ACETONE", "67-64-1", "58.08").toBytes());
   EXPECT_EQ(texts({&v.ChemName, &v.MolWt}), (Texts{"ACETONE", "58.0800001"}));
   EXPECT_EQ(v.ChemName.items(), list);
   EXPECT_EQ(v.NumVaporRecords(), 2);
@@ -76,6 +77,17 @@ TEST_F(VaporScreenTest, SaveAppendsNamesCutToTheirFieldsAndRevisesNamesOnFileInP
   app.click(v.cmdSave);
   EXPECT_EQ(v.NumVaporRecords(), 3);
   EXPECT_EQ(fileBytes(vaporPath()).size(), 3 * 117u);
+
+  // A water solubility typed as 1.234e-5, shown again as "1.234E-05" when its slot is reopened,
+  // is saved as "1.23E-05" (never cut to "1.234E-0", which reads as 1.234).
+  typeVapor("Acetone", "67-64-1");
+  app.editText(v.WaterSol, "1.234e-5");
+  app.click(v.cmdExit);
+  openVaporSlot(1);
+  EXPECT_EQ(v.WaterSol.text(), "1.234E-05");
+  app.expectMessage(reviseQuestion("chemical"), "Revise a Record", forms::MsgAnswer::Yes);
+  app.click(v.cmdSave);
+  EXPECT_EQ(fileBytes(vaporPath()).substr(117 + 59, 8), "1.23E-05");
 }
 
 // What the screen shows after each kind of search: the list, the name box, the boxes, the flag.
@@ -179,6 +191,24 @@ TEST_F(VaporScreenTest, ReturnStoresTheSlotAndMovesToTheNextButtonOrUseCondition
   EXPECT_EQ(input().Vap[1].caption(), "Acetone  ");
   EXPECT_TRUE(input().SelectVap[2].hasFocus());
   EXPECT_EQ(state().TotalVapors, 1);
+
+  // A value beyond the range of a 32-bit number (from a record, unchecked) is refused by name;
+  // the focus goes to its box and nothing is stored.
+  const struct { forms::TextBox* box; const char* text; const char* message; } tooLarge[] = {
+      {&vapor().MolWt, "1e39", "The molecular weight 1e39 is too large. Enter a value from 2 to 1,000."},
+      {&vapor().AntoineC, "-4e38 ",
+       "The Antoine parameter C -4e38 is too large a negative number. Enter a value from -120 to 50."}};
+  for (const auto& test : tooLarge) {
+    openVaporSlot(2);
+    typeVapor("Vapor 2", "1-2");
+    test.box->setText(test.text);
+    app.expectMessage(test.message, "Invalid Entry");
+    app.click(vapor().cmdExit);
+    EXPECT_TRUE(test.box->hasFocus());
+    EXPECT_EQ(state().Vapor[2].ChemName, "");
+    vapor().hide();
+    input().show();
+  }
 
   for (int k = 2; k <= 5; ++k) {
     openVaporSlot(k);

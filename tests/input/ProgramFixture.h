@@ -7,6 +7,7 @@
 #include <string>
 
 #include "databases/frmCartridgeMulti.h"
+#include "databases/ExitDialog.h"
 #include "databases/frmVaporMulti.h"
 #include "files/TemporaryFolder.h"
 #include "input/About.h"

@@ -1,4 +1,6 @@
 // Texts, selection, the changed flag, and the editable drop-down list's Change and Click rules.
+#include <functional>
+
 #include "TestForm.h"
 
 namespace forms::testing {
@@ -64,6 +66,53 @@ TEST_F(TextTest, ListChangesOnTypingAndProgramWritesAndClicksOnChoosing) {
   EXPECT_EQ(log, (Log{"A.Validate", "A.LostFocus", "List.GotFocus", "List.Click", "List.Change",
                       "List.Change", "List.Click", "List.Validate", "List.LostFocus", "A.GotFocus",
                       "A.Validate", "A.LostFocus", "List.GotFocus"}));
+}
+
+// A drop-down list reached by Tab, or moved to by the program, selects its whole text before its
+// GotFocus runs, so that typing replaces it; a click into it leaves the caret where it was, and a
+// text box is never selected by the forms layer itself.
+TEST_F(TextTest, AListReachedByTabOrByTheProgramSelectsItsWholeText) {
+  int lengthAtGotFocus = -1;
+  const struct {
+    const char* how;
+    std::function<void()> moveFocus;
+    int selectedLength;
+  } cases[] = {
+      {"Tab", [&] { app.focus(form.B), app.tab(); }, 13},
+      {"Shift+Tab", [&] { app.focus(form.Ok), app.tab(true); }, 13},
+      {"setFocus", [&] { form.List.setFocus(); }, 13},
+      {"shown with the focus set while hidden", [&] { form.hide(), form.List.setFocus(), form.show(); }, 13},
+      {"back from a form that hides itself",
+       [&] {
+         form.List.setFocus(), other.show();
+         form.List.setSelection(3, 0), lengthAtGotFocus = -1;
+         other.hide();
+       },
+       13},
+      {"click", [&] { app.click(form.List); }, 0},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.how);
+    form.show();
+    form.A.setFocus();
+    form.List.setText("None Selected");
+    form.List.setSelection(3, 0);
+    form.List.onGotFocus = [&] { lengthAtGotFocus = form.List.selLength(); };
+    c.moveFocus();
+    ASSERT_TRUE(form.List.hasFocus());
+    EXPECT_EQ(lengthAtGotFocus, c.selectedLength);
+    if (c.selectedLength == 0) {
+      EXPECT_EQ(form.List.selStart(), 3);
+    }
+  }
+  // A text box reached by Tab keeps its caret: only its own GotFocus handler selects.
+  form.B.setText("12");
+  form.B.setSelection(1, 0);
+  form.A.setFocus();
+  app.tab();
+  ASSERT_TRUE(form.B.hasFocus());
+  EXPECT_EQ(form.B.selStart(), 1);
+  EXPECT_EQ(form.B.selLength(), 0);
 }
 
 }  // namespace

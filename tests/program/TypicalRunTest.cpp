@@ -161,5 +161,48 @@ TEST_F(TypicalRunTest, FromStartUpToResultsAndOut) {
   nextApp.checkDone();
 }
 
+// After a run the results display blanks the labels of the slots that hold no vapor. Opening such
+// a slot shows that slot's own values, never the properties of the vapor last on the vapor screen,
+// so a name chosen from the list there is never stored with another vapor's properties.
+TEST_F(TypicalRunTest, ASlotOpenedAfterARunShowsItsOwnValues) {
+  continueToDataInput();
+  InputMasterFive& input = program.inputMaster();
+  ASSERT_TRUE(app.click(input.SelectCart));
+  enterCartridgeByHand();
+  ASSERT_TRUE(app.click(program.cartridgeScreen().cmdExit));
+  frmVaporMulti& vaporScreen = program.vaporScreen();
+  ASSERT_TRUE(app.click(input.SelectVap[1]));
+  enterVaporByHand(Toluene);
+  ASSERT_TRUE(app.click(vaporScreen.cmdSave));
+  enterVaporByHand(Benzene);
+  ASSERT_TRUE(app.click(vaporScreen.cmdSave));
+  ASSERT_TRUE(app.click(vaporScreen.cmdExit));
+  ASSERT_TRUE(app.click(input.SelectUse));
+  ASSERT_TRUE(app.click(program.useConditions().ReturnBtn));
+  ASSERT_TRUE(app.click(input.Continue));
+  BreakTimeFive& results = program.results();
+  type(results.VapBkConc[1], "50");
+  ASSERT_TRUE(app.click(results.cmdCalc));
+  ASSERT_NE(results.BkT[1].caption(), "");
+  ASSERT_TRUE(app.click(results.cmdData));
+  ASSERT_EQ(input.Vap[2].caption(), "");
+
+  ASSERT_TRUE(app.click(input.SelectVap[2]));
+  ASSERT_TRUE(vaporScreen.visible());
+  for (forms::TextBox* box : {&vaporScreen.MolWt, &vaporScreen.LiqDensity, &vaporScreen.AntoineB,
+                              &vaporScreen.AvgVapConc})
+    EXPECT_EQ(box->text(), "0") << box->name();
+  EXPECT_EQ(vaporScreen.CAS.text(), "");
+  // A name chosen from the list keeps the slot's own (empty) values: Return finds the entry
+  // incomplete and stores nothing.
+  ASSERT_EQ(vaporScreen.ChemName.items().at(1).rfind("TOLUENE", 0), 0u);
+  ASSERT_TRUE(app.chooseItem(vaporScreen.ChemName, 1));
+  app.scriptModal("ExitDialog", [&] { app.click(program.exitDialog().ReturnButton); });
+  ASSERT_TRUE(app.click(vaporScreen.cmdExit));
+  EXPECT_EQ(state.Vapor[2].ChemName, "");
+  EXPECT_EQ(state.Vapor[2].MolWt, 0.0f);
+  EXPECT_EQ(input.Vap[2].caption(), "");
+}
+
 }  // namespace
 }  // namespace tess::testing

@@ -159,6 +159,29 @@ TEST_F(BindingTest, ChoosingAListEntryClicksButTypingTheSameTextChanges) {
   EXPECT_TRUE(log.empty());
 }
 
+// On screen as in the forms layer: Tab or the program selects the list's whole text, so that
+// typing replaces it; a click into the text leaves the caret where the click put it.
+TEST_F(BindingTest, AListReachedByTabOrTheProgramShowsItsTextSelected) {
+  QLineEdit* edit = qobject_cast<QComboBox*>(app.widget(form.List))->lineEdit();
+  form.List.setText("None Selected");
+  form.B.setFocus();
+  QTest::keyClick(keyTarget(), Qt::Key_Tab);
+  ASSERT_TRUE(form.List.hasFocus());
+  EXPECT_EQ(edit->selectedText(), "None Selected");
+  QTest::keyClicks(keyTarget(), "New cartridge");
+  EXPECT_EQ(form.List.text(), "New cartridge");
+
+  form.A.setFocus();
+  form.List.setFocus();
+  EXPECT_EQ(edit->selectedText(), "New cartridge");
+
+  form.A.setFocus();
+  QTest::mouseClick(edit, Qt::LeftButton, {}, QPoint(2, edit->height() / 2));
+  ASSERT_TRUE(form.List.hasFocus());
+  EXPECT_FALSE(edit->hasSelectedText());
+  EXPECT_EQ(form.List.selLength(), 0);
+}
+
 TEST_F(BindingTest, AModalDialogTakesTheInputAndReturnsWhenItHidesOrTheProgramEnds) {
   form.Open.onClick = [this] {
     log.push_back("showModal");

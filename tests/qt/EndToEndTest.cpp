@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
@@ -155,7 +156,12 @@ TEST_F(EndToEndTest, TypicalRunFromStartUpToPrintedResults) {
   // The cartridge, entered by hand.
   click(input.SelectCart);
   ASSERT_TRUE(app.window(cartridge).isVisible());
-  typeInto(cartridge.CartName, "Test Cartridge");
+  // The name box opens with the focus and its whole text selected, so typing replaces it.
+  ASSERT_TRUE(cartridge.CartName.hasFocus());
+  EXPECT_EQ(qobject_cast<QComboBox*>(app.widget(cartridge.CartName))->lineEdit()->selectedText(),
+            "None Selected");
+  QTest::keyClicks(keyTarget(cartridge), "Test Cartridge");
+  EXPECT_EQ(cartridge.CartName.text(), "Test Cartridge");
   typeAlongEnterChain(
       {&cartridge.BedDiam, &cartridge.Bed_Depth, &cartridge.CarbWgt, &cartridge.MicVol, &cartridge.RelHumPre,
        &cartridge.DiamGran, &cartridge.APBenzene, &cartridge.AffinityForWater},

@@ -28,6 +28,12 @@ TEST(RecordLayout, FieldsLieAtTheirOffsetsBlankPaddedAndCutAndTextIsWindows1252)
   EXPECT_EQ(bytes.substr(91, 26), "229.664 67-64-1-and-more-t");
   EXPECT_EQ(VaporRecord::fromBytes(bytes), r);
   EXPECT_EQ(r.MolWt, "58.08123");
+  // A longer number keeps its magnitude, rounded to the digits that fit; texts that fit, and
+  // longer texts without a number, are written as typed.
+  const VaporRecord numbers = VaporRecord::assemble("X", "123456789", "12abc", "abcdefghijk", "1.234E-05",
+                                                    " 1.5E-05", "0.000012345", "1210.5951", "-1.2345e-10", "");
+  EXPECT_EQ(numbers.toBytes().substr(35, 64),
+            "1.23E+0812abc   abcdefgh1.23E-05 1.5E-051.23E-051210.595-1.2E-10");
   const std::string cartridge = cartridgeRecord("Cart A").toBytes();
   ASSERT_EQ(cartridge.size(), 99u);
   EXPECT_EQ(cartridge.substr(35, 8) + cartridge.substr(67, 8) + cartridge.substr(91, 8),

@@ -14,19 +14,37 @@ TEST(LimitsCheck, FractionAboveZeroAndAtMostHalf) {
     const char* conc;
     const char* bk;
     bool within;
+    float storedConc = 1;  // a stored pair that passes, unless a case says otherwise
+    double storedBk = 0.1;
   };
   const Case cases[] = {
+      // The boxes as shown.
       {"100", "50", true},        // exactly 0.5
       {"100", "50.0001", false},  // a hair above
-      {"100", "0.0001", true},   {"100", "0", false},       {"100", "", false},
-      {"100", "-3", false},      {"", "10", false},         {"0", "10", false},
-      {"abc", "1", false},       {"-100", "10", false},  // a negative concentration box never passes
-      {"1,000", "1", false},                             // reads as 1 ppm: a fraction of 1
-      {"1e300", "1", false},                             // no 32-bit value holds it
-      {"3", "1.5", true},        {"3", "1.5000001", false},
+      {"100", "0.0001", true},
+      {"100", "0", false},
+      {"100", "", false},
+      {"100", "-3", false},
+      {"", "10", false},
+      {"0", "10", false},
+      {"abc", "1", false},
+      {"-100", "10", false},  // a negative concentration box never passes
+      {"1,000", "1", false},  // reads as 1 ppm: a fraction of 1
+      {"1e300", "1", false},  // no 32-bit value holds it
+      {"3", "1.5", true},
+      {"3", "1.5000001", false},
+      // The values the model will use: 2.4 ppm shows as "2" after a run.
+      {"5", "2", true, 5, 2.4},
+      {"4", "2", false, 4, 2.4},
+      {"4", "2", true, 4, 2},
+      {"4", "2", false, 0, 2},
+      {"4", "2", false, 4, 0},
+      {"4", "2", false, 4, -1},
   };
-  for (const Case& c : cases)
-    EXPECT_EQ(results::rowWithinLimits(c.conc, c.bk), c.within) << c.conc << " / " << c.bk;
+  for (const Case& c : cases) {
+    EXPECT_EQ(results::rowWithinLimits({c.conc, c.bk, c.storedConc, c.storedBk}), c.within)
+        << c.conc << " / " << c.bk << ", stored " << c.storedBk << " / " << c.storedConc;
+  }
 }
 
 // Toluene, Acetone and Benzene at 100, 200 and 300 ppm with breakthrough at 10, 20 and 30 ppm; the
@@ -158,21 +176,68 @@ TEST_F(ThreeVaporRun, EveryRunRenewsTheFaceVelocityAndTheFractions) {
   for (int i = 1; i <= 3; ++i) EXPECT_DOUBLE_EQ(state.BkFrac[i], state.BkConc[i] / state.Vapor[i].AvgVapConc);
 }
 
-TEST_F(ThreeVaporRun, AZeroFlowIsReportedByNameAndTheNextRunCompletes) {
-  app.editText(results.AirFlowVol, "");
-  app.expectMessage();  // checked below
+// A blank use-condition box, or a vapor concentration that its box warned about but kept, is not
+// calculated: the message names the box or the row and the times are left blank. Once the entry is
+// mended the next run completes.
+TEST_F(ThreeVaporRun, ABlankUseConditionOrAConcentrationOutOfBoundsIsRefusedByName) {
   calculate();
-  ASSERT_EQ(app.messages().size(), 1u);
-  const forms::MessageRequest& m = app.messages()[0];
-  EXPECT_EQ(m.title, "Calculation Incomplete");
-  for (const char* named : {"Toluene", "Acetone", "air flow"})
-    EXPECT_NE(m.text.find(named), std::string::npos) << m.text;
-  EXPECT_TRUE(results.visible());
-  for (int i = 1; i <= 3; ++i) EXPECT_EQ(times(i), "||");
+  const struct {
+    forms::TextBox* box;
+    const char* text;
+    int row;                   // the row named, 0 for a use condition
+    const char* breakthrough;  // typed into the row first, so that its fraction is within limits
+    const char* warning;       // the box's own message as it loses the focus
+    std::string refusal;
+  } cases[] = {
+      {&results.Temperature, "", 0, nullptr, nullptr,
+       "The Temperature (oC) box is empty. Enter a temperature from 0 to 75 degrees C."},
+      {&results.AtmPressure, " ", 0, nullptr, nullptr,
+       "The Atmospheric Pressure (atm) box is empty. Enter a pressure from 0.5 to 1.5 atm."},
+      {&results.AirFlowVol, "", 0, nullptr, nullptr,
+       "The Average Air Flow (L/min) box is empty. Enter a flow from 10 to 500 L/min."},
+      {&results.RelHumid, "", 0, nullptr, nullptr,
+       "The Use Relative Humidity (%) box is empty. Enter a humidity from 1 to 99 %."},
+      {&results.VapConc[2], "0.00001", 2, "0.000001", "This entry must be greater than or equal to 0.01 ",
+       " is 1E-05 ppm. Enter a concentration from 0.01 to 100,000 ppm."},
+      {&results.VapConc[3], "200000", 3, "30", "This entry must be less than or equal to 100,000 ",
+       " is 200000 ppm. Enter a concentration from 0.01 to 100,000 ppm."},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.box->displayName());
+    const std::string before = c.box->text();
+    const std::string breakthroughBefore = c.row ? results.VapBkConc[c.row].text() : "";
+    if (c.breakthrough) app.editText(results.VapBkConc[c.row], c.breakthrough);
+    app.editText(*c.box, c.text);
+    if (c.warning) app.expectMessage(c.warning, "Invalid Entry");
+    const std::string named = c.row ? "The vapor concentration of Vapor #" + std::to_string(c.row) + " (" +
+                                          state.Vapor[c.row].ChemName + ")"
+                                    : "";
+    app.expectMessage("The breakthrough times could not be estimated.\n\n" + named + c.refusal,
+                      "Calculation Incomplete");
+    calculate();
+    EXPECT_TRUE(results.visible());
+    for (int i = 1; i <= 3; ++i) EXPECT_EQ(times(i), "||");
+    app.editText(*c.box, before);
+    if (c.breakthrough) app.editText(results.VapBkConc[c.row], breakthroughBefore);
+    calculate();
+    for (int i = 1; i <= 3; ++i) EXPECT_NE(results.BkT[i].caption(), "");
+  }
+}
 
-  app.editText(results.AirFlowVol, "30");
+// After a run a breakthrough concentration of 2.4 ppm shows as "2"; with the vapor concentration
+// then lowered to 4 ppm the model would run at 0.6, so the limits screen is shown.
+TEST_F(ThreeVaporRun, TheLimitsCheckSeesTheBreakthroughConcentrationTheModelUses) {
+  app.editText(results.VapConc[1], "5");
+  app.editText(results.VapBkConc[1], "2.4");
   calculate();
-  for (int i = 1; i <= 3; ++i) EXPECT_NE(results.BkT[i].caption(), "");
+  const int row =
+      static_cast<int>(std::find(state.BkConc.begin(), state.BkConc.end(), 2.4) - state.BkConc.begin());
+  ASSERT_LE(row, 3);
+  ASSERT_EQ(results.VapBkConc[row].text(), "2");
+  app.editText(results.VapConc[row], "4");
+  calculate();
+  EXPECT_FALSE(results.visible());
+  EXPECT_TRUE(program.limitsMessage().visible());
 }
 
 // Toluene, Acetone and Hexane at 100, 200 and 300 ppm: the mixture equilibrium has no solution once

@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <limits>
 #include <optional>
 #include <random>
@@ -43,6 +45,42 @@ TEST(FormatNumber, PatternsRoundHalvesAwayFromZero) {
   EXPECT_EQ(formatSingle(1.005f, "0.00"), "1.01");  // 1.005f lies just below 1.005; its text rounds up
   EXPECT_EQ(formatSingle(0.05f * 100.0f, "00"), "05");
   EXPECT_EQ(roundToTwoDecimals(50.495), 50.5);
+}
+
+// A number too long for its field keeps as many significant digits as fit, rounded, and its
+// magnitude: the nearest value at that precision reads back.
+TEST(NumberToFit, RoundsToTheDigitsThatFitAndKeepsTheMagnitude) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"1.234E-05", "1.23E-05"},  {"1.2345e-5", "1.23E-05"},   {"0.000012345", "1.23E-05"},
+      {"123456789", "1.23E+08"},  {"-1.2345e-10", "-1.2E-10"}, {"12.3456789", "12.34568"},
+      {"-45.678912", "-45.6789"}, {"99999.9999", "100000"},    {"1.2345678e2", "123.4568"},
+      {"0.0000000", "0"},         {"12 mg/cm3 at 20", "12"},   {"abcdefghij", ""},
+      {"--12345678", ""},         {"-.5e-100000", ""}};
+  for (const auto& [text, fitted] : cases) EXPECT_EQ(numberToFit(text, 8), fitted) << text;
+
+  // Random values of many digits at any magnitude, typed plain or with an exponent.
+  std::mt19937_64 random(5);
+  std::uniform_int_distribution<long long> mantissa(1, 999999999999LL);
+  std::uniform_int_distribution<int> power(-40, 40);
+  for (int round = 0; round < 20000; ++round) {
+    const double typed =
+        static_cast<double>(mantissa(random)) * std::pow(10.0, power(random)) * (round % 3 == 0 ? -1 : 1);
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, round % 2 ? "%.12e" : "%.20f", typed);
+    const std::string fitted = numberToFit(buffer, 8);
+    ASSERT_FALSE(fitted.empty()) << buffer;
+    ASSERT_LE(fitted.size(), 8u) << buffer;
+    const double value = leadingNumber(buffer);
+    if (value == 0) continue;  // below the 20 decimals of the plain text
+    // The place of the fitted text's last digit: the read-back value lies within half of it.
+    const std::size_t exponentAt = fitted.find('E');
+    const std::size_t point = fitted.find('.');
+    const int decimals =
+        point == std::string::npos ? 0 : static_cast<int>(std::min(exponentAt, fitted.size()) - point - 1);
+    const int exponent = exponentAt == std::string::npos ? 0 : std::stoi(fitted.substr(exponentAt + 1));
+    const double unit = std::pow(10.0, exponent - decimals);
+    ASSERT_LE(std::fabs(leadingNumber(fitted) - value), unit * 0.5000001) << buffer << " -> " << fitted;
+  }
 }
 
 TEST(RoundToInt16, HalvesGoToTheEvenNumberAndOutOfRangeGivesNothing) {

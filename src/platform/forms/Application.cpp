@@ -94,20 +94,24 @@ unsigned Application::takeFocus() {
   return serial;
 }
 
-void Application::giveFocus(Control& target) {
+void Application::giveFocus(Control& target, FocusCause cause) {
   m_focused = &target;
   target.form().m_activeControl = &target;
   ++m_focusSerial;
+  // A click places the caret itself; every other way into a drop-down list selects its text, so
+  // that typing replaces it.
+  if (cause != FocusCause::Mouse && target.kind() == ControlKind::ComboBox)
+    static_cast<TextControl&>(target).selectAll();
   notifyFocus();
   fire(target.onGotFocus);
 }
 
-Control* Application::activateForm(Form& form, Control* target) {
+Control* Application::activateForm(Form& form, Control* target, FocusCause cause) {
   if (m_ended || !form.m_visible) return nullptr;
   std::erase(m_activationOrder, &form);
   m_activationOrder.push_back(&form);
   if (m_activeForm == &form && m_focused && &m_focused->form() == &form) {
-    if (target && target != m_focused) return moveFocusWithin(*target) ? target : nullptr;
+    if (target && target != m_focused) return moveFocusWithin(*target, cause) ? target : nullptr;
     return m_focused;
   }
   if (m_activeForm != &form) {
@@ -124,11 +128,11 @@ Control* Application::activateForm(Form& form, Control* target) {
   else
     chosen = form.firstFocusable();
   if (!chosen) return nullptr;
-  giveFocus(*chosen);
+  giveFocus(*chosen, cause);
   return chosen;
 }
 
-bool Application::moveFocusWithin(Control& target) {
+bool Application::moveFocusWithin(Control& target, FocusCause cause) {
   Control* from = m_focused;
   if (from == &target) return true;
   if (from && from->onValidate) {
@@ -147,7 +151,7 @@ bool Application::moveFocusWithin(Control& target) {
   const unsigned serial = takeFocus();
   if (m_ended || m_focusSerial != serial) return false;  // a LostFocus handler moved the focus
   if (!target.canFocus() || m_activeForm != &target.form()) return false;
-  giveFocus(target);
+  giveFocus(target, cause);
   return true;
 }
 
@@ -160,8 +164,8 @@ bool Application::programFocus(Control& control) {
     form.m_activeControl = &control;
     return false;
   }
-  if (m_activeForm != &form) return activateForm(form, &control) == &control;
-  return moveFocusWithin(control);
+  if (m_activeForm != &form) return activateForm(form, &control, FocusCause::Program) == &control;
+  return moveFocusWithin(control, FocusCause::Program);
 }
 
 // ---- showing and hiding --------------------------------------------------------------------
@@ -174,7 +178,7 @@ void Application::showForm(Form& form) {
     form.m_visible = true;
     if (m_renderer) m_renderer->formShown(form);
   }
-  activateForm(form, nullptr);
+  activateForm(form, nullptr, FocusCause::Program);
 }
 
 void Application::showFormModal(Form& form) {
@@ -198,7 +202,8 @@ void Application::hideForm(Form& form) {
   if (m_activeForm != &form) return;  // a LostFocus handler activated another form
   m_activeForm = nullptr;
   // As a window system does, the form that was active before becomes active again.
-  if (!m_ended && !m_activationOrder.empty()) activateForm(*m_activationOrder.back(), nullptr);
+  if (!m_ended && !m_activationOrder.empty())
+    activateForm(*m_activationOrder.back(), nullptr, FocusCause::Program);
 }
 
 // ---- user actions --------------------------------------------------------------------------
@@ -215,8 +220,9 @@ bool Application::acceptsInput(const Control& control) const {
 
 bool Application::focus(Control& control) {
   if (!acceptsInput(control) || !control.canFocus()) return false;
-  if (m_activeForm != &control.form()) return activateForm(control.form(), &control) == &control;
-  return moveFocusWithin(control);
+  if (m_activeForm != &control.form())
+    return activateForm(control.form(), &control, FocusCause::Mouse) == &control;
+  return moveFocusWithin(control, FocusCause::Mouse);
 }
 
 bool Application::editText(TextControl& control, std::string newText, int caretPos) {
@@ -295,7 +301,8 @@ bool Application::tab(bool backwards) {
     position = ((backwards ? position - 1 : position + 1) % count + count) % count;
     Control* candidate = order[static_cast<std::size_t>(position)];
     if (candidate == m_focused) return false;
-    if (candidate->canFocus() && candidate->tabStop()) return moveFocusWithin(*candidate);
+    if (candidate->canFocus() && candidate->tabStop())
+      return moveFocusWithin(*candidate, FocusCause::Keyboard);
   }
   return false;
 }
@@ -314,7 +321,7 @@ bool Application::chooseItem(ComboBox& combo, int index) {
 
 bool Application::activate(Form& form) {
   if (!acceptsInput(form)) return false;
-  activateForm(form, nullptr);
+  activateForm(form, nullptr, FocusCause::Mouse);
   return true;
 }
 

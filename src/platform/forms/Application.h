@@ -67,7 +67,8 @@ class Application {
   Form* modalForm() const { return m_modalStack.empty() ? nullptr : m_modalStack.back(); }
 
   // User actions. Each returns whether it took place.
-  //! Click into or tab to a control: the focus moves there (Validate first, see Control.h).
+  //! A mouse click into a control: the focus moves there (Validate first, see Control.h). The
+  //! text of a drop-down list keeps its selection, as the click places the caret (Tab is tab()).
   bool focus(Control& control);
   //! The user's edit of a text box or drop-down list: focuses it first if it lacks the focus;
   //! then, if the text differs, replaces it, puts the caret at caretPos (characters; -1 = end),
@@ -84,7 +85,10 @@ class Application {
   //! only, the focus stays where it is.
   bool click(Control& control);
   //! Tab (or Shift+Tab): the focus moves to the next (previous) control of the active form's tab
-  //! order that can take the focus and has its tab stop, wrapping round (Validate first).
+  //! order that can take the focus and has its tab stop, wrapping round (Validate first). A
+  //! drop-down list that the focus reaches this way, or that the program moves it to
+  //! (Control::setFocus, a form shown or made active again by the program), has its whole text
+  //! selected before its GotFocus runs, as a desktop platform's drop-down list does.
   bool tab(bool backwards = false);
   //! The user chooses entry index (0-based) of a drop-down list: the focus moves to the list
   //! (Validate may refuse), its text becomes the entry, wholly selected (DataChanged set if it
@@ -108,14 +112,16 @@ class Application {
   bool programFocus(Control& control);
   void controlUnavailable(Control& control);
   void textSetByProgram(TextControl& control);
+  //! What moved the focus: a drop-down list selects its whole text unless a mouse click did.
+  enum class FocusCause { Keyboard, Mouse, Program };
   template <class Handler, class... Args>
   void fire(const Handler& handler, Args&&... args);
 
   bool acceptsInput(const Form& form) const;
   bool acceptsInput(const Control& control) const;
-  Control* activateForm(Form& form, Control* target);
-  bool moveFocusWithin(Control& target);
-  void giveFocus(Control& target);
+  Control* activateForm(Form& form, Control* target, FocusCause cause);
+  bool moveFocusWithin(Control& target, FocusCause cause);
+  void giveFocus(Control& target, FocusCause cause);
   unsigned takeFocus();
   void notifyFocus();
 

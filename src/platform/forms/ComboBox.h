@@ -4,6 +4,8 @@
 //   Change  the user types, or the program sets a different text (setText)
 //   Click   the user chooses an entry of the list (Application::chooseItem); no Change then
 //   nothing when the list is emptied (clear), although that empties the text as well.
+// Gaining the focus by Tab or from the program selects the whole text before GotFocus runs (see
+// Application::tab); a click into the text does not.
 
 #include <string>
 #include <vector>

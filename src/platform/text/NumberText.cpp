@@ -1,5 +1,6 @@
 #include "platform/text/NumberText.h"
 
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <cstddef>
@@ -136,6 +137,76 @@ std::string doubleDecimalText(double value) {
   return std::string(buffer, result.ptr);
 }
 
+// Decimal d rounded to at most `digits` significant digits, halves away from zero, without
+// trailing zeros (they move into the power).
+Decimal roundedTo(Decimal d, std::size_t digits) {
+  if (d.digits.size() > digits) {
+    const bool roundUp = d.digits[digits] >= '5';
+    d.power += static_cast<long long>(d.digits.size() - digits);
+    d.digits.resize(digits);
+    if (roundUp) {
+      incrementDigits(d.digits);
+      if (d.digits.size() > digits) {  // 999 became 1000
+        d.digits.pop_back();
+        ++d.power;
+      }
+    }
+  }
+  while (!d.digits.empty() && d.digits.back() == '0') {
+    d.digits.pop_back();
+    ++d.power;
+  }
+  return d;
+}
+
+// d in plain decimals: 1234.5, 0.000012, 120000.
+std::string plainText(const Decimal& d) {
+  std::string out = d.negative ? "-" : "";
+  const long long integerDigits = static_cast<long long>(d.digits.size()) + d.power;
+  if (d.power >= 0) {
+    out += d.digits + std::string(static_cast<std::size_t>(d.power), '0');
+  } else if (integerDigits > 0) {
+    out += d.digits.substr(0, static_cast<std::size_t>(integerDigits)) + "." +
+           d.digits.substr(static_cast<std::size_t>(integerDigits));
+  } else {
+    out += "0." + std::string(static_cast<std::size_t>(-integerDigits), '0') + d.digits;
+  }
+  return out;
+}
+
+// d with an exponent of at least two digits, as singleToText writes it: 1.23E-05, 1E+08.
+std::string exponentText(const Decimal& d) {
+  std::string out = d.negative ? "-" : "";
+  out += d.digits.substr(0, 1);
+  if (d.digits.size() > 1) out += "." + d.digits.substr(1);
+  const long long exponent = d.power + static_cast<long long>(d.digits.size()) - 1;
+  const std::string magnitude = std::to_string(exponent < 0 ? -exponent : exponent);
+  out += exponent < 0 ? "E-" : "E+";
+  if (magnitude.size() < 2) out += '0';
+  return out + magnitude;
+}
+
+// Where the digits of the number at the start of text begin (after blanks and one sign), or npos
+// when text starts with no number.
+std::size_t numberDigitsStart(std::string_view text) {
+  std::size_t pos = 0;
+  while (pos < text.size() && (text[pos] == ' ' || text[pos] == '\t')) ++pos;
+  if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) ++pos;
+  if (pos < text.size() && isDigit(text[pos])) return pos;
+  if (pos + 1 < text.size() && text[pos] == '.' && isDigit(text[pos + 1])) return pos;
+  return std::string_view::npos;
+}
+
+// Whether the number whose digits begin at pos is written with an exponent.
+bool writtenWithExponent(std::string_view text, std::size_t pos) {
+  bool afterPoint = false;
+  while (pos < text.size() && (isDigit(text[pos]) || (text[pos] == '.' && !afterPoint))) {
+    if (text[pos] == '.') afterPoint = true;
+    ++pos;
+  }
+  return grammar::hasExponent(text, pos);
+}
+
 }  // namespace
 
 std::string singleToText(float value) {
@@ -159,6 +230,28 @@ std::string formatNumber(double value, std::string_view pattern) {
 std::string formatSingle(float value, std::string_view pattern) {
   if (!std::isfinite(value)) return nonFiniteText(value);
   return formatDecimal(parseDecimal(singleToText(value)), pattern);
+}
+
+std::string numberToFit(std::string_view text, std::size_t width) {
+  const std::size_t digitsStart = numberDigitsStart(text);
+  if (digitsStart == std::string_view::npos) return {};
+  const Decimal value = parseDecimal(text);
+  if (value.digits.empty()) return width > 0 ? "0" : "";
+  const bool exponentFirst = writtenWithExponent(text, digitsStart);
+  const auto limit = static_cast<long long>(width);
+  for (std::size_t digits = value.digits.size(); digits > 0; --digits) {
+    const Decimal rounded = roundedTo(value, digits);
+    const long long integerDigits = static_cast<long long>(rounded.digits.size()) + rounded.power;
+    // Plain decimals cannot fit with more integer digits or leading zeros than the width.
+    const bool plainPossible = integerDigits <= limit && -integerDigits <= limit;
+    const std::string plain = plainPossible ? plainText(rounded) : std::string();
+    const std::string withExponent = exponentText(rounded);
+    for (const std::string* candidate :
+         exponentFirst ? std::array{&withExponent, &plain} : std::array{&plain, &withExponent}) {
+      if (!candidate->empty() && candidate->size() <= width) return *candidate;
+    }
+  }
+  return {};
 }
 
 double roundToTwoDecimals(double value) {

@@ -5,6 +5,7 @@
 // thousands separators.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -30,6 +31,14 @@ std::string formatNumber(double value, std::string_view pattern);
 //! A 32-bit value formatted with a display pattern: its text as singleToText gives it is rounded,
 //! so 1.005f in "0.00" shows as "1.01" although the float lies just below 1.005.
 std::string formatSingle(float value, std::string_view pattern);
+
+//! The number at the start of text written in at most width characters: the value rounded (halves
+//! away from zero, on the decimal digits as typed) to as many significant digits as fit, in plain
+//! decimals or with an exponent as singleToText writes it ("1.23E-05"), whichever keeps more
+//! digits (on a tie, the form the text used). Reading the result back with leadingNumber gives the
+//! value to that precision; the magnitude never changes. Empty when text holds no number or even
+//! one digit does not fit.
+std::string numberToFit(std::string_view text, std::size_t width);
 
 //! value rounded to 2 decimals with halves away from zero, taken at its 15-significant-digit text.
 double roundToTwoDecimals(double value);
