@@ -147,7 +147,7 @@ class frmVaporMulti : public forms::Form {
   //! Shows a record as the file holds it: the name first, trailing blanks removed, then the eight
   //! numbers likewise, then the CAS number trimmed at both ends.
   void showRecord(const tess::databases::VaporRecord& record);
-  //! The ten data boxes (eight numbers, then CAS) in the order in which they are emptied.
+  //! The nine data boxes (eight numbers, then CAS) in the order in which they are emptied.
   std::array<forms::TextBox*, 9> dataBoxes();
 
   ScreenContext m_context;
@@ -157,7 +157,7 @@ class frmVaporMulti : public forms::Form {
   ValidDataEntry::NumericField m_LiqDensity{LiqDensity, {0.5, 4.0, "0.5", "4.0"}};
   ValidDataEntry::NumericField m_MolPol{MolPol, {5, 100, "5", "100"}};
   ValidDataEntry::NumericField m_WaterSol{WaterSol, {0, 1.0, "0", "1.0"}};
-  ValidDataEntry::NumericField m_AvgVapConc{AvgVapConc, {0.01, 100000, "0.01", "100,000"}};
+  ValidDataEntry::NumericField m_AvgVapConc{AvgVapConc, ValidDataEntry::rangeBounds(VapConcRange)};
   ValidDataEntry::NumericField m_AntoineA{AntoineA, {10, 30, "10", "30"}};
   ValidDataEntry::NumericField m_AntoineB{AntoineB, {1000, 10000, "1,000", "10,000"}};
   ValidDataEntry::NumericField m_AntoineC{AntoineC, {-120, 50, "-120", "50"}};

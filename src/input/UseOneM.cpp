@@ -2,7 +2,6 @@
 
 #include "input/InputMasterFive.h"
 #include "platform/forms/Application.h"
-#include "platform/text/LeadingNumber.h"
 #include "platform/text/NumberText.h"
 #include "screens/ScreenColors.h"
 #include "state/SetUp.h"
@@ -86,11 +85,11 @@ UseOneM::UseOneM(ScreenContext context) : Form(context.app, "UseOneM"), m_contex
   ReturnBtn.setTabIndex(tabIndex++);
   Text7.setTabIndex(tabIndex++);
 
-  m_temperature.setOnAccepted([this](double) { storeTemperature(); });
-  m_atmPressure.setOnAccepted([this](double) { storeAtmPressure(); });
-  m_relHumid.setOnAccepted([this](double) { storeRelHumid(); });
-  m_numCarts.setOnAccepted([this](double) { storeNumCarts(); });
-  m_breathingAirFlow.setOnAccepted([this](double) { storeBreathingAirFlow(); });
+  m_temperature.setOnAccepted([this](double value) { storeTemperature(value); });
+  m_atmPressure.setOnAccepted([this](double value) { storeAtmPressure(value); });
+  m_relHumid.setOnAccepted([this](double value) { storeRelHumid(value); });
+  m_numCarts.setOnAccepted([this](double value) { storeNumCarts(value); });
+  m_breathingAirFlow.setOnAccepted([this](double value) { storeBreathingAirFlow(value); });
 
   Temperature.onGotFocus = [this] { UseOneM_Temperature_GotFocus(); };
   Temperature.onKeyDown = [this](int k, int s) { UseOneM_Temperature_KeyDown(k, s); };
@@ -130,29 +129,24 @@ void UseOneM::UseOneM_BreathingAirFlow_KeyDown(int KeyCode, int Shift) {
 }
 void UseOneM::UseOneM_BreathingAirFlow_Validate(bool& Cancel) { m_breathingAirFlow.Validate(Cancel); }
 
-// Each value is read from its box's text with the leading-number conversion and kept in single
-// precision, as the shared state holds it.
-void UseOneM::storeTemperature() {
-  m_context.state.Temperature = static_cast<float>(tess::text::leadingNumber(Temperature.text()));
-}
+// Each value is kept in single precision, as the shared state holds it.
+void UseOneM::storeTemperature(double value) { m_context.state.Temperature = static_cast<float>(value); }
 
-void UseOneM::storeAtmPressure() {
-  m_context.state.AtmPressure = static_cast<float>(tess::text::leadingNumber(AtmPressure.text()));
-}
+void UseOneM::storeAtmPressure(double value) { m_context.state.AtmPressure = static_cast<float>(value); }
 
-void UseOneM::storeRelHumid() {
+void UseOneM::storeRelHumid(double value) {
   // The box takes percent; the shared state holds a fraction.
-  m_context.state.RelHumid = static_cast<float>(tess::text::leadingNumber(RelHumid.text()) / 100);
+  m_context.state.RelHumid = static_cast<float>(value / 100);
 }
 
-void UseOneM::storeNumCarts() {
+void UseOneM::storeNumCarts(double value) {
   // Rounded to the nearest whole number, halves to the even one: "2.5" gives 2, "3.5" gives 4. The
   // field's bounds keep the count within 1 to 10, or 0 for a blank box.
-  m_context.state.NumCarts = tess::text::roundToInt16(tess::text::leadingNumber(NumCarts.text())).value_or(0);
+  m_context.state.NumCarts = tess::text::roundToInt16(value).value_or(0);
 }
 
-void UseOneM::storeBreathingAirFlow() {
-  m_context.state.BreathingAirFlow = static_cast<float>(tess::text::leadingNumber(BreathingAirFlow.text()));
+void UseOneM::storeBreathingAirFlow(double value) {
+  m_context.state.BreathingAirFlow = static_cast<float>(value);
 }
 
 void UseOneM::UseOneM_ReturnBtn_Click() {
@@ -164,11 +158,11 @@ void UseOneM::UseOneM_ReturnBtn_Click() {
     }
   }
   Temperature.setFocus();
-  storeTemperature();
-  storeAtmPressure();
-  storeRelHumid();
-  storeNumCarts();
-  storeBreathingAirFlow();
+  storeTemperature(m_temperature.value());
+  storeAtmPressure(m_atmPressure.value());
+  storeRelHumid(m_relHumid.value());
+  storeNumCarts(m_numCarts.value());
+  storeBreathingAirFlow(m_breathingAirFlow.value());
   InputMasterFive& inputMaster = *m_context.screens.inputMaster;
   inputMaster.show();
   inputMaster.Continue.setFocus();

@@ -51,16 +51,19 @@ class UseOneM : public forms::Form {
   void UseOneM_ReturnBtn_Click();
 
  private:
-  void storeTemperature();
-  void storeAtmPressure();
-  void storeRelHumid();
-  void storeNumCarts();
-  void storeBreathingAirFlow();
+  // Each stores the value read from its box (the leading-number value of the box's text).
+  void storeTemperature(double value);
+  void storeAtmPressure(double value);
+  void storeRelHumid(double value);
+  void storeNumCarts(double value);
+  void storeBreathingAirFlow(double value);
 
   ScreenContext m_context;
-  ValidDataEntry::NumericField m_temperature{Temperature, {0, 75, "0", "75"}, &AtmPressure};
-  ValidDataEntry::NumericField m_atmPressure{AtmPressure, {0.5, 1.5, "0.5", "1.5"}, &RelHumid};
-  ValidDataEntry::NumericField m_relHumid{RelHumid, {1, 99, "1", "99"}, &NumCarts};
-  ValidDataEntry::NumericField m_numCarts{NumCarts, {1, 10, "1", "10"}, &BreathingAirFlow};
-  ValidDataEntry::NumericField m_breathingAirFlow{BreathingAirFlow, {10, 500, "10", "500"}, &ReturnBtn};
+  ValidDataEntry::NumericField m_temperature{Temperature, ValidDataEntry::rangeBounds(TemperatureRange),
+                                             &AtmPressure};
+  ValidDataEntry::NumericField m_atmPressure{AtmPressure, ValidDataEntry::rangeBounds(AtmPressureRange), &RelHumid};
+  ValidDataEntry::NumericField m_relHumid{RelHumid, ValidDataEntry::rangeBounds(RelHumidRange), &NumCarts};
+  ValidDataEntry::NumericField m_numCarts{NumCarts, ValidDataEntry::rangeBounds(NumCartsRange), &BreathingAirFlow};
+  ValidDataEntry::NumericField m_breathingAirFlow{BreathingAirFlow, ValidDataEntry::rangeBounds(BreathingAirFlowRange),
+                                                  &ReturnBtn};
 };

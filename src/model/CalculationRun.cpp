@@ -7,6 +7,7 @@
 #include "model/ModBreakTime.h"
 #include "model/ModelConstants.h"
 #include "model/WaterZones.h"
+#include "state/InputRanges.h"
 
 namespace {
 
@@ -37,15 +38,16 @@ std::optional<InputProblem> checkInputs(const SetUp& state) {
   }
   const float kelvin = static_cast<float>(state.Temperature + CelsiusToKelvin);
   if (!positive(kelvin)) {
-    return InputProblem{0, "The temperature is not valid. Enter a temperature from 0 to 75 degrees C."};
+    return InputProblem{0, "The temperature is not valid. Enter " + rangeRequest(TemperatureRange) + "."};
   }
   struct Required {
     double value;
-    const char* text;
+    std::string text;
   };
   const Required conditions[] = {
-      {state.AtmPressure, "The atmospheric pressure must be above 0. Enter a pressure from 0.5 to 1.5 atm."},
-      {state.BreathingAirFlow, "The breathing air flow must be above 0. Enter a flow from 10 to 500 L/min."},
+      {state.AtmPressure, "The atmospheric pressure must be above 0. Enter " + rangeRequest(AtmPressureRange) + "."},
+      {state.BreathingAirFlow,
+       "The breathing air flow must be above 0. Enter " + rangeRequest(BreathingAirFlowRange) + "."},
       {static_cast<double>(state.NumCarts), "The number of cartridges must be at least 1."},
       {state.Cart.BedDiam, "The cartridge's bed diameter must be above 0 cm. Check the cartridge data."},
       {state.Cart.Bed_Depth, "The cartridge's bed depth must be above 0 cm. Check the cartridge data."},

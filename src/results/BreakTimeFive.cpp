@@ -12,15 +12,10 @@
 #include "screens/QuitQuestion.h"
 #include "screens/ScreenViews.h"
 #include "screens/ValidDataEntry.h"
+#include "state/InputRanges.h"
 
 namespace {
-
-// Bounds of the vapor concentration [ppm] and their texts in the messages.
-constexpr double MinVapConc = 0.01;
-constexpr double MaxVapConc = 100000;
-const char* const MinVapConcText = "0.01";
-const char* const MaxVapConcText = "100,000";
-
+constexpr ValidDataEntry::EnterAction StoreAndStay = ValidDataEntry::EnterAction::StoreAndStay;
 }  // namespace
 
 BreakTimeFive::BreakTimeFive(const ScreenContext& context)
@@ -28,10 +23,10 @@ BreakTimeFive::BreakTimeFive(const ScreenContext& context)
       m_app(context.app),
       m_state(context.state),
       m_screens(context.screens),
-      m_temperature(Temperature, {0, 75, "0", "75"}, nullptr, ValidDataEntry::EnterAction::StoreAndStay),
-      m_atmPressure(AtmPressure, {0.5, 1.5, "0.5", "1.5"}, nullptr, ValidDataEntry::EnterAction::StoreAndStay),
-      m_airFlowVol(AirFlowVol, {10, 500, "10", "500"}, nullptr, ValidDataEntry::EnterAction::StoreAndStay),
-      m_relHumid(RelHumid, {1, 99, "1", "99"}, nullptr, ValidDataEntry::EnterAction::StoreAndStay) {
+      m_temperature(Temperature, ValidDataEntry::rangeBounds(TemperatureRange), nullptr, StoreAndStay),
+      m_atmPressure(AtmPressure, ValidDataEntry::rangeBounds(AtmPressureRange), nullptr, StoreAndStay),
+      m_airFlowVol(AirFlowVol, ValidDataEntry::rangeBounds(BreathingAirFlowRange), nullptr, StoreAndStay),
+      m_relHumid(RelHumid, ValidDataEntry::rangeBounds(RelHumidRange), nullptr, StoreAndStay) {
   layOut();
   wireHandlers();
 }
@@ -104,8 +99,7 @@ void BreakTimeFive::BreakTimeFive_VapBkConc_LostFocus(int Index) {
     return;
   }
   m_state.BkConc[Index] = tess::text::leadingNumber(box.text());
-  if (m_state.Vapor[Index].AvgVapConc > 0)
-    m_state.BkFrac[Index] = m_state.BkConc[Index] / m_state.Vapor[Index].AvgVapConc;
+  renewBkFrac(m_state, Index);
   if (m_state.BkConc[Index] <= 0) box.setText("");
 }
 
@@ -113,7 +107,8 @@ void BreakTimeFive::BreakTimeFive_VapBkConc_LostFocus(int Index) {
 // value is taken even after an out-of-range message, so the box and the shared state agree.
 void BreakTimeFive::BreakTimeFive_VapConc_LostFocus(int Index) {
   forms::TextBox& box = VapConc[Index];
-  const bool passed = ValidDataEntry::ValidUserInput(box, MinVapConc, MaxVapConc, MinVapConcText, MaxVapConcText);
+  const bool passed = ValidDataEntry::ValidUserInput(box, VapConcRange.Min, VapConcRange.Max, VapConcRange.MinText,
+                                                     VapConcRange.MaxText);
   const double value = tess::text::leadingNumber(box.text());
   if (value > std::numeric_limits<float>::max()) {
     // Beyond the range of a 32-bit value: nothing can be stored; the check's message has been
@@ -122,7 +117,7 @@ void BreakTimeFive::BreakTimeFive_VapConc_LostFocus(int Index) {
   }
   if (value > 0) {
     m_state.Vapor[Index].AvgVapConc = static_cast<float>(value);
-    m_state.BkFrac[Index] = m_state.BkConc[Index] / m_state.Vapor[Index].AvgVapConc;
+    m_state.BkFrac[Index] = breakthroughFraction(m_state.BkConc[Index], m_state.Vapor[Index].AvgVapConc);
   } else if (passed) {
     m_state.Vapor[Index].AvgVapConc = static_cast<float>(value);
   }

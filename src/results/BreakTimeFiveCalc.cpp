@@ -14,6 +14,7 @@
 #include "results/CalculationStopMessage.h"
 #include "results/LimitsCheck.h"
 #include "results/LimitsMessage.h"
+#include "state/InputRanges.h"
 
 void BreakTimeFive::BreakTimeFive_cmdCalc_Click() {
   const int vapors = std::clamp<int>(m_state.TotalVapors, 0, MaxVapors);
@@ -63,17 +64,17 @@ void BreakTimeFive::BreakTimeFive_cmdCalc_Click() {
 
 namespace {
 
-//! A use-condition box of this screen, its caption, and what to enter in it (bounds and unit).
+//! A use-condition box of this screen, its caption, and the range of what to enter in it.
 struct UseConditionBox {
   const forms::TextBox& box;
   const char* caption;
-  const char* request;  // what to enter, with the bounds and unit
+  const InputRange& range;
 };
 
 // Lowest and highest vapor concentration the model takes [ppm], as 32-bit values like the stored
 // one (the 32-bit 0.01 lies just below 0.01, and a typed 0.01 must pass).
-constexpr float MinVapConc = 0.01f;
-constexpr float MaxVapConc = 100000.0f;
+constexpr float MinVapConc = static_cast<float>(VapConcRange.Min);
+constexpr float MaxVapConc = static_cast<float>(VapConcRange.Max);
 
 }  // namespace
 
@@ -82,14 +83,15 @@ constexpr float MaxVapConc = 100000.0f;
 std::string BreakTimeFive::inputRefusal() const {
   const std::string unestimated = "The breakthrough times could not be estimated.\n\n";
   const UseConditionBox conditions[] = {
-      {Temperature, "Temperature (oC)", "a temperature from 0 to 75 degrees C"},
-      {AtmPressure, "Atmospheric Pressure (atm)", "a pressure from 0.5 to 1.5 atm"},
-      {AirFlowVol, "Average Air Flow (L/min)", "a flow from 10 to 500 L/min"},
-      {RelHumid, "Use Relative Humidity (%)", "a humidity from 1 to 99 %"},
+      {Temperature, "Temperature (oC)", TemperatureRange},
+      {AtmPressure, "Atmospheric Pressure (atm)", AtmPressureRange},
+      {AirFlowVol, "Average Air Flow (L/min)", BreathingAirFlowRange},
+      {RelHumid, "Use Relative Humidity (%)", RelHumidRange},
   };
   for (const UseConditionBox& condition : conditions) {
     if (tess::text::trimBlanks(condition.box.text()).empty()) {
-      return unestimated + "The " + condition.caption + " box is empty. Enter " + condition.request + ".";
+      return unestimated + "The " + condition.caption + " box is empty. Enter " + rangeRequest(condition.range) +
+             ".";
     }
   }
   const int vapors = std::clamp<int>(m_state.TotalVapors, 0, MaxVapors);
@@ -99,8 +101,8 @@ std::string BreakTimeFive::inputRefusal() const {
     std::string row = "Vapor #" + std::to_string(i);
     const std::string& name = m_state.Vapor[i].ChemName;
     if (!name.empty() && !isNoneSelectedExact(name)) row += " (" + name + ")";
-    return unestimated + "The vapor concentration of " + row + " is " +
-           tess::text::singleToText(concentration) + " ppm. Enter a concentration from 0.01 to 100,000 ppm.";
+    return unestimated + "The vapor concentration of " + row + " is " + tess::text::singleToText(concentration) +
+           " " + VapConcRange.Unit + ". Enter " + rangeRequest(VapConcRange) + ".";
   }
   return {};
 }
@@ -110,7 +112,5 @@ std::string BreakTimeFive::inputRefusal() const {
 // stand now, so the result always belongs to the values on the screen.
 void BreakTimeFive::renewModelInputs() {
   computeSuperficialVel(m_state);
-  for (int i = 1; i <= MaxVapors; ++i) {
-    if (m_state.Vapor[i].AvgVapConc > 0) m_state.BkFrac[i] = m_state.BkConc[i] / m_state.Vapor[i].AvgVapConc;
-  }
+  for (int i = 1; i <= MaxVapors; ++i) renewBkFrac(m_state, i);
 }

@@ -3,6 +3,7 @@
 #include <limits>
 
 #include "platform/text/LeadingNumber.h"
+#include "state/SetUp.h"
 
 namespace results {
 
@@ -20,7 +21,7 @@ bool pairWithinLimits(double c, double b) {
   // A concentration beyond the range of a 32-bit value cannot be stored (its box keeps the text
   // while the shared state keeps the last value), so it is refused here as well.
   if (c > std::numeric_limits<float>::max()) return false;
-  if (b / c > MaxBreakthroughFraction) return false;
+  if (breakthroughFraction(b, c) > MaxBreakthroughFraction) return false;
   return b > 0;
 }
 

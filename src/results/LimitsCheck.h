@@ -20,7 +20,7 @@ struct RowConcentrations {
 //! [ppm], read once from the box texts (leading-number values) and once as stored, the row fails
 //! when either pair does: c is 0 or below (tested first, so nothing is divided by 0) or beyond
 //! the range of a 32-bit value, b is 0 or below, or b / c is above 0.5; b / c = 0.5 exactly passes.
-//! The stored pair's fraction is worked out as the model's BkFrac is: BkConc / AvgVapConc.
+//! Both fractions are worked out as every BkFrac is, by breakthroughFraction.
 bool rowWithinLimits(const RowConcentrations& row);
 
 }  // namespace results

@@ -6,6 +6,10 @@
 
 namespace ValidDataEntry {
 
+NumericBounds rangeBounds(const InputRange& range) {
+  return {range.Min, range.Max, range.MinText, range.MaxText};
+}
+
 NumericField::NumericField(forms::TextBox& box, NumericBounds bounds, forms::Control* next, EnterAction enterAction)
     : m_box(&box), m_bounds(std::move(bounds)), m_next(next), m_enterAction(enterAction) {}
 

@@ -31,6 +31,7 @@
 
 #include "platform/forms/Control.h"
 #include "platform/forms/TextBox.h"
+#include "state/InputRanges.h"
 
 namespace ValidDataEntry {
 
@@ -41,6 +42,9 @@ struct NumericBounds {
   std::string MinText;
   std::string MaxText;
 };
+
+//! The bounds of one of the shared state's input ranges.
+NumericBounds rangeBounds(const InputRange& range);
 
 //! What Enter does when the check passes.
 enum class EnterAction { MoveToNext, StoreAndStay };

@@ -19,3 +19,8 @@ bool isNoneSelectedTrimmed(std::string_view name) {
   }
   return true;
 }
+
+void renewBkFrac(SetUp& state, int slot) {
+  const float avgVapConc = state.Vapor[slot].AvgVapConc;
+  if (avgVapConc > 0) state.BkFrac[slot] = breakthroughFraction(state.BkConc[slot], avgVapConc);
+}

@@ -56,7 +56,7 @@ struct VaporData {
   std::string ChemName;  //!< Vapor name; empty until first stored.
   float MolWt = 0;       //!< Molecular weight [g/mol].
   float LiqDensity = 0;  //!< Liquid density [g/cm3].
-  float MolPol = 0;      //!< Molecular polarizability [as entered].
+  float MolPol = 0;      //!< Molecular (molar) polarizability [cm3/mol].
   float WaterSol = 0;    //!< Water solubility factor [0 to 1].
   float AvgVapConc = 0;  //!< Average concentration in the air [ppm].
   float AntoineA = 0;    //!< Antoine constant A (ln of pressure in torr, temperature in K) [-].
@@ -105,7 +105,7 @@ struct SetUp {
   VaporTable SavedPartialP{};  //!< Partial pressure at the last saved state [kPa].
   VaporTable RedPotential{};   //!< Reduced adsorption potential of the mixture equilibrium [-].
   VaporTable ErfSeries{};      //!< Series value computed from RedPotential [-].
-  VaporTable SpreadPress{};    //!< Reduced spreading pressure [-].
+  VaporTable SpreadPress{};    //!< Reduced spreading pressure, Beta (1 - ErfSeries) / MolarVol [mol/cm3].
   VaporTable SortKey{};        //!< Sort key of the vapor ordering; 1000000 marks a free slot [-].
 
   // Per-zone tables.
@@ -131,3 +131,11 @@ struct SetUp {
   double LastAdsAmount = 0;       //!< Saved adsorbed amount of vapor MixVapors [mol/g].
   double ElapsedTime = 0;         //!< Time of the current zone's time stepping [min].
 };
+
+//! The breakthrough fraction [-] of a breakthrough concentration bkConc and a vapor concentration
+//! avgVapConc [ppm]: bkConc / avgVapConc in 64-bit. Every BkFrac is worked out by it.
+inline double breakthroughFraction(double bkConc, double avgVapConc) { return bkConc / avgVapConc; }
+
+//! Renews BkFrac of vapor slot slot (1 to MaxVapors) from its BkConc and AvgVapConc, when the
+//! vapor concentration is above 0; otherwise BkFrac keeps its value.
+void renewBkFrac(SetUp& state, int slot);

@@ -1,0 +1,5 @@
+#include "state/InputRanges.h"
+
+std::string rangeRequest(const InputRange& range) {
+  return std::string(range.What) + " from " + range.MinText + " to " + range.MaxText + " " + range.Unit;
+}
