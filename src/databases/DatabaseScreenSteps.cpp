@@ -41,14 +41,17 @@ bool reportFileProblem(forms::Form& screen, const FileReport& report, const std:
 
 std::string trimmedTrailing(std::string_view text) { return std::string(text::trimTrailingBlanks(text)); }
 
-float boxValue(const forms::TextBox& box) { return static_cast<float>(text::leadingNumber(box.text())); }
-
-bool numbersFitSinglePrecision(forms::Form& screen, std::initializer_list<ReturnedNumber> numbers) {
+bool storeReturnedNumbers(forms::Form& screen, std::initializer_list<ReturnedNumber> numbers) {
+  std::vector<float> values;
+  values.reserve(numbers.size());
   for (const ReturnedNumber& number : numbers) {
     const forms::TextBox& box = number.field->box();
-    const float stored = boxValue(box);
+    const float stored = static_cast<float>(text::leadingNumber(box.text()));
     // Beyond the largest 32-bit value a conversion gives infinity, which no calculation can use.
-    if (std::isfinite(stored) && std::isfinite(static_cast<float>(number.scale * stored))) continue;
+    if (std::isfinite(stored) && std::isfinite(static_cast<float>(number.scale * stored))) {
+      values.push_back(stored);
+      continue;
+    }
     const ValidDataEntry::NumericBounds& bounds = number.field->bounds();
     const char* const whatIsWrong = stored < 0 ? " is too large a negative number." : " is too large.";
     screen.app().messageBox("The " + std::string(number.quantity) + " " +
@@ -57,6 +60,11 @@ bool numbersFitSinglePrecision(forms::Form& screen, std::initializer_list<Return
                             "Invalid Entry");
     number.field->box().setFocus();
     return false;
+  }
+  auto value = values.begin();
+  for (const ReturnedNumber& number : numbers) {
+    if (number.store) *number.store = *value;
+    ++value;
   }
   return true;
 }

@@ -44,21 +44,21 @@ bool reportFileProblem(forms::Form& screen, const FileReport& report, const std:
 //! A field's text as the file holds it, without its trailing blanks.
 std::string trimmedTrailing(std::string_view text);
 
-//! A number typed into a box as the shared state keeps it: its leading-number value in single
-//! precision.
-float boxValue(const forms::TextBox& box);
-
-//! One numeric box as a screen's Return takes it, and how the box's quantity is named in messages.
+//! One numeric box as a screen's Return takes it, how the box's quantity is named in messages, and
+//! where its value is kept.
 struct ReturnedNumber {
   const ValidDataEntry::NumericField* field;
-  const char* quantity;  //!< such as "molecular weight"
-  double scale = 1;      //!< factor applied to the stored value before it is used [-]
+  const char* quantity;    //!< such as "molecular weight"
+  float* store = nullptr;  //!< the shared state's field for the value; none: the screen keeps it itself
+  double scale = 1;        //!< factor applied to the stored value before it is used [-]
 };
 
-//! Whether the value of every box (times its scale) can be held as a 32-bit value. At the first
-//! that cannot, such as a molecular weight of 1e39 shown from a record, says that the value is too
-//! large, naming the quantity and its bounds, moves the focus to the box and returns false.
-bool numbersFitSinglePrecision(forms::Form& screen, std::initializer_list<ReturnedNumber> numbers);
+//! Reads each box once, as the shared state keeps a typed number: its leading-number value in
+//! single precision. When every value (times its scale) can be held as a 32-bit value, writes each
+//! into its store and returns true. At the first that cannot, such as a molecular weight of 1e39
+//! shown from a record, says that the value is too large, naming the quantity and its bounds, moves
+//! the focus to the box and returns false, having stored nothing.
+bool storeReturnedNumbers(forms::Form& screen, std::initializer_list<ReturnedNumber> numbers);
 
 //! Adds the keys of index positions 1 to count (no further than the index reaches) to the end of
 //! the name list.

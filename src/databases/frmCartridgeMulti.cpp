@@ -1,5 +1,7 @@
 #include "databases/frmCartridgeMulti.h"
 
+#include <iterator>
+
 #include "databases/DatabaseScreenSteps.h"
 #include "databases/ExitDialog.h"
 #include "platform/files/ProgramFolder.h"
@@ -12,7 +14,6 @@
 #include "screens/ScreenViews.h"
 #include "state/SetUp.h"
 
-using tess::databases::boxValue;
 using tess::databases::CartridgeRecord;
 using tess::databases::reportFileProblem;
 using tess::databases::trimmedTrailing;
@@ -182,16 +183,14 @@ void frmCartridgeMulti::closeFile() { m_cartridgeFile->close(); }
 // ---- Showing a record, Search and Save ----
 
 void frmCartridgeMulti::showRecord(const CartridgeRecord& record) {
-  // The name first: its Change empties the eight fields.
+  // The name first: its Change empties the eight fields. The record holds the eight in the order
+  // of the fields after the name.
   CartName.setText(trimmedTrailing(record.CartName));
-  BedDiam.setText(trimmedTrailing(record.BedDiam));
-  Bed_Depth.setText(trimmedTrailing(record.Bed_Depth));
-  CarbWgt.setText(trimmedTrailing(record.CarbWgt));
-  MicVol.setText(trimmedTrailing(record.MicVol));
-  RelHumPre.setText(trimmedTrailing(record.RelHumPre));
-  DiamGran.setText(trimmedTrailing(record.DiamGran));
-  APBenzene.setText(trimmedTrailing(record.APBenzene));
-  AffinityForWater.setText(trimmedTrailing(record.AffinityForWater));
+  const std::array<forms::TextBox*, 8> boxes = valueBoxes();
+  static_assert(std::size(tess::databases::CartridgeRecordFields) == 1 + 8);
+  for (std::size_t i = 0; i < boxes.size(); ++i) {
+    boxes[i]->setText(trimmedTrailing(record.*tess::databases::CartridgeRecordFields[i + 1].text));
+  }
 }
 
 void frmCartridgeMulti::ShowCartridgeRecord(std::int16_t n) {
@@ -273,32 +272,26 @@ void frmCartridgeMulti::frmCartridgeMulti_cmdExit_Click() {
     return;
   }
 
-  // The affinity for water is scaled by 5/3 for carbon preconditioned above 50 % humidity (see
-  // setBetaH2O); the scaled value must fit too.
+  // Percent typed, fraction kept: divided in 64-bit, stored in 32-bit. The affinity for water is
+  // scaled by 5/3 for carbon preconditioned above 50 % humidity (see setBetaH2O); the scaled value
+  // must fit too.
   const float relHumPre = static_cast<float>(tess::text::leadingNumber(RelHumPre.text()) / 100.0);
-  const bool fit = tess::databases::numbersFitSinglePrecision(
-      *this, {{&m_BedDiam, "bed diameter"},
-              {&m_Bed_Depth, "bed depth"},
-              {&m_CarbWgt, "carbon weight"},
-              {&m_MicVol, "micropore volume"},
+  CartridgeData& cart = m_context.state.Cart;
+  const bool stored = tess::databases::storeReturnedNumbers(
+      *this, {{&m_BedDiam, "bed diameter", &cart.BedDiam},
+              {&m_Bed_Depth, "bed depth", &cart.Bed_Depth},
+              {&m_CarbWgt, "carbon weight", &cart.CarbWgt},
+              {&m_MicVol, "micropore volume", &cart.MicVol},
               {&m_RelHumPre, "preconditioned relative humidity"},
-              {&m_DiamGran, "carbon granule average diameter"},
-              {&m_APBenzene, "adsorption potential for benzene"},
-              {&m_AffinityForWater, "affinity coefficient for water", relHumPre > 0.5 ? 5.0 / 3.0 : 1.0}});
-  if (!fit) return;  // nothing stored; the focus is in the box to correct
+              {&m_DiamGran, "carbon granule average diameter", &cart.DiamGran},
+              {&m_APBenzene, "adsorption potential for benzene", &cart.APBenzene},
+              {&m_AffinityForWater, "affinity coefficient for water", nullptr, relHumPre > 0.5 ? 5.0 / 3.0 : 1.0}});
+  if (!stored) return;  // nothing stored; the focus is in the box to correct
 
   DataInputView& input = *m_context.screens.dataInput;
-  CartridgeData& cart = m_context.state.Cart;
   input.CartName.setCaption(name);
   cart.CartName = name;
-  cart.BedDiam = boxValue(BedDiam);
-  cart.Bed_Depth = boxValue(Bed_Depth);
-  cart.CarbWgt = boxValue(CarbWgt);
-  cart.MicVol = boxValue(MicVol);
-  // Percent typed, fraction kept: divided in 64-bit, stored in 32-bit.
-  cart.RelHumPre = static_cast<float>(tess::text::leadingNumber(RelHumPre.text()) / 100.0);
-  cart.DiamGran = boxValue(DiamGran);
-  cart.APBenzene = boxValue(APBenzene);
+  cart.RelHumPre = relHumPre;
   setBetaH2O(AffinityForWater.text());
   hide();
   input.show();

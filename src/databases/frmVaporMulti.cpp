@@ -1,5 +1,7 @@
 #include "databases/frmVaporMulti.h"
 
+#include <iterator>
+
 #include "databases/DatabaseScreenSteps.h"
 #include "databases/ExitDialog.h"
 #include "platform/files/ProgramFolder.h"
@@ -12,7 +14,6 @@
 #include "screens/ScreenViews.h"
 #include "state/SetUp.h"
 
-using tess::databases::boxValue;
 using tess::databases::reportFileProblem;
 using tess::databases::trimmedTrailing;
 using tess::databases::VaporRecord;
@@ -201,16 +202,14 @@ void frmVaporMulti::closeFile() { m_vaporFile->close(); }
 // ---- Showing a record, Search and Save ----
 
 void frmVaporMulti::showRecord(const VaporRecord& record) {
-  // The name first: its Change empties the other boxes.
+  // The name first: its Change empties the other boxes. The record holds the eight numbers and the
+  // CAS number in the order of the boxes after the name.
   ChemName.setText(trimmedTrailing(record.ChemName));
-  MolWt.setText(trimmedTrailing(record.MolWt));
-  LiqDensity.setText(trimmedTrailing(record.LiqDensity));
-  MolPol.setText(trimmedTrailing(record.MolPol));
-  WaterSol.setText(trimmedTrailing(record.WaterSol));
-  AvgVapConc.setText(trimmedTrailing(record.AvgVapConc));
-  AntoineA.setText(trimmedTrailing(record.AntoineA));
-  AntoineB.setText(trimmedTrailing(record.AntoineB));
-  AntoineC.setText(trimmedTrailing(record.AntoineC));
+  const std::array<forms::TextBox*, 9> boxes = dataBoxes();
+  static_assert(std::size(tess::databases::VaporRecordFields) == 1 + 9);
+  for (std::size_t i = 0; i + 1 < boxes.size(); ++i) {
+    boxes[i]->setText(trimmedTrailing(record.*tess::databases::VaporRecordFields[i + 1].text));
+  }
   CAS.setText(std::string(tess::text::trimBlanks(record.CAS)));
 }
 
@@ -344,14 +343,12 @@ void frmVaporMulti::frmVaporMulti_cmdExit_Click() {
     return;
   }
 
-  const std::array<const forms::TextControl*, 10> texts = {&ChemName, &MolWt,    &LiqDensity, &MolPol,   &WaterSol,
-                                                          &AvgVapConc, &AntoineA, &AntoineB,   &AntoineC, &CAS};
-  for (const forms::TextControl* box : texts) {
-    if (box->text().empty()) {
-      ShowExitDialog();
-      ChemName.setFocus();
-      return;
-    }
+  bool incomplete = ChemName.text().empty();
+  for (const forms::TextBox* box : dataBoxes()) incomplete = incomplete || box->text().empty();
+  if (incomplete) {
+    ShowExitDialog();
+    ChemName.setFocus();
+    return;
   }
   if (k < 1 || k > MaxVapors) {
     // No slot to fill: the data-input screen always names one before it shows this screen.
@@ -360,27 +357,19 @@ void frmVaporMulti::frmVaporMulti_cmdExit_Click() {
     return;
   }
 
-  const bool fit = tess::databases::numbersFitSinglePrecision(
-      *this, {{&m_MolWt, "molecular weight"},
-              {&m_LiqDensity, "liquid density"},
-              {&m_MolPol, "molecular polarizability"},
-              {&m_WaterSol, "water solubility factor"},
-              {&m_AvgVapConc, "average vapor concentration"},
-              {&m_AntoineA, "Antoine parameter A"},
-              {&m_AntoineB, "Antoine parameter B"},
-              {&m_AntoineC, "Antoine parameter C"}});
-  if (!fit) return;  // nothing stored; the focus is in the box to correct
-
   VaporData& slot = state.Vapor[static_cast<std::size_t>(k)];
+  const bool stored = tess::databases::storeReturnedNumbers(
+      *this, {{&m_MolWt, "molecular weight", &slot.MolWt},
+              {&m_LiqDensity, "liquid density", &slot.LiqDensity},
+              {&m_MolPol, "molecular polarizability", &slot.MolPol},
+              {&m_WaterSol, "water solubility factor", &slot.WaterSol},
+              {&m_AvgVapConc, "average vapor concentration", &slot.AvgVapConc},
+              {&m_AntoineA, "Antoine parameter A", &slot.AntoineA},
+              {&m_AntoineB, "Antoine parameter B", &slot.AntoineB},
+              {&m_AntoineC, "Antoine parameter C", &slot.AntoineC}});
+  if (!stored) return;  // nothing stored; the focus is in the box to correct
+
   slot.ChemName = ChemName.text();
-  slot.MolWt = boxValue(MolWt);
-  slot.LiqDensity = boxValue(LiqDensity);
-  slot.MolPol = boxValue(MolPol);
-  slot.WaterSol = boxValue(WaterSol);
-  slot.AvgVapConc = boxValue(AvgVapConc);
-  slot.AntoineA = boxValue(AntoineA);
-  slot.AntoineB = boxValue(AntoineB);
-  slot.AntoineC = boxValue(AntoineC);
   slot.CAS = CAS.text();
 
   hide();
