@@ -1,6 +1,7 @@
 #include "databases/frmCartridgeMulti.h"
 
 #include <iterator>
+#include <utility>
 
 #include "databases/DatabaseScreenSteps.h"
 #include "databases/ExitDialog.h"
@@ -248,17 +249,13 @@ void frmCartridgeMulti::frmCartridgeMulti_CartName_Click() {
 void frmCartridgeMulti::frmCartridgeMulti_cmdClear_Click() {
   CartName.setText("");
   for (forms::TextBox* box : valueBoxes()) box->setText("");
+  // Every value of the cartridge in use goes back to 0 but its name and the bed density, which
+  // stays until the next calculation derives it again.
   CartridgeData& cart = m_context.state.Cart;
-  cart.BedDiam = 0;
-  cart.Bed_Depth = 0;
-  cart.BedVolume = 0;
-  cart.CarbWgt = 0;
-  cart.MicVol = 0;
-  cart.RelHumPre = 0;
-  cart.DiamGran = 0;
-  cart.APBenzene = 0;
-  cart.BetaH2O = 0;
-  cart.BetaH2OHalf = 0;
+  CartridgeData cleared;
+  cleared.CartName = cart.CartName;
+  cleared.BedDensity = cart.BedDensity;
+  cart = std::move(cleared);
   CartName.setFocus();
 }
 

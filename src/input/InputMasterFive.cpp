@@ -1,6 +1,7 @@
 #include "input/InputMasterFive.h"
 
 #include <string>
+#include <utility>
 
 #include "databases/frmCartridgeMulti.h"
 #include "databases/frmVaporMulti.h"
@@ -159,17 +160,15 @@ void InputMasterFive::InputMasterFive_SelectUse_Click() {
 void InputMasterFive::InputMasterFive_ClearVapors_Click() {
   SetUp& state = m_context.state;
   for (int k = 1; k <= MaxVapors; ++k) {
+    // Every entered value goes; Beta, MolarVol and Psat stay until the next calculation derives
+    // them again.
     VaporData& vapor = state.Vapor[k];
-    vapor.ChemName = std::string(NoneSelected);
-    vapor.MolWt = 0;
-    vapor.LiqDensity = 0;
-    vapor.MolPol = 0;
-    vapor.WaterSol = 0;
-    vapor.AvgVapConc = 0;
-    vapor.AntoineA = 0;
-    vapor.AntoineB = 0;
-    vapor.AntoineC = 0;
-    vapor.CAS.clear();
+    VaporData cleared;
+    cleared.ChemName = std::string(NoneSelected);
+    cleared.Beta = vapor.Beta;
+    cleared.MolarVol = vapor.MolarVol;
+    cleared.Psat = vapor.Psat;
+    vapor = std::move(cleared);
     Vap[k].setCaption(std::string(NoneSelected));
   }
   state.TotalVapors = 0;

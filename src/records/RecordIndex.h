@@ -43,7 +43,7 @@ struct CartridgeIndexEntry {
 std::string makeIndexKey(std::string_view name);
 
 //! A text from a name box as the searches compare it: trimmed at both ends and upper-cased. Used
-//! by both Search buttons and by the vapor Save (step 2).
+//! by both Search buttons and, through saveLookupKey, by both Saves.
 std::string searchKey(std::string_view nameBoxText);
 
 //! The key under which Save looks a typed name up: the name as the record will hold it (cut to 35
