@@ -49,7 +49,7 @@ std::string trimmedTrailing(std::string_view text);
 struct ReturnedNumber {
   const ValidDataEntry::NumericField* field;
   const char* quantity;    //!< such as "molecular weight"
-  float* store = nullptr;  //!< the shared state's field for the value; none: the screen keeps it itself
+  float* store = nullptr;  //!< the shared state's field for the value; none: the screen stores it
   double scale = 1;        //!< factor applied to the stored value before it is used [-]
 };
 

@@ -282,7 +282,8 @@ void frmCartridgeMulti::frmCartridgeMulti_cmdExit_Click() {
               {&m_RelHumPre, "preconditioned relative humidity"},
               {&m_DiamGran, "carbon granule average diameter", &cart.DiamGran},
               {&m_APBenzene, "adsorption potential for benzene", &cart.APBenzene},
-              {&m_AffinityForWater, "affinity coefficient for water", nullptr, relHumPre > 0.5 ? 5.0 / 3.0 : 1.0}});
+              {&m_AffinityForWater, "affinity coefficient for water", nullptr,
+               relHumPre > 0.5 ? 5.0 / 3.0 : 1.0}});
   if (!stored) return;  // nothing stored; the focus is in the box to correct
 
   DataInputView& input = *m_context.screens.dataInput;

@@ -61,9 +61,11 @@ class UseOneM : public forms::Form {
   ScreenContext m_context;
   ValidDataEntry::NumericField m_temperature{Temperature, ValidDataEntry::rangeBounds(TemperatureRange),
                                              &AtmPressure};
-  ValidDataEntry::NumericField m_atmPressure{AtmPressure, ValidDataEntry::rangeBounds(AtmPressureRange), &RelHumid};
+  ValidDataEntry::NumericField m_atmPressure{AtmPressure, ValidDataEntry::rangeBounds(AtmPressureRange),
+                                             &RelHumid};
   ValidDataEntry::NumericField m_relHumid{RelHumid, ValidDataEntry::rangeBounds(RelHumidRange), &NumCarts};
-  ValidDataEntry::NumericField m_numCarts{NumCarts, ValidDataEntry::rangeBounds(NumCartsRange), &BreathingAirFlow};
-  ValidDataEntry::NumericField m_breathingAirFlow{BreathingAirFlow, ValidDataEntry::rangeBounds(BreathingAirFlowRange),
-                                                  &ReturnBtn};
+  ValidDataEntry::NumericField m_numCarts{NumCarts, ValidDataEntry::rangeBounds(NumCartsRange),
+                                          &BreathingAirFlow};
+  ValidDataEntry::NumericField m_breathingAirFlow{
+      BreathingAirFlow, ValidDataEntry::rangeBounds(BreathingAirFlowRange), &ReturnBtn};
 };

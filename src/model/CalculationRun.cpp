@@ -45,7 +45,8 @@ std::optional<InputProblem> checkInputs(const SetUp& state) {
     std::string text;
   };
   const Required conditions[] = {
-      {state.AtmPressure, "The atmospheric pressure must be above 0. Enter " + rangeRequest(AtmPressureRange) + "."},
+      {state.AtmPressure,
+       "The atmospheric pressure must be above 0. Enter " + rangeRequest(AtmPressureRange) + "."},
       {state.BreathingAirFlow,
        "The breathing air flow must be above 0. Enter " + rangeRequest(BreathingAirFlowRange) + "."},
       {static_cast<double>(state.NumCarts), "The number of cartridges must be at least 1."},

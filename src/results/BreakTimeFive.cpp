@@ -107,8 +107,8 @@ void BreakTimeFive::BreakTimeFive_VapBkConc_LostFocus(int Index) {
 // value is taken even after an out-of-range message, so the box and the shared state agree.
 void BreakTimeFive::BreakTimeFive_VapConc_LostFocus(int Index) {
   forms::TextBox& box = VapConc[Index];
-  const bool passed = ValidDataEntry::ValidUserInput(box, VapConcRange.Min, VapConcRange.Max, VapConcRange.MinText,
-                                                     VapConcRange.MaxText);
+  const bool passed = ValidDataEntry::ValidUserInput(box, VapConcRange.Min, VapConcRange.Max,
+                                                     VapConcRange.MinText, VapConcRange.MaxText);
   const double value = tess::text::leadingNumber(box.text());
   if (value > std::numeric_limits<float>::max()) {
     // Beyond the range of a 32-bit value: nothing can be stored; the check's message has been

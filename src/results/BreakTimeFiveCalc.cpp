@@ -90,8 +90,8 @@ std::string BreakTimeFive::inputRefusal() const {
   };
   for (const UseConditionBox& condition : conditions) {
     if (tess::text::trimBlanks(condition.box.text()).empty()) {
-      return unestimated + "The " + condition.caption + " box is empty. Enter " + rangeRequest(condition.range) +
-             ".";
+      return unestimated + "The " + condition.caption + " box is empty. Enter " +
+             rangeRequest(condition.range) + ".";
     }
   }
   const int vapors = std::clamp<int>(m_state.TotalVapors, 0, MaxVapors);
@@ -101,8 +101,9 @@ std::string BreakTimeFive::inputRefusal() const {
     std::string row = "Vapor #" + std::to_string(i);
     const std::string& name = m_state.Vapor[i].ChemName;
     if (!name.empty() && !isNoneSelectedExact(name)) row += " (" + name + ")";
-    return unestimated + "The vapor concentration of " + row + " is " + tess::text::singleToText(concentration) +
-           " " + VapConcRange.Unit + ". Enter " + rangeRequest(VapConcRange) + ".";
+    return unestimated + "The vapor concentration of " + row + " is " +
+           tess::text::singleToText(concentration) + " " + VapConcRange.Unit + ". Enter " +
+           rangeRequest(VapConcRange) + ".";
   }
   return {};
 }

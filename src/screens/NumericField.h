@@ -35,7 +35,7 @@
 
 namespace ValidDataEntry {
 
-//! Inclusive bounds of a numeric field and their display texts for the messages.
+//! Inclusive bounds of a numeric field [the field's unit] and their display texts for the messages.
 struct NumericBounds {
   double MinVal = 0;
   double MaxVal = 0;
