@@ -65,11 +65,11 @@ SpreadingValues spreadingAt(const SetUp& state, int i, double fraction) {
 // point is also the first at which the running minimum of the pressures qualifies, and the running
 // minimum can be searched by bisection.
 struct MarchGrid {
-  enum class End { Open, StepBound, AtOne, PastOne, NotANumber };
+  enum class End { Open, StepBound, PastOne, NotANumber };
   std::vector<double> fraction;  // grid points 0, 1, ... worked out so far
   std::vector<double> lowest;    // running minimum of the spreading pressure over them
   End end = End::Open;           // why the grid ends after them
-  double endFraction = 0;        // the fraction that ended it (PastOne, NotANumber)
+  double endFraction = 0;        // the fraction that ended it (NotANumber)
 
   void extend(const SetUp& state, int i, std::size_t size) {
     while (fraction.size() < size && end == End::Open) {
@@ -80,14 +80,9 @@ struct MarchGrid {
           end = End::StepBound;
           return;
         }
-        if (fraction[j - 1] >= 1) {
-          end = End::AtOne;
-          return;
-        }
         next = fraction[j - 1] + GridStep;
         if (next > 1) {
           end = End::PastOne;
-          endFraction = next;
           return;
         }
       }
@@ -114,14 +109,18 @@ void CalcSpreadingPressure(SetUp& state, int i) {
 
 namespace {
 
+void countMarchBound(const ModelOptions& options) {
+  if (options.boundsMet) ++options.boundsMet->march;
+}
+
 // SolveAdsFraction without renormalisation, on the grid worked out for the solve. Leaves the same
 // values in the shared state as the step-by-step march, also where it stops.
-double solveOnGrid(SetUp& state, int i, MarchGrid& grid) {
+double solveOnGrid(SetUp& state, int i, MarchGrid& grid, const ModelOptions& options) {
   const int ref = state.MixVapors;
   CalcSpreadingPressure(state, ref);
   const double reference = state.SpreadPress[ref];
   auto reached = [&](double pressure) { return (pressure - reference) * MarchScale <= 1; };
-  if (!std::isfinite(reference)) return SolveAdsFraction(state, i, ModelOptions{});
+  if (!std::isfinite(reference)) return SolveAdsFraction(state, i, options);
   std::size_t size = 64;
   while (true) {
     grid.extend(state, i, size);
@@ -151,11 +150,12 @@ double solveOnGrid(SetUp& state, int i, MarchGrid& grid) {
     throwNotFinite(i, "spreading pressure of vapor " + std::to_string(i));
   }
   CalcSpreadingPressure(state, i);
-  if (grid.end == MarchGrid::End::PastOne) state.AdsMoleFrac[i] = grid.endFraction;
-  const char* where = grid.end == MarchGrid::End::PastOne ? ": past 1"
-                      : grid.end == MarchGrid::End::AtOne ? ": at 1"
-                                                          : ": grid-step bound";
-  throw ModelStop(StopReason::MarchLimit, i, "fraction march of vapor " + std::to_string(i) + where);
+  if (grid.end == MarchGrid::End::PastOne) {
+    countMarchBound(options);
+    return state.AdsMoleFrac[i];
+  }
+  throw ModelStop(StopReason::MarchLimit, i,
+                  "fraction march of vapor " + std::to_string(i) + ": grid-step bound");
 }
 
 }  // namespace
@@ -178,20 +178,21 @@ double SolveAdsFraction(SetUp& state, int i, const ModelOptions& options) {
   double d = difference();
   int steps = 0;
   while (d > 1) {
+    // A mole fraction cannot exceed 1: the march ends there with this vapor holding all of the
+    // adsorbed phase that a fraction can give it, and the solve's normalisation settles the rest.
+    // Without renormalisation that is the last grid point below 1; with it, the point at which the
+    // fraction has become 1.
+    if (renormalise ? state.AdsMoleFrac[i] >= 1 : state.AdsMoleFrac[i] + GridStep > 1) {
+      countMarchBound(options);
+      break;
+    }
     if (steps == ModelBounds::MaxMarchSteps) {
       throw ModelStop(StopReason::MarchLimit, i,
                       "fraction march of vapor " + std::to_string(i) + ": grid-step bound");
     }
-    if (state.AdsMoleFrac[i] >= 1) {
-      throw ModelStop(StopReason::MarchLimit, i, "fraction march of vapor " + std::to_string(i) + ": at 1");
-    }
     ++steps;
     state.AdsMoleFrac[i] = state.AdsMoleFrac[i] + GridStep;
     if (renormalise) NormalizeAdsFractions(state, 2);
-    // A mole fraction above 1 has no meaning: the reference's spreading pressure lies out of reach.
-    if (state.AdsMoleFrac[i] > 1) {
-      throw ModelStop(StopReason::MarchLimit, i, "fraction march of vapor " + std::to_string(i) + ": past 1");
-    }
     d = difference();
   }
   return state.AdsMoleFrac[i];
@@ -218,17 +219,19 @@ void SolveIAST(SetUp& state, const ModelOptions& options) {
   const bool onGrid = options.shortcuts && state.TotalVapors != 2;
   std::array<MarchGrid, MaxVapors + 1> grids;
   while (std::fabs(diff) > ClosureTolerance) {
-    if (passes == ModelBounds::MaxSolvePasses) {
-      throw ModelStop(StopReason::SolvePassLimit, n, "equilibrium solve");
-    }
-    if (n >= 2) {
-      if (!passStarts.insert(std::bit_cast<std::uint64_t>(state.AdsMoleFrac[n])).second) {
-        throw ModelStop(StopReason::SolvePassLimit, n, "equilibrium solve");
-      }
+    // A start met before: the passes repeat from here on, and the last pass's normalised fractions
+    // are the solve's answer (after a zone change the raw sums settle at 1 while the entry sum is
+    // below 1, so the closure test cannot pass although the fractions no longer change).
+    const bool repeats =
+        n >= 2 && !passStarts.insert(std::bit_cast<std::uint64_t>(state.AdsMoleFrac[n])).second;
+    if (repeats || passes == ModelBounds::MaxSolvePasses) {
+      if (options.boundsMet) ++options.boundsMet->solve;
+      break;
     }
     ++passes;
     for (int k = 1; k <= n - 1; ++k) {
-      state.AdsMoleFrac[k] = onGrid ? solveOnGrid(state, k, grids[k]) : SolveAdsFraction(state, k, options);
+      state.AdsMoleFrac[k] =
+          onGrid ? solveOnGrid(state, k, grids[k], options) : SolveAdsFraction(state, k, options);
     }
     double sum = 0;
     for (int i = 1; i <= n; ++i) sum = sum + state.AdsMoleFrac[i];
