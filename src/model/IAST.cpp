@@ -158,6 +158,111 @@ double solveOnGrid(SetUp& state, int i, MarchGrid& grid, const ModelOptions& opt
                   "fraction march of vapor " + std::to_string(i) + ": grid-step bound");
 }
 
+// The renormalised march of a two-vapor mixture, with the same result and the same values left in
+// the shared state as the step-by-step march. The fractions of every step follow from additions
+// and divisions alone; the spreading pressures are evaluated only in blocks of steps in which the
+// march may stop. Over a block, vapor i's fraction rises and the reference's falls, so each
+// potential z lies between its values at the block's ends, and the series S, which rises between
+// its extremes at -PeakPotential and PeakPotential and falls outside them, is bounded by its values
+// there. When even the least difference those bounds allow lies clearly above the march's
+// tolerance, no step of the block can stop the march.
+constexpr double PeakPotential = 1.476688;
+constexpr std::size_t MarchBlock = 256;
+
+struct SeriesRange {
+  double low, high;
+};
+
+// Range of S over the potentials between z0 and z1 (in either order), widened by a margin far
+// above the rounding of the evaluations.
+SeriesRange seriesRange(double z0, double z1) {
+  const double a = std::min(z0, z1), b = std::max(z0, z1);
+  double low = std::min(spreadingSeries(a), spreadingSeries(b));
+  double high = std::max(spreadingSeries(a), spreadingSeries(b));
+  const double peak = spreadingSeries(PeakPotential);
+  if (a < PeakPotential + 0.01 && b > PeakPotential - 0.01) high = std::max(high, peak);
+  if (a < -PeakPotential + 0.01 && b > -PeakPotential - 0.01) low = std::min(low, -peak);
+  constexpr double margin = 1e-9;
+  return {low - margin, high + margin};
+}
+
+double marchRenormalised(SetUp& state, int i, const ModelOptions& options) {
+  const int ref = state.MixVapors;
+  auto difference = [&]() {
+    CalcSpreadingPressure(state, i);
+    CalcSpreadingPressure(state, ref);
+    const double d = (state.SpreadPress[i] - state.SpreadPress[ref]) * MarchScale;
+    if (std::isnan(d)) throwNotFinite(i, "spreading pressure of vapor " + std::to_string(i));
+    return d;
+  };
+  state.AdsMoleFrac[i] = GridStep;
+  double d = difference();
+  int steps = 0;
+  // Fractions of vapor 1, vapor 2 and their sum at the steps of the next block.
+  std::vector<std::array<double, 3>> block;
+  block.reserve(MarchBlock);
+  while (d > 1) {
+    // The next block: the steps the step-by-step march would take, up to the one at which the
+    // fraction has reached 1 or the step bound.
+    block.clear();
+    std::array<double, 3> x{state.AdsMoleFrac[1], state.AdsMoleFrac[2], state.FracSum};
+    int blockSteps = steps;
+    while (block.size() < MarchBlock && x[i - 1] < 1 && blockSteps < ModelBounds::MaxMarchSteps) {
+      x[i - 1] = x[i - 1] + GridStep;
+      double sum = 0;
+      sum = sum + x[0];
+      sum = sum + x[1];
+      x[2] = sum;
+      x[0] = x[0] / sum;
+      x[1] = x[1] / sum;
+      block.push_back(x);
+      ++blockSteps;
+    }
+    if (block.empty()) {
+      if (state.AdsMoleFrac[i] >= 1) break;
+      throw ModelStop(StopReason::MarchLimit, i,
+                      "fraction march of vapor " + std::to_string(i) + ": grid-step bound");
+    }
+    std::size_t skip = 0;
+    if (block.size() > 1) {
+      const std::array<double, 3>& first = block.front();
+      const std::array<double, 3>& last = block[block.size() - 2];  // the block's last step is evaluated
+      const SpreadingValues iFirst = spreadingAt(state, i, first[i - 1]);
+      const SpreadingValues iLast = spreadingAt(state, i, last[i - 1]);
+      const SpreadingValues refFirst = spreadingAt(state, ref, first[ref - 1]);
+      const SpreadingValues refLast = spreadingAt(state, ref, last[ref - 1]);
+      const double bound = 1e20;  // keeps every power of z within the block finite
+      bool finite = true;
+      for (double z : {iFirst.potential, iLast.potential, refFirst.potential, refLast.potential})
+        finite = finite && std::fabs(z) < bound;
+      if (finite) {
+        const VaporData& vi = state.Vapor[i];
+        const VaporData& vr = state.Vapor[ref];
+        const SeriesRange si = seriesRange(iFirst.potential, iLast.potential);
+        const SeriesRange sr = seriesRange(refFirst.potential, refLast.potential);
+        const double leastI = vi.Beta * (1 - si.high) / vi.MolarVol;
+        const double mostRef = vr.Beta * (1 - sr.low) / vr.MolarVol;
+        if ((leastI - mostRef) * MarchScale > 1.001) skip = block.size() - 1;
+      }
+    }
+    for (std::size_t k = 0; k < block.size(); ++k) {
+      if (steps == ModelBounds::MaxMarchSteps) {
+        throw ModelStop(StopReason::MarchLimit, i,
+                        "fraction march of vapor " + std::to_string(i) + ": grid-step bound");
+      }
+      ++steps;
+      state.AdsMoleFrac[1] = block[k][0];
+      state.AdsMoleFrac[2] = block[k][1];
+      state.FracSum = block[k][2];
+      if (k < skip) continue;
+      d = difference();
+      if (!(d > 1)) break;
+    }
+  }
+  if (d > 1) countMarchBound(options);
+  return state.AdsMoleFrac[i];
+}
+
 }  // namespace
 
 double SolveAdsFraction(SetUp& state, int i, const ModelOptions& options) {
@@ -166,6 +271,7 @@ double SolveAdsFraction(SetUp& state, int i, const ModelOptions& options) {
   // Without renormalisation the reference's fraction stays as it is during the march, and so does
   // its spreading pressure.
   const bool reuseReference = options.shortcuts && !renormalise;
+  if (options.shortcuts && renormalise && ref == 2) return marchRenormalised(state, i, options);
   auto difference = [&]() {
     CalcSpreadingPressure(state, i);
     if (!reuseReference) CalcSpreadingPressure(state, ref);

@@ -27,6 +27,8 @@ constexpr int LongCasesPerShard = 12;
 // The full evaluation costs about a microsecond per zone and step: compare the cases whose fixed
 // times add up to no more than this, so that the test stays short [min].
 constexpr double MaxComparedTime = 150;
+// The full evaluation of a march that ends at a fraction of 1 takes about a millisecond.
+constexpr int MaxComparedMarchBounds = 100;
 
 // Mixtures of common solvents on ordinary cartridges under ordinary conditions.
 class RealisticCases {
@@ -75,9 +77,10 @@ bool compareBothWays(const ::SetUp& input, const std::string& where, bool always
   const CalculationStatus quick = runCalculation(fast);
   double total = 0;
   for (int i = 1; i <= MaxVapors; ++i) total += quick.timeFixed[i] ? fast.FinalBkTime[i] : 0;
-  // A solve that returns at a repeated start takes thousands of passes, each far slower in full.
-  if (!always && (quick.reason == StopReason::TimeStepLimit || quick.boundsMet.solve > 0 || total < minTime ||
-                  total > maxTime)) {
+  // A solve that returns at a repeated start takes thousands of passes, and a march that ends at a
+  // fraction of 1 some 10,000 steps, each far slower in full.
+  if (!always && (quick.reason == StopReason::TimeStepLimit || quick.boundsMet.solve > 0 ||
+                  quick.boundsMet.march > MaxComparedMarchBounds || total < minTime || total > maxTime)) {
     return false;
   }
   ::SetUp full = input;
@@ -100,8 +103,8 @@ TEST(ShortcutEquivalence, RealisticAndFieldBoundMixtures) {
     compared[0] += compareBothWays(realistic.next(), "realistic case " + std::to_string(k));
     compared[1] += compareBothWays(fieldBound.next(), "field-bound case " + std::to_string(k));
   }
-  EXPECT_GT(compared[0], CasesPerKind / 2);
-  EXPECT_GT(compared[1], CasesPerKind / 2);
+  EXPECT_GT(compared[0], CasesPerKind / 3);
+  EXPECT_GT(compared[1], CasesPerKind / 3);
 }
 
 TEST(ShortcutEquivalence, ReferenceCasesAndZonesThatSettle) {
