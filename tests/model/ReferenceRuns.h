@@ -17,7 +17,8 @@ inline Json referenceRuns() { return JsonReader::parseFile(TESSALORAN_REFERENCE_
 
 //! The case called name.
 inline Json referenceRun(const std::string& name) {
-  for (const Json& c : referenceRuns()["cases"].items) {
+  const Json runs = referenceRuns();
+  for (const Json& c : runs["cases"].items) {
     if (c["name"].text == name) return c;
   }
   throw std::runtime_error("no reference run " + name);
