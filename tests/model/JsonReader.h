@@ -24,7 +24,6 @@ struct Json {
     if (found == members.end()) throw std::runtime_error("no member " + name);
     return found->second;
   }
-  bool has(const std::string& name) const { return members.count(name) != 0; }
 };
 
 class JsonReader {

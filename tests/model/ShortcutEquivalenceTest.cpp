@@ -11,6 +11,7 @@
 #include "model/CalculationRun.h"
 #include "model/ModelFixtures.h"
 #include "model/RandomCases.h"
+#include "model/ReferenceRuns.h"
 #include "model/StateChecks.h"
 
 namespace {
@@ -127,6 +128,11 @@ TEST(ShortcutEquivalence, ReferenceCasesAndZonesThatSettle) {
   for (const Solvent& v : {Toluene, Hexane, Benzene}) addVapor(hot, v, 500);
   computeSuperficialVel(hot);
   compareBothWays(hot, "hot and fast air", true);
+  // Marches of the equilibrium that end at a fraction of 1, with and without renormalisation.
+  compareBothWays(typedInputs(referenceRun("five_vapors_march_bound")["inputs"]), "march bounds", true);
+  RandomCases twoVapors(1000);
+  for (int k = 0; k < 126; ++k) twoVapors.next();
+  compareBothWays(twoVapors.next(), "two-vapor march to 1", true);
 #ifndef TESSALORAN_FEWER_RANDOM_CASES
   // More than a million steps in full, about forty thousand of them before the zone settles.
   compareBothWays(typicalMixture({Toluene}, 1), "one vapor at 1 ppm", true);
