@@ -143,11 +143,7 @@ std::string stopMessage(const SetUp& state, StopReason reason, int slot) {
   const std::string who = slot > 0 ? vaporLabel(state, slot) : std::string("a vapor");
   switch (reason) {
     case StopReason::MarchLimit:
-      return "The mixture equilibrium has no solution for " + who +
-             ": its adsorbed fraction would have to exceed 1. The calculation stopped.";
-    case StopReason::SolvePassLimit:
-      return "The mixture equilibrium does not settle for the vapors in play with " + who +
-             " as reference. The calculation stopped.";
+      return "The mixture equilibrium could not be solved for " + who + ". The calculation stopped.";
     case StopReason::ZeroPartialPressure:
       return "The partial pressure of " + who +
              " fell to 0 as the zones were worked out, and the mixture model has no value there. The "
@@ -263,18 +259,23 @@ CalculationStatus runCalculation(SetUp& state, const ModelOptions& options) {
   }
 
   int fixedDownTo = state.TotalVapors + 1;
+  BoundsMet boundsMet;
+  ModelOptions counted = options;
+  counted.boundsMet = &boundsMet;
   try {
-    IAST::CalcMixtureBreakTimes(state, options, &fixedDownTo);
+    IAST::CalcMixtureBreakTimes(state, counted, &fixedDownTo);
   } catch (const ModelStop& stop) {
     CalculationStatus status =
         stopped(state, stop.reason(), stop.vaporSlot(), stopMessage(state, stop.reason(), stop.vaporSlot()));
     status.detail = stop.what();
+    status.boundsMet = boundsMet;
     for (int i = fixedDownTo; i <= state.TotalVapors; ++i) status.timeFixed[i] = true;
     settleAfterStop(state, status);
     return status;
   }
   CalculationStatus status;
   status.completed = true;
+  status.boundsMet = boundsMet;
   for (int i = 1; i <= state.TotalVapors; ++i) status.timeFixed[i] = true;
   return status;
 }

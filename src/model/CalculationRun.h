@@ -34,6 +34,9 @@ struct CalculationStatus {
   //! Per slot 1..5: FinalBkTime, BkTimeMin and BkTimeMax of the slot are the model's final values.
   //! All slots 1..TotalVapors when completed; after a stop, the vapors whose zones were finished.
   std::array<bool, MaxVapors + 1> timeFixed{};
+  //! Bounds of the equilibrium that the calculation met and went on from (for tests and logs; the
+  //! user sees the times alone).
+  BoundsMet boundsMet;
 };
 
 //! Steps 3 to 10 of "Calculate Results" on state: zeroes ZoneSumPress; sets TempK; stores the bed

@@ -65,11 +65,11 @@ SpreadingValues spreadingAt(const SetUp& state, int i, double fraction) {
 // point is also the first at which the running minimum of the pressures qualifies, and the running
 // minimum can be searched by bisection.
 struct MarchGrid {
-  enum class End { Open, StepBound, AtOne, PastOne, NotANumber };
+  enum class End { Open, StepBound, PastOne, NotANumber };
   std::vector<double> fraction;  // grid points 0, 1, ... worked out so far
   std::vector<double> lowest;    // running minimum of the spreading pressure over them
   End end = End::Open;           // why the grid ends after them
-  double endFraction = 0;        // the fraction that ended it (PastOne, NotANumber)
+  double endFraction = 0;        // the fraction that ended it (NotANumber)
 
   void extend(const SetUp& state, int i, std::size_t size) {
     while (fraction.size() < size && end == End::Open) {
@@ -80,14 +80,9 @@ struct MarchGrid {
           end = End::StepBound;
           return;
         }
-        if (fraction[j - 1] >= 1) {
-          end = End::AtOne;
-          return;
-        }
         next = fraction[j - 1] + GridStep;
         if (next > 1) {
           end = End::PastOne;
-          endFraction = next;
           return;
         }
       }
@@ -114,14 +109,18 @@ void CalcSpreadingPressure(SetUp& state, int i) {
 
 namespace {
 
+void countMarchBound(const ModelOptions& options) {
+  if (options.boundsMet) ++options.boundsMet->march;
+}
+
 // SolveAdsFraction without renormalisation, on the grid worked out for the solve. Leaves the same
 // values in the shared state as the step-by-step march, also where it stops.
-double solveOnGrid(SetUp& state, int i, MarchGrid& grid) {
+double solveOnGrid(SetUp& state, int i, MarchGrid& grid, const ModelOptions& options) {
   const int ref = state.MixVapors;
   CalcSpreadingPressure(state, ref);
   const double reference = state.SpreadPress[ref];
   auto reached = [&](double pressure) { return (pressure - reference) * MarchScale <= 1; };
-  if (!std::isfinite(reference)) return SolveAdsFraction(state, i, ModelOptions{});
+  if (!std::isfinite(reference)) return SolveAdsFraction(state, i, options);
   std::size_t size = 64;
   while (true) {
     grid.extend(state, i, size);
@@ -151,11 +150,117 @@ double solveOnGrid(SetUp& state, int i, MarchGrid& grid) {
     throwNotFinite(i, "spreading pressure of vapor " + std::to_string(i));
   }
   CalcSpreadingPressure(state, i);
-  if (grid.end == MarchGrid::End::PastOne) state.AdsMoleFrac[i] = grid.endFraction;
-  const char* where = grid.end == MarchGrid::End::PastOne ? ": past 1"
-                      : grid.end == MarchGrid::End::AtOne ? ": at 1"
-                                                          : ": grid-step bound";
-  throw ModelStop(StopReason::MarchLimit, i, "fraction march of vapor " + std::to_string(i) + where);
+  if (grid.end == MarchGrid::End::PastOne) {
+    countMarchBound(options);
+    return state.AdsMoleFrac[i];
+  }
+  throw ModelStop(StopReason::MarchLimit, i,
+                  "fraction march of vapor " + std::to_string(i) + ": grid-step bound");
+}
+
+// The renormalised march of a two-vapor mixture, with the same result and the same values left in
+// the shared state as the step-by-step march. The fractions of every step follow from additions
+// and divisions alone; the spreading pressures are evaluated only in blocks of steps in which the
+// march may stop. Over a block, vapor i's fraction rises and the reference's falls, so each
+// potential z lies between its values at the block's ends, and the series S, which rises between
+// its extremes at -PeakPotential and PeakPotential and falls outside them, is bounded by its values
+// there. When even the least difference those bounds allow lies clearly above the march's
+// tolerance, no step of the block can stop the march.
+constexpr double PeakPotential = 1.476688;
+constexpr std::size_t MarchBlock = 256;
+
+struct SeriesRange {
+  double low, high;
+};
+
+// Range of S over the potentials between z0 and z1 (in either order), widened by a margin far
+// above the rounding of the evaluations.
+SeriesRange seriesRange(double z0, double z1) {
+  const double a = std::min(z0, z1), b = std::max(z0, z1);
+  double low = std::min(spreadingSeries(a), spreadingSeries(b));
+  double high = std::max(spreadingSeries(a), spreadingSeries(b));
+  const double peak = spreadingSeries(PeakPotential);
+  if (a < PeakPotential + 0.01 && b > PeakPotential - 0.01) high = std::max(high, peak);
+  if (a < -PeakPotential + 0.01 && b > -PeakPotential - 0.01) low = std::min(low, -peak);
+  constexpr double margin = 1e-9;
+  return {low - margin, high + margin};
+}
+
+double marchRenormalised(SetUp& state, int i, const ModelOptions& options) {
+  const int ref = state.MixVapors;
+  auto difference = [&]() {
+    CalcSpreadingPressure(state, i);
+    CalcSpreadingPressure(state, ref);
+    const double d = (state.SpreadPress[i] - state.SpreadPress[ref]) * MarchScale;
+    if (std::isnan(d)) throwNotFinite(i, "spreading pressure of vapor " + std::to_string(i));
+    return d;
+  };
+  state.AdsMoleFrac[i] = GridStep;
+  double d = difference();
+  int steps = 0;
+  // Fractions of vapor 1, vapor 2 and their sum at the steps of the next block.
+  std::vector<std::array<double, 3>> block;
+  block.reserve(MarchBlock);
+  while (d > 1) {
+    // The next block: the steps the step-by-step march would take, up to the one at which the
+    // fraction has reached 1 or the step bound.
+    block.clear();
+    std::array<double, 3> x{state.AdsMoleFrac[1], state.AdsMoleFrac[2], state.FracSum};
+    int blockSteps = steps;
+    while (block.size() < MarchBlock && x[i - 1] < 1 && blockSteps < ModelBounds::MaxMarchSteps) {
+      x[i - 1] = x[i - 1] + GridStep;
+      double sum = 0;
+      sum = sum + x[0];
+      sum = sum + x[1];
+      x[2] = sum;
+      x[0] = x[0] / sum;
+      x[1] = x[1] / sum;
+      block.push_back(x);
+      ++blockSteps;
+    }
+    if (block.empty()) {
+      if (state.AdsMoleFrac[i] >= 1) break;
+      throw ModelStop(StopReason::MarchLimit, i,
+                      "fraction march of vapor " + std::to_string(i) + ": grid-step bound");
+    }
+    std::size_t skip = 0;
+    if (block.size() > 1) {
+      const std::array<double, 3>& first = block.front();
+      const std::array<double, 3>& last = block[block.size() - 2];  // the block's last step is evaluated
+      const SpreadingValues iFirst = spreadingAt(state, i, first[i - 1]);
+      const SpreadingValues iLast = spreadingAt(state, i, last[i - 1]);
+      const SpreadingValues refFirst = spreadingAt(state, ref, first[ref - 1]);
+      const SpreadingValues refLast = spreadingAt(state, ref, last[ref - 1]);
+      const double bound = 1e20;  // keeps every power of z within the block finite
+      bool finite = true;
+      for (double z : {iFirst.potential, iLast.potential, refFirst.potential, refLast.potential})
+        finite = finite && std::fabs(z) < bound;
+      if (finite) {
+        const VaporData& vi = state.Vapor[i];
+        const VaporData& vr = state.Vapor[ref];
+        const SeriesRange si = seriesRange(iFirst.potential, iLast.potential);
+        const SeriesRange sr = seriesRange(refFirst.potential, refLast.potential);
+        const double leastI = vi.Beta * (1 - si.high) / vi.MolarVol;
+        const double mostRef = vr.Beta * (1 - sr.low) / vr.MolarVol;
+        if ((leastI - mostRef) * MarchScale > 1.001) skip = block.size() - 1;
+      }
+    }
+    for (std::size_t k = 0; k < block.size(); ++k) {
+      if (steps == ModelBounds::MaxMarchSteps) {
+        throw ModelStop(StopReason::MarchLimit, i,
+                        "fraction march of vapor " + std::to_string(i) + ": grid-step bound");
+      }
+      ++steps;
+      state.AdsMoleFrac[1] = block[k][0];
+      state.AdsMoleFrac[2] = block[k][1];
+      state.FracSum = block[k][2];
+      if (k < skip) continue;
+      d = difference();
+      if (!(d > 1)) break;
+    }
+  }
+  if (d > 1) countMarchBound(options);
+  return state.AdsMoleFrac[i];
 }
 
 }  // namespace
@@ -166,6 +271,7 @@ double SolveAdsFraction(SetUp& state, int i, const ModelOptions& options) {
   // Without renormalisation the reference's fraction stays as it is during the march, and so does
   // its spreading pressure.
   const bool reuseReference = options.shortcuts && !renormalise;
+  if (options.shortcuts && renormalise && ref == 2) return marchRenormalised(state, i, options);
   auto difference = [&]() {
     CalcSpreadingPressure(state, i);
     if (!reuseReference) CalcSpreadingPressure(state, ref);
@@ -178,20 +284,21 @@ double SolveAdsFraction(SetUp& state, int i, const ModelOptions& options) {
   double d = difference();
   int steps = 0;
   while (d > 1) {
+    // A mole fraction cannot exceed 1: the march ends there with this vapor holding all of the
+    // adsorbed phase that a fraction can give it, and the solve's normalisation settles the rest.
+    // Without renormalisation that is the last grid point below 1; with it, the point at which the
+    // fraction has become 1.
+    if (renormalise ? state.AdsMoleFrac[i] >= 1 : state.AdsMoleFrac[i] + GridStep > 1) {
+      countMarchBound(options);
+      break;
+    }
     if (steps == ModelBounds::MaxMarchSteps) {
       throw ModelStop(StopReason::MarchLimit, i,
                       "fraction march of vapor " + std::to_string(i) + ": grid-step bound");
     }
-    if (state.AdsMoleFrac[i] >= 1) {
-      throw ModelStop(StopReason::MarchLimit, i, "fraction march of vapor " + std::to_string(i) + ": at 1");
-    }
     ++steps;
     state.AdsMoleFrac[i] = state.AdsMoleFrac[i] + GridStep;
     if (renormalise) NormalizeAdsFractions(state, 2);
-    // A mole fraction above 1 has no meaning: the reference's spreading pressure lies out of reach.
-    if (state.AdsMoleFrac[i] > 1) {
-      throw ModelStop(StopReason::MarchLimit, i, "fraction march of vapor " + std::to_string(i) + ": past 1");
-    }
     d = difference();
   }
   return state.AdsMoleFrac[i];
@@ -218,17 +325,19 @@ void SolveIAST(SetUp& state, const ModelOptions& options) {
   const bool onGrid = options.shortcuts && state.TotalVapors != 2;
   std::array<MarchGrid, MaxVapors + 1> grids;
   while (std::fabs(diff) > ClosureTolerance) {
-    if (passes == ModelBounds::MaxSolvePasses) {
-      throw ModelStop(StopReason::SolvePassLimit, n, "equilibrium solve");
-    }
-    if (n >= 2) {
-      if (!passStarts.insert(std::bit_cast<std::uint64_t>(state.AdsMoleFrac[n])).second) {
-        throw ModelStop(StopReason::SolvePassLimit, n, "equilibrium solve");
-      }
+    // A start met before: the passes repeat from here on, and the last pass's normalised fractions
+    // are the solve's answer (after a zone change the raw sums settle at 1 while the entry sum is
+    // below 1, so the closure test cannot pass although the fractions no longer change).
+    const bool repeats =
+        n >= 2 && !passStarts.insert(std::bit_cast<std::uint64_t>(state.AdsMoleFrac[n])).second;
+    if (repeats || passes == ModelBounds::MaxSolvePasses) {
+      if (options.boundsMet) ++options.boundsMet->solve;
+      break;
     }
     ++passes;
     for (int k = 1; k <= n - 1; ++k) {
-      state.AdsMoleFrac[k] = onGrid ? solveOnGrid(state, k, grids[k]) : SolveAdsFraction(state, k, options);
+      state.AdsMoleFrac[k] =
+          onGrid ? solveOnGrid(state, k, grids[k], options) : SolveAdsFraction(state, k, options);
     }
     double sum = 0;
     for (int i = 1; i <= n; ++i) sum = sum + state.AdsMoleFrac[i];

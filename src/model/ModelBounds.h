@@ -13,17 +13,16 @@
 
 namespace ModelBounds {
 
-//! Grid steps of one fraction march (SolveAdsFraction): a backstop only. A march stops once the
-//! vapor's fraction has reached 1 without coming down to the reference (a mole fraction above 1
-//! means nothing): without renormalisation after about 10,000 steps; in a two-vapor mixture, where
-//! both fractions are renormalised at every step, the fraction approaches 1 and becomes exactly 1
-//! in floating point when the reference's share falls below half a unit in the last place of 1,
-//! after at most about 375,000 steps.
+//! Grid steps of one fraction march (SolveAdsFraction): a backstop only, reached by no march that
+//! ends at a fraction of 1. Without renormalisation a march ends after about 10,000 steps, at the
+//! last grid point below 1; in a two-vapor mixture, where both fractions are renormalised at every
+//! step, the fraction approaches 1 and becomes exactly 1 in floating point when the reference's
+//! share falls below half a unit in the last place of 1, after at most about 375,000 steps.
 inline constexpr int MaxMarchSteps = 1000000;
 
 //! Passes of one equilibrium solve (SolveIAST). A pass depends only on the reference vapor's
-//! fraction at its start, so a start value met before proves that the passes cycle for ever; the
-//! solver stops at that point exactly. This count is a backstop for sequences that neither close
+//! fraction at its start, so a start value met before means that the passes have settled into a
+//! cycle, and the solve returns there. This count is a backstop for sequences that neither close
 //! nor repeat; settling solves need far fewer passes.
 inline constexpr int MaxSolvePasses = 20000;
 
@@ -37,8 +36,7 @@ inline constexpr std::int64_t MaxZoneTimeSteps = 100000000;
 enum class StopReason {
   None,
   InvalidInput,            //!< An input makes a step undefined (zero divisor, value not a number).
-  MarchLimit,              //!< A fraction march passed a fraction of 1 or its grid-step bound.
-  SolvePassLimit,          //!< The equilibrium solve never settles.
+  MarchLimit,              //!< A fraction march passed its grid-step bound.
   ZeroPartialPressure,     //!< A vapor in play has a partial pressure of 0 before an equilibrium solve.
   ZeroSavedAmount,         //!< The vapor that broke through has no saved adsorbed amount.
   ZeroOrganicDifference,   //!< Two neighbouring zones hold the same organic amount.
@@ -62,6 +60,14 @@ class ModelStop : public std::runtime_error {
   int m_vaporSlot;
 };
 
+//! How often a calculation met a bound of the equilibrium at which the model still has its answer.
+struct BoundsMet {
+  //! Fraction marches that ended at a fraction of 1 without reaching the reference.
+  int march = 0;
+  //! Equilibrium solves that returned at a repeated start or at MaxSolvePasses without closing.
+  int solve = 0;
+};
+
 //! Switches of the model that never change a result.
 struct ModelOptions {
   //! Reuse what does not change within a zone's time steps and skip steps and passes that change
@@ -69,4 +75,6 @@ struct ModelOptions {
   bool shortcuts = true;
   //! Bound of the time steps of one zone; tests lower it to reach it quickly.
   std::int64_t maxZoneTimeSteps = ModelBounds::MaxZoneTimeSteps;
+  //! Where the bounds met are counted; none when null.
+  BoundsMet* boundsMet = nullptr;
 };

@@ -8,6 +8,7 @@
 
 #include "model/IAST.h"
 #include "model/ModelFixtures.h"
+#include "model/StateChecks.h"
 #include "model/WaterZones.h"
 
 namespace {
@@ -87,34 +88,63 @@ TEST(Equilibrium, OneAndTwoVaporMixtures) {
   EXPECT_NEAR(s.FracSum, 1, 1e-15);
 }
 
-// Each step that has no value for its inputs stops with its reason (slot -1: not one vapor's).
-TEST(ModelStops, StepsWithoutValueStopWithTheirReason) {
-  ::SetUp noPressure = mixture();
-  noPressure.PartialP[2] = 0;
-  // The reference's spreading pressure lies below the least that vapor 1 can reach: the march
-  // would pass a fraction of 1; in a two-vapor mixture the fraction becomes 1 in floating point.
+// A march that cannot come down to the reference ends at a fraction of 1 and the calculation goes
+// on; so does a solve whose passes come back to a start value.
+TEST(Equilibrium, BoundsOfTheMarchAndTheSolveReturnTheirFractions) {
+  // The reference's spreading pressure lies below the least that vapor 1 can reach.
   ::SetUp unreachable = mixture();
   ::SetUp unreachableOfTwo = mixture(2);
   for (::SetUp* s : {&unreachable, &unreachableOfTwo}) {
     s->Vapor[s->MixVapors].Psat = 1e-9;
     s->Vapor[1].Psat = 1e9;
   }
-  // After a zone change the entry sum is below 1; passes from normalised fractions tend to a raw
-  // sum of 1 and never come within 0.001 of it.
-  ::SetUp afterZoneChange = mixture();
-  SolveIAST(afterZoneChange);
+  BoundsMet met;
+  ModelOptions counted;
+  counted.boundsMet = &met;
+  // Without renormalisation: the last grid point, 0.0001 plus 9,999 additions of 0.0001, with its
+  // own spreading values left behind; the same with and without the grid worked out once.
+  for (const bool shortcuts : {true, false}) {
+    ::SetUp s = unreachable;
+    counted.shortcuts = shortcuts;
+    EXPECT_EQ(SolveAdsFraction(s, 1, counted), 0x1.ffffffffffcb3p-1);
+    ::SetUp probe = s;
+    CalcSpreadingPressure(probe, 1);
+    EXPECT_EQ(probe.SpreadPress[1], s.SpreadPress[1]);
+    EXPECT_GT(scaledDifference(probe, 1, s.AdsMoleFrac[1]), 1);
+  }
+  // Renormalised in a two-vapor mixture: the fraction reaches 1 itself, after many thousands of steps
+  // of which the shortcut evaluates only those where the march can stop; it leaves the same values.
+  ::SetUp full = unreachableOfTwo;
+  counted.shortcuts = false;
+  EXPECT_EQ(SolveAdsFraction(full, 1, counted), 1);
+  counted.shortcuts = true;
+  EXPECT_EQ(SolveAdsFraction(unreachableOfTwo, 1, counted), 1);
+  EXPECT_EQ(fixtures::differences(unreachableOfTwo, full), "");
+  EXPECT_EQ(met.march, 4);
+
+  // After a zone change the entry sum is below 1; passes from normalised fractions settle at a raw
+  // sum of 1 and never come within 0.001 of it: the solve returns the settled fractions.
+  ::SetUp settled = mixture();
+  SolveIAST(settled);
+  ::SetUp afterZoneChange = settled;
   afterZoneChange.AdsMoleFrac[3] *= 0.5;
+  met = {};
+  SolveIAST(afterZoneChange, counted);
+  EXPECT_EQ(met.solve, 1);
+  for (int k = 1; k <= 3; ++k) EXPECT_NEAR(afterZoneChange.AdsMoleFrac[k], settled.AdsMoleFrac[k], 2e-4) << k;
+}
+
+// Each step that has no value for its inputs stops with its reason (slot -1: not one vapor's).
+TEST(ModelStops, StepsWithoutValueStopWithTheirReason) {
+  ::SetUp noPressure = mixture();
+  noPressure.PartialP[2] = 0;
   const struct {
     const char* name;
     std::function<void()> step;
     StopReason reason;
     int slot;
-    const char* says = "";  // part of the stop's detail
   } cases[] = {
       {"vapor in play without pressure", [&] { SolveIAST(noPressure); }, StopReason::ZeroPartialPressure, 2},
-      {"march past 1", [&] { SolveAdsFraction(unreachable, 1); }, StopReason::MarchLimit, 1},
-      {"march to 1", [&] { SolveAdsFraction(unreachableOfTwo, 1); }, StopReason::MarchLimit, 1, "at 1"},
-      {"solve that never closes", [&] { SolveIAST(afterZoneChange); }, StopReason::SolvePassLimit, -1},
       // Water times organics equal to the micropore volume squared.
       {"water exclusion", [] { WaterZones::excludeOrganics(0.5, 0.5, 0.5f, 2); },
        StopReason::WaterExclusionSingular, -1},
@@ -129,10 +159,7 @@ TEST(ModelStops, StepsWithoutValueStopWithTheirReason) {
     if (c.slot >= 0) {
       EXPECT_EQ(stop->vaporSlot(), c.slot);
     }
-    EXPECT_NE(std::string(stop->what()).find(c.says), std::string::npos);
   }
-  EXPECT_LE(unreachable.AdsMoleFrac[1], 1.0001);
-  EXPECT_EQ(unreachableOfTwo.AdsMoleFrac[1], 1);
 }
 
 }  // namespace
