@@ -21,7 +21,7 @@
 
 #include "databases/frmCartridgeMulti.h"
 #include "databases/frmVaporMulti.h"
-#include "files/TemporaryFolder.h"
+#include "support/TemporaryFolder.h"
 #include "input/InputMasterFive.h"
 #include "input/Opening.h"
 #include "input/UseOneM.h"

@@ -73,7 +73,7 @@ TEST_F(ThreeVaporRun, ResultsFollowTheModelsOrderOnBothScreens) {
         std::find(entered.begin(), entered.end(), name) - entered.begin() + 1;  // entered in slot k
     ASSERT_LE(k, 3) << name;
     EXPECT_EQ(results.VapNm[i].caption(), name);
-    EXPECT_EQ(inputMaster.Vap[i].caption(), name);
+    EXPECT_EQ(input.Vap[i].caption(), name);
     EXPECT_EQ(results.VapConc[i].text(), std::to_string(100 * k)) << name;
     EXPECT_EQ(results.VapBkConc[i].text(), std::to_string(10 * k)) << name;
     EXPECT_EQ(results.BkT[i].caption(), tess::text::formatNumber(state.FinalBkTime[i], "0"));
@@ -84,7 +84,7 @@ TEST_F(ThreeVaporRun, ResultsFollowTheModelsOrderOnBothScreens) {
   }
   EXPECT_NE(order, entered) << "the model should reorder these";
   for (int i = 4; i <= MaxVapors; ++i) {
-    EXPECT_EQ(results.VapNm[i].caption() + inputMaster.Vap[i].caption() + results.VapConc[i].text(), "");
+    EXPECT_EQ(results.VapNm[i].caption() + input.Vap[i].caption() + results.VapConc[i].text(), "");
     EXPECT_EQ(times(i), "||");
   }
 
@@ -280,7 +280,7 @@ TEST_F(StoppedCalculationTest, NamesTheVaporsWithoutTimesAndShowsTheTimesThatAre
   ASSERT_NE(acetone, 0);
   for (int i = 1; i <= 3; ++i) {
     EXPECT_EQ(results.VapNm[i].caption(), state.Vapor[i].ChemName);
-    EXPECT_EQ(inputMaster.Vap[i].caption(), state.Vapor[i].ChemName);
+    EXPECT_EQ(input.Vap[i].caption(), state.Vapor[i].ChemName);
     for (const forms::Label* time : {&results.BkT[i], &results.BkTMin[i], &results.BkTMax[i]})
       EXPECT_EQ(time->caption().empty(), i != acetone) << state.Vapor[i].ChemName;
   }

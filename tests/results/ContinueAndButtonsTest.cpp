@@ -68,8 +68,8 @@ TEST_F(ButtonsTest, ReturnToDataInputsKeepsEveryTextAndContinueBlanksOnlyTheTime
   ASSERT_NE(results.BkT[1].caption(), "");
   app.click(results.cmdData);
   EXPECT_FALSE(results.visible());
-  EXPECT_TRUE(inputMaster.visible());
-  EXPECT_TRUE(inputMaster.active());
+  EXPECT_TRUE(input.visible());
+  EXPECT_TRUE(input.active());
   EXPECT_EQ(results.VapBkConc[1].text(), "10");
   EXPECT_DOUBLE_EQ(state.BkConc[1], 10);
   EXPECT_EQ(results.VapConc[1].text(), "100");
@@ -83,7 +83,7 @@ TEST_F(ButtonsTest, ReturnToDataInputsKeepsEveryTextAndContinueBlanksOnlyTheTime
 TEST_F(ButtonsTest, ExitAndTheCloseBoxAskTheQuitQuestion) {
   for (const bool byCloseBox : {false, true}) {
     SCOPED_TRACE(byCloseBox ? "close box" : "Exit");
-    app.expectMessage(tess::testing::QuitQuestion, "", forms::MsgAnswer::No);
+    app.expectMessage(QuitQuestion, "", forms::MsgAnswer::No);
     byCloseBox ? app.closeWindow(results) : app.click(results.cmdExit);
     EXPECT_FALSE(app.programEnded());
     EXPECT_TRUE(results.visible());
@@ -94,7 +94,7 @@ TEST_F(ButtonsTest, ExitAndTheCloseBoxAskTheQuitQuestion) {
   EXPECT_EQ(question.defaultButton, forms::MsgAnswer::Yes);
   EXPECT_EQ(question.icon, forms::MsgIcon::None);
 
-  app.expectMessage(tess::testing::QuitQuestion, "", forms::MsgAnswer::Yes);
+  app.expectMessage(QuitQuestion, "", forms::MsgAnswer::Yes);
   app.click(results.cmdExit);
   EXPECT_TRUE(app.programEnded());
 }
