@@ -179,31 +179,4 @@ TEST_F(CartridgeScreenTest, FieldsCheckOnEnterAndTheLastHandsTheFocusToReturn) {
   EXPECT_TRUE(c.visible());
 }
 
-// The incomplete-information dialog: shown over the screen with the focus on Exit; Exit answered No
-// keeps it with the focus on Return; its close box is Return, which brings back the screen as it was.
-TEST_F(CartridgeScreenTest, ExitDialogExitAnsweredNoThenTheCloseBoxBringsBackTheScreenUnchanged) {
-  openCartridge();
-  frmCartridgeMulti& c = cartridge;
-  ExitDialog& dialog = exitDialog;
-  ASSERT_TRUE(app.editText(c.CartName, "HALF DONE"));
-  ASSERT_TRUE(app.editText(c.BedDiam, "8.4"));
-  app.expectMessage("Are you sure you want to quit?", "", forms::MsgAnswer::No);
-  app.scriptModal("ExitDialog", [&] {
-    EXPECT_FALSE(c.visible());
-    EXPECT_TRUE(dialog.ExitButton.hasFocus());
-    app.click(dialog.ExitButton);
-  });
-  app.scriptModal("ExitDialog", [&] {
-    EXPECT_TRUE(dialog.ReturnButton.hasFocus());
-    app.closeWindow(dialog);
-  });
-  ASSERT_TRUE(app.click(c.cmdExit));
-  EXPECT_FALSE(dialog.visible());
-  EXPECT_TRUE(c.visible());
-  EXPECT_EQ(c.CartName.text(), "HALF DONE");
-  EXPECT_EQ(c.BedDiam.text(), "8.4");
-  EXPECT_EQ(input.CartName.caption(), "None Selected");
-  EXPECT_FALSE(app.programEnded());
-}
-
 }  // namespace

@@ -287,18 +287,33 @@ TEST_F(VaporScreenTest, IncompleteEntryGoesThroughTheDialogAndStoresNothing) {
   EXPECT_EQ(state.TotalVapors, 1);
 }
 
-TEST_F(VaporScreenTest, DialogExitAnsweredNoStaysAndYesEndsWithTheFileClosed) {
+// The incomplete-information dialog: shown over the screen with the focus on Exit; Exit answered No
+// keeps it with the focus on Return; its close box is Return, which brings back the screen as it
+// was; Exit answered Yes ends the program with the record file closed and nothing stored.
+TEST_F(VaporScreenTest, ExitDialogNoThenItsCloseBoxBringBackTheScreenAndYesEndsTheProgram) {
   openVaporSlot(1);
   typeVapor("Acetone", "");
-  for (const auto answer : {forms::MsgAnswer::No, forms::MsgAnswer::Yes}) {
-    app.scriptModal("ExitDialog", [&, answer] {
-      if (answer == forms::MsgAnswer::Yes) {
-        EXPECT_TRUE(exitDialog.ReturnButton.hasFocus());
-      }
-      app.expectMessage("Are you sure you want to quit?", "", answer);
-      app.click(exitDialog.ExitButton);
-    });
-  }
+  app.expectMessage(QuitQuestion, "", forms::MsgAnswer::No);
+  app.scriptModal("ExitDialog", [&] {
+    EXPECT_FALSE(vapor.visible());
+    EXPECT_TRUE(exitDialog.ExitButton.hasFocus());
+    app.click(exitDialog.ExitButton);
+  });
+  app.scriptModal("ExitDialog", [&] {
+    EXPECT_TRUE(exitDialog.ReturnButton.hasFocus());
+    app.closeWindow(exitDialog);
+  });
+  ASSERT_TRUE(app.click(vapor.cmdExit));
+  EXPECT_FALSE(exitDialog.visible());
+  EXPECT_TRUE(vapor.visible());
+  EXPECT_EQ(texts({&vapor.ChemName, &vapor.MolWt}), (Texts{"Acetone", "58.08"}));
+  EXPECT_EQ(input.Vap[1].caption(), "None Selected");
+  EXPECT_FALSE(app.programEnded());
+
+  app.scriptModal("ExitDialog", [&] {
+    app.expectMessage(QuitQuestion, "", forms::MsgAnswer::Yes);
+    app.click(exitDialog.ExitButton);
+  });
   app.click(vapor.cmdExit);
   EXPECT_TRUE(app.programEnded());
   EXPECT_FALSE(vapor.vaporFile().isOpen());
