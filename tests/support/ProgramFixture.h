@@ -76,18 +76,16 @@ class ProgramFixture : public ::testing::Test {
   void type(std::initializer_list<std::pair<forms::TextControl*, std::string>> entries) {
     for (const auto& [box, text] : entries) EXPECT_TRUE(app.editText(*box, text)) << box->displayName();
   }
-  //! Types a whole vapor entry, the name first (its change empties the other boxes): the record
-  //! sample's values, or a solvent's at ppm.
-  void typeVapor(const std::string& name, const std::string& cas, const std::string& molWt = "58.08") {
-    type({{&vapor.ChemName, name}, {&vapor.MolWt, molWt}, {&vapor.LiqDensity, "0.791"}, {&vapor.MolPol, "16.2"},
-          {&vapor.WaterSol, "1"}, {&vapor.AvgVapConc, "500"}, {&vapor.AntoineA, "18.5"},
-          {&vapor.AntoineB, "2940.46"}, {&vapor.AntoineC, "-35.93"}, {&vapor.CAS, cas}});
-  }
-  void typeVapor(const Solvent& s, float ppm) {
-    type({{&vapor.ChemName, s.name}, {&vapor.MolWt, typed(s.MolWt)}, {&vapor.LiqDensity, typed(s.LiqDensity)},
+  //! Types a whole vapor entry, the name first (its change empties the other boxes): a solvent at
+  //! ppm, or the record sample (acetone at 500 ppm) under the name, CAS number and molecular weight
+  //! given.
+  void typeVapor(const Solvent& s, float ppm) { typeVapor(s.name, s.cas, typed(s.MolWt), s, ppm); }
+  void typeVapor(const std::string& name, const std::string& cas, const std::string& molWt = "58.08",
+                 const Solvent& s = Acetone, float ppm = 500) {
+    type({{&vapor.ChemName, name}, {&vapor.MolWt, molWt}, {&vapor.LiqDensity, typed(s.LiqDensity)},
           {&vapor.MolPol, typed(s.MolPol)}, {&vapor.WaterSol, typed(s.WaterSol)}, {&vapor.AvgVapConc, typed(ppm)},
           {&vapor.AntoineA, typed(s.AntoineA)}, {&vapor.AntoineB, typed(s.AntoineB)},
-          {&vapor.AntoineC, typed(s.AntoineC)}, {&vapor.CAS, s.cas}});
+          {&vapor.AntoineC, typed(s.AntoineC)}, {&vapor.CAS, cas}});
   }
   //! Types a whole cartridge entry: the name first (its change empties the eight fields).
   void typeCartridge(const std::string& name, const std::string& relHumPre = "50",
