@@ -2,7 +2,7 @@
 // the name box, Search and Save, Clear, the affinity for water and Return's roads.
 #include <gtest/gtest.h>
 
-#include "ScreenFixture.h"
+#include "support/ProgramFixture.h"
 #include "platform/forms/KeyCodes.h"
 #include "records/ModCartridge.h"
 #include "state/SetUp.h"
@@ -12,12 +12,12 @@ using Texts = std::vector<std::string>;
 
 namespace {
 
-class CartridgeScreenTest : public DatabaseScreenTest {};
+class CartridgeScreenTest : public ProgramFixture {};
 
 TEST_F(CartridgeScreenTest, LoadListsTheFileSearchFillsTheFieldsAndSaveAppendsOrRevises) {
   writeRecords(cartridgePath(), {cartridgeRecord("Type B"), cartridgeRecord("type a", "9.1")});
   openCartridge();
-  frmCartridgeMulti& c = cartridge();
+  frmCartridgeMulti& c = cartridge;
   EXPECT_EQ(c.NumCartRecords(), 2);
   EXPECT_EQ(c.CartName.items(), (Texts{listKey("TYPE A"), listKey("TYPE B")}));
   EXPECT_EQ(texts({&c.CartName, &c.BedDiam, &c.AffinityForWater}), (Texts{"None Selected", "", ""}));
@@ -78,90 +78,90 @@ TEST_F(CartridgeScreenTest, LoadListsTheFileSearchFillsTheFieldsAndSaveAppendsOr
 TEST_F(CartridgeScreenTest, ReturnStoresTheCartridgeDerivesTheAffinityForWaterAndMovesToTheFirstVapor) {
   openCartridge();
   typeCartridge("   ");  // blanks only: accepted
-  cartridge().MicVol.setText("12abc");  // as from a record, unchecked
-  cartridge().DiamGran.setText(" ");
-  app.click(cartridge().cmdExit);
-  const CartridgeData& cart = state().Cart;
+  cartridge.MicVol.setText("12abc");  // as from a record, unchecked
+  cartridge.DiamGran.setText(" ");
+  app.click(cartridge.cmdExit);
+  const CartridgeData& cart = state.Cart;
   EXPECT_EQ(cart.CartName, "   ");
-  EXPECT_EQ(input().CartName.caption(), "   ");
+  EXPECT_EQ(input.CartName.caption(), "   ");
   EXPECT_EQ((std::vector<float>{cart.BedDiam, cart.Bed_Depth, cart.CarbWgt, cart.MicVol, cart.DiamGran,
                                 cart.APBenzene}),
             (std::vector<float>{8.4f, 1.9f, 42.0f, 12.0f, 0.0f, 28.0f}));
-  EXPECT_FALSE(cartridge().visible());
-  EXPECT_TRUE(input().SelectVap[1].hasFocus());
+  EXPECT_FALSE(cartridge.visible());
+  EXPECT_TRUE(input.SelectVap[1].hasFocus());
 
   openVaporSlot(1);  // also when vapor 1 is already set, the focus goes to its button
   typeVapor("Acetone", "67-64-1");
-  app.click(vapor().cmdExit);
+  app.click(vapor.cmdExit);
   const float scaled = static_cast<float>((5.0 / 3.0) * 0.1f);
   const struct { const char* relHumPre; float fraction; float betaH2O; } cases[] = {
       {"50", 0.5f, 0.1f}, {"51", 0.51f, scaled}, {"50.5", static_cast<float>(50.5 / 100.0), scaled}};
   for (const auto& test : cases) {
     openCartridge();
     typeCartridge("Cart", test.relHumPre, "0.1");
-    app.closeWindow(cartridge());
+    app.closeWindow(cartridge);
     EXPECT_EQ(cart.CartName, "Cart");
     EXPECT_EQ(cart.RelHumPre, test.fraction) << test.relHumPre;
     EXPECT_EQ(cart.BetaH2O, test.betaH2O) << test.relHumPre;
     EXPECT_EQ(cart.BetaH2OHalf, test.betaH2O / 2) << test.relHumPre;
-    EXPECT_FALSE(cartridge().visible());
-    EXPECT_TRUE(input().SelectVap[1].hasFocus());
+    EXPECT_FALSE(cartridge.visible());
+    EXPECT_TRUE(input.SelectVap[1].hasFocus());
   }
   // An affinity that fits a 32-bit number only until it is scaled by 5/3 is refused by name.
   openCartridge();
   typeCartridge("Other", "60");
-  app.focus(cartridge().CartName);
-  cartridge().AffinityForWater.setText("3e38");
+  app.focus(cartridge.CartName);
+  cartridge.AffinityForWater.setText("3e38");
   app.expectMessage("The affinity coefficient for water 3e38 is too large. Enter a value from 0.01 to 0.20.",
                     "Invalid Entry");
-  app.click(cartridge().cmdExit);
-  EXPECT_TRUE(cartridge().AffinityForWater.hasFocus());
+  app.click(cartridge.cmdExit);
+  EXPECT_TRUE(cartridge.AffinityForWater.hasFocus());
   EXPECT_EQ(cart.CartName, "Cart");
 }
 
 TEST_F(CartridgeScreenTest, ClearAndIncompleteEntriesGoThroughTheDialogAndStoreNothing) {
   openCartridge();
   typeCartridge("Cart", "60", "0.1");
-  app.click(cartridge().cmdExit);
-  state().Cart.BedDensity = 0.4f;
+  app.click(cartridge.cmdExit);
+  state.Cart.BedDensity = 0.4f;
   // Clear zeroes the cartridge but keeps its name and what the screen does not hold; Return is
   // refused, after Clear as with any entry that lacks its name or a value.
   openCartridge();
-  app.click(cartridge().cmdClear);
-  const CartridgeData& cart = state().Cart;
+  app.click(cartridge.cmdClear);
+  const CartridgeData& cart = state.Cart;
   EXPECT_EQ(cart.CartName, "Cart");
   EXPECT_EQ(
       (std::vector<float>{cart.BedDiam, cart.RelHumPre, cart.BetaH2O, cart.BetaH2OHalf, cart.BedDensity}),
       (std::vector<float>{0, 0, 0, 0, 0.4f}));
-  EXPECT_EQ(cartridge().CartName.text(), "");
-  EXPECT_TRUE(cartridge().CartName.hasFocus());
-  EXPECT_EQ(input().CartName.caption(), "Cart");
+  EXPECT_EQ(cartridge.CartName.text(), "");
+  EXPECT_TRUE(cartridge.CartName.hasFocus());
+  EXPECT_EQ(input.CartName.caption(), "Cart");
   expectIncompleteDialog();
-  app.click(cartridge().cmdExit);
-  EXPECT_TRUE(cartridge().visible());
+  app.click(cartridge.cmdExit);
+  EXPECT_TRUE(cartridge.visible());
 
   const struct { const char* name; const char* relHumPre; const char* bedDiam; } cases[] = {
       {"None Selected", "50", "8.4"}, {"  NONE SELECTED ", "50", "8.4"}, {"", "50", "8.4"},
       {"Cart", "  ", "8.4"},  // a humidity of blanks counts as empty
       {"Cart", "50", ""}};
   for (const auto& test : cases) {
-    app.editText(cartridge().CartName, test.name);
+    app.editText(cartridge.CartName, test.name);
     typeCartridgeFields();
-    cartridge().RelHumPre.setText(test.relHumPre);  // as from a record: texts no field check has seen
-    cartridge().BedDiam.setText(test.bedDiam);
+    cartridge.RelHumPre.setText(test.relHumPre);  // as from a record: texts no field check has seen
+    cartridge.BedDiam.setText(test.bedDiam);
     expectIncompleteDialog();
-    app.click(cartridge().cmdExit);
-    EXPECT_TRUE(cartridge().visible()) << test.name;
-    EXPECT_EQ(texts({&cartridge().CartName, &cartridge().BedDiam}), (Texts{test.name, test.bedDiam}));
-    EXPECT_EQ(state().Cart.BedDiam, 0.0f) << test.name;
-    EXPECT_EQ(input().CartName.caption(), "Cart");
+    app.click(cartridge.cmdExit);
+    EXPECT_TRUE(cartridge.visible()) << test.name;
+    EXPECT_EQ(texts({&cartridge.CartName, &cartridge.BedDiam}), (Texts{test.name, test.bedDiam}));
+    EXPECT_EQ(state.Cart.BedDiam, 0.0f) << test.name;
+    EXPECT_EQ(input.CartName.caption(), "Cart");
   }
   EXPECT_EQ(app.modalForms().size(), 6u);
 }
 
 TEST_F(CartridgeScreenTest, FieldsCheckOnEnterAndTheLastHandsTheFocusToReturn) {
   openCartridge();
-  frmCartridgeMulti& c = cartridge();
+  frmCartridgeMulti& c = cartridge;
   app.editText(c.AffinityForWater, "0.1");
   app.pressKey(forms::KeyReturn);
   EXPECT_TRUE(c.cmdExit.hasFocus());
@@ -177,33 +177,6 @@ TEST_F(CartridgeScreenTest, FieldsCheckOnEnterAndTheLastHandsTheFocusToReturn) {
   app.click(c.cmdExit);
   EXPECT_TRUE(c.CarbWgt.hasFocus());
   EXPECT_TRUE(c.visible());
-}
-
-// The incomplete-information dialog: shown over the screen with the focus on Exit; Exit answered No
-// keeps it with the focus on Return; its close box is Return, which brings back the screen as it was.
-TEST_F(CartridgeScreenTest, ExitDialogExitAnsweredNoThenTheCloseBoxBringsBackTheScreenUnchanged) {
-  openCartridge();
-  frmCartridgeMulti& c = cartridge();
-  ExitDialog& dialog = exitDialog();
-  ASSERT_TRUE(app.editText(c.CartName, "HALF DONE"));
-  ASSERT_TRUE(app.editText(c.BedDiam, "8.4"));
-  app.expectMessage("Are you sure you want to quit?", "", forms::MsgAnswer::No);
-  app.scriptModal("ExitDialog", [&] {
-    EXPECT_FALSE(c.visible());
-    EXPECT_TRUE(dialog.ExitButton.hasFocus());
-    app.click(dialog.ExitButton);
-  });
-  app.scriptModal("ExitDialog", [&] {
-    EXPECT_TRUE(dialog.ReturnButton.hasFocus());
-    app.closeWindow(dialog);
-  });
-  ASSERT_TRUE(app.click(c.cmdExit));
-  EXPECT_FALSE(dialog.visible());
-  EXPECT_TRUE(c.visible());
-  EXPECT_EQ(c.CartName.text(), "HALF DONE");
-  EXPECT_EQ(c.BedDiam.text(), "8.4");
-  EXPECT_EQ(input().CartName.caption(), "None Selected");
-  EXPECT_FALSE(app.programEnded());
 }
 
 }  // namespace

@@ -5,7 +5,7 @@
 
 #include <functional>
 
-#include "ScreenFixture.h"
+#include "support/ProgramFixture.h"
 #include "platform/forms/KeyCodes.h"
 #include "records/modVapor.h"
 #include "state/SetUp.h"
@@ -15,11 +15,11 @@ using Texts = std::vector<std::string>;
 
 namespace {
 
-class VaporScreenTest : public DatabaseScreenTest {};
+class VaporScreenTest : public ProgramFixture {};
 
 TEST_F(VaporScreenTest, SaveAppendsNamesCutToTheirFieldsAndRevisesNamesOnFileInPlaceOrNot) {
   openVaporSlot(1);
-  frmVaporMulti& v = vapor();
+  frmVaporMulti& v = vapor;
   ASSERT_TRUE(std::filesystem::exists(vaporPath()));  // the missing file is created empty
   EXPECT_EQ(v.NumVaporRecords(), 0);
   app.editText(v.ChemName, "Acetone");
@@ -96,7 +96,7 @@ TEST_F(VaporScreenTest, SearchResultsByNameAndByCASNumberAndTheKeyBoxLeftLast) {
                              vaporRecord("Propanone", "67-64-1", "58.1"), vaporRecord("Acetone", " 67-64-1 "),
                              vaporRecord("Water", "  ")});
   openVaporSlot(1);
-  frmVaporMulti& v = vapor();
+  frmVaporMulti& v = vapor;
   const Texts fullList{listKey("ACETONE"), listKey("BENZENE"), listKey("PROPANONE"), listKey("WATER")};
   ASSERT_EQ(v.ChemName.items(), fullList);
   // The flag follows the key box left last; typing a name empties the CAS box.
@@ -150,7 +150,7 @@ TEST_F(VaporScreenTest, SearchResultsByNameAndByCASNumberAndTheKeyBoxLeftLast) {
 
 TEST_F(VaporScreenTest, NumericBoxesCheckOnEnterAndChainToReturn) {
   openVaporSlot(1);
-  frmVaporMulti& v = vapor();
+  frmVaporMulti& v = vapor;
   app.editText(v.AntoineC, "-40");
   app.pressKey(forms::KeyReturn);
   EXPECT_TRUE(v.cmdExit.hasFocus());  // Return got the focus, it was not pressed
@@ -177,47 +177,47 @@ TEST_F(VaporScreenTest, NumericBoxesCheckOnEnterAndChainToReturn) {
 TEST_F(VaporScreenTest, ReturnStoresTheSlotAndMovesToTheNextButtonOrUseConditions) {
   openVaporSlot(1);
   typeVapor("Acetone  ", "67-64-1");
-  app.editText(vapor().MolPol, "12abc");  // passes its check as 12 and keeps its text
+  app.editText(vapor.MolPol, "12abc");  // passes its check as 12 and keeps its text
   // Texts that reach a box without its check (as from a record) are taken as they stand.
-  vapor().WaterSol.setText(" ");
-  vapor().AntoineA.setText("abc");
-  app.click(vapor().cmdExit);
-  const VaporData& slot = state().Vapor[1];
+  vapor.WaterSol.setText(" ");
+  vapor.AntoineA.setText("abc");
+  app.click(vapor.cmdExit);
+  const VaporData& slot = state.Vapor[1];
   EXPECT_EQ(slot.ChemName, "Acetone  ");
   EXPECT_EQ(slot.CAS, "67-64-1");
   EXPECT_EQ((std::vector<float>{slot.MolWt, slot.MolPol, slot.WaterSol, slot.AntoineA, slot.AntoineC}),
             (std::vector<float>{58.08f, 12.0f, 0.0f, 0.0f, -35.93f}));
-  EXPECT_FALSE(vapor().visible());
-  EXPECT_EQ(input().Vap[1].caption(), "Acetone  ");
-  EXPECT_TRUE(input().SelectVap[2].hasFocus());
-  EXPECT_EQ(state().TotalVapors, 1);
+  EXPECT_FALSE(vapor.visible());
+  EXPECT_EQ(input.Vap[1].caption(), "Acetone  ");
+  EXPECT_TRUE(input.SelectVap[2].hasFocus());
+  EXPECT_EQ(state.TotalVapors, 1);
 
   // A value beyond the range of a 32-bit number (from a record, unchecked) is refused by name;
   // the focus goes to its box and nothing is stored.
   const struct { forms::TextBox* box; const char* text; const char* message; } tooLarge[] = {
-      {&vapor().MolWt, "1e39", "The molecular weight 1e39 is too large. Enter a value from 2 to 1,000."},
-      {&vapor().AntoineC, "-4e38 ",
+      {&vapor.MolWt, "1e39", "The molecular weight 1e39 is too large. Enter a value from 2 to 1,000."},
+      {&vapor.AntoineC, "-4e38 ",
        "The Antoine parameter C -4e38 is too large a negative number. Enter a value from -120 to 50."}};
   for (const auto& test : tooLarge) {
     openVaporSlot(2);
     typeVapor("Vapor 2", "1-2");
     test.box->setText(test.text);
     app.expectMessage(test.message, "Invalid Entry");
-    app.click(vapor().cmdExit);
+    app.click(vapor.cmdExit);
     EXPECT_TRUE(test.box->hasFocus());
-    EXPECT_EQ(state().Vapor[2].ChemName, "");
-    vapor().hide();
-    input().show();
+    EXPECT_EQ(state.Vapor[2].ChemName, "");
+    vapor.hide();
+    input.show();
   }
 
   for (int k = 2; k <= 5; ++k) {
     openVaporSlot(k);
     typeVapor("Vapor " + std::to_string(k), "1-" + std::to_string(k));
-    app.click(vapor().cmdExit);
+    app.click(vapor.cmdExit);
   }
-  EXPECT_EQ(input().Vap[5].caption(), "Vapor 5");
-  EXPECT_TRUE(input().SelectUse.hasFocus());
-  EXPECT_EQ(state().TotalVapors, 5);
+  EXPECT_EQ(input.Vap[5].caption(), "Vapor 5");
+  EXPECT_TRUE(input.SelectUse.hasFocus());
+  EXPECT_EQ(state.TotalVapors, 5);
 }
 
 // A slot just opened and left with "None Selected" (by Return, the close box or Esc) is counted
@@ -225,31 +225,31 @@ TEST_F(VaporScreenTest, ReturnStoresTheSlotAndMovesToTheNextButtonOrUseCondition
 TEST_F(VaporScreenTest, NoneSelectedCountsAJustOpenedSlotOutAgainAndClearKeepsAReopenedOne) {
   openVaporSlot(1);
   typeVapor("Acetone", "67-64-1");
-  app.click(vapor().cmdExit);
-  const std::function<void()> leaves[] = {[&] { app.click(vapor().cmdExit); },
-                                          [&] { app.closeWindow(vapor()); },
+  app.click(vapor.cmdExit);
+  const std::function<void()> leaves[] = {[&] { app.click(vapor.cmdExit); },
+                                          [&] { app.closeWindow(vapor); },
                                           [&] { app.pressKey(forms::KeyEscape); }};
   for (const auto& leave : leaves) {
     openVaporSlot(2);
-    ASSERT_EQ(state().TotalVapors, 2);
-    ASSERT_EQ(state().MixVapors, 2);
-    app.editText(vapor().ChemName, "  none selected ");
+    ASSERT_EQ(state.TotalVapors, 2);
+    ASSERT_EQ(state.MixVapors, 2);
+    app.editText(vapor.ChemName, "  none selected ");
     leave();  // empty boxes, yet no dialog
     EXPECT_EQ(app.modalForms().size(), 0u);
-    EXPECT_EQ(state().TotalVapors, 1);
-    EXPECT_EQ(state().MixVapors, 1);
-    EXPECT_EQ(input().Vap[2].caption(), "None Selected");
-    EXPECT_FALSE(vapor().visible());
-    EXPECT_TRUE(input().SelectVap[2].hasFocus());  // where it was
+    EXPECT_EQ(state.TotalVapors, 1);
+    EXPECT_EQ(state.MixVapors, 1);
+    EXPECT_EQ(input.Vap[2].caption(), "None Selected");
+    EXPECT_FALSE(vapor.visible());
+    EXPECT_TRUE(input.SelectVap[2].hasFocus());  // where it was
     app.expectMessage("Lower numbered Organic Vapors must be set first.", "Note");  // slot 2 opens next
-    app.click(input().SelectVap[3]);
+    app.click(input.SelectVap[3]);
   }
   openVaporSlot(2);
   typeVapor("Benzene", "71-43-2");
-  app.click(vapor().cmdExit);
+  app.click(vapor.cmdExit);
   // Clear leaves "None Selected", selected, and empty boxes; the slot stays as it was.
   openVaporSlot(1);
-  frmVaporMulti& v = vapor();
+  frmVaporMulti& v = vapor;
   app.editText(v.CAS, "1");
   app.click(v.cmdClear);
   EXPECT_EQ(v.ChemName.text(), "None Selected");
@@ -259,17 +259,17 @@ TEST_F(VaporScreenTest, NoneSelectedCountsAJustOpenedSlotOutAgainAndClearKeepsAR
                    &v.AntoineC, &v.CAS}),
             Texts(9, ""));
   EXPECT_EQ(v.SearchByCAS, 0);
-  EXPECT_EQ(state().Vapor[1].ChemName, "Acetone");
+  EXPECT_EQ(state.Vapor[1].ChemName, "Acetone");
   app.click(v.cmdExit);
-  EXPECT_EQ(state().Vapor[1].ChemName, "Acetone");
-  EXPECT_EQ(input().Vap[1].caption(), "Acetone");
-  EXPECT_EQ(state().TotalVapors, 2);
-  EXPECT_EQ(state().MixVapors, 1);
+  EXPECT_EQ(state.Vapor[1].ChemName, "Acetone");
+  EXPECT_EQ(input.Vap[1].caption(), "Acetone");
+  EXPECT_EQ(state.TotalVapors, 2);
+  EXPECT_EQ(state.MixVapors, 1);
 }
 
 TEST_F(VaporScreenTest, IncompleteEntryGoesThroughTheDialogAndStoresNothing) {
   openVaporSlot(1);
-  frmVaporMulti& v = vapor();
+  frmVaporMulti& v = vapor;
   typeVapor("Acetone", "");
   expectIncompleteDialog();
   app.click(v.cmdExit);
@@ -277,33 +277,48 @@ TEST_F(VaporScreenTest, IncompleteEntryGoesThroughTheDialogAndStoresNothing) {
   EXPECT_TRUE(v.visible());
   EXPECT_TRUE(v.ChemName.hasFocus());
   EXPECT_EQ(v.MolWt.text(), "58.08");
-  EXPECT_EQ(state().Vapor[1].ChemName, "");
-  EXPECT_EQ(input().Vap[1].caption(), "None Selected");
+  EXPECT_EQ(state.Vapor[1].ChemName, "");
+  EXPECT_EQ(input.Vap[1].caption(), "None Selected");
   // An empty name box is no "None Selected": the dialog, then "None Selected" and empty boxes.
   type({{&v.ChemName, ""}, {&v.MolWt, "58.08"}, {&v.CAS, "67-64-1"}});
   expectIncompleteDialog();
   app.click(v.cmdExit);
   EXPECT_EQ(texts({&v.ChemName, &v.MolWt, &v.CAS}), (Texts{"None Selected", "", ""}));
-  EXPECT_EQ(state().TotalVapors, 1);
+  EXPECT_EQ(state.TotalVapors, 1);
 }
 
-TEST_F(VaporScreenTest, DialogExitAnsweredNoStaysAndYesEndsWithTheFileClosed) {
+// The incomplete-information dialog: shown over the screen with the focus on Exit; Exit answered No
+// keeps it with the focus on Return; its close box is Return, which brings back the screen as it
+// was; Exit answered Yes ends the program with the record file closed and nothing stored.
+TEST_F(VaporScreenTest, ExitDialogNoThenItsCloseBoxBringBackTheScreenAndYesEndsTheProgram) {
   openVaporSlot(1);
   typeVapor("Acetone", "");
-  for (const auto answer : {forms::MsgAnswer::No, forms::MsgAnswer::Yes}) {
-    app.scriptModal("ExitDialog", [&, answer] {
-      if (answer == forms::MsgAnswer::Yes) {
-        EXPECT_TRUE(exitDialog().ReturnButton.hasFocus());
-      }
-      app.expectMessage("Are you sure you want to quit?", "", answer);
-      app.click(exitDialog().ExitButton);
-    });
-  }
-  app.click(vapor().cmdExit);
+  app.expectMessage(QuitQuestion, "", forms::MsgAnswer::No);
+  app.scriptModal("ExitDialog", [&] {
+    EXPECT_FALSE(vapor.visible());
+    EXPECT_TRUE(exitDialog.ExitButton.hasFocus());
+    app.click(exitDialog.ExitButton);
+  });
+  app.scriptModal("ExitDialog", [&] {
+    EXPECT_TRUE(exitDialog.ReturnButton.hasFocus());
+    app.closeWindow(exitDialog);
+  });
+  ASSERT_TRUE(app.click(vapor.cmdExit));
+  EXPECT_FALSE(exitDialog.visible());
+  EXPECT_TRUE(vapor.visible());
+  EXPECT_EQ(texts({&vapor.ChemName, &vapor.MolWt}), (Texts{"Acetone", "58.08"}));
+  EXPECT_EQ(input.Vap[1].caption(), "None Selected");
+  EXPECT_FALSE(app.programEnded());
+
+  app.scriptModal("ExitDialog", [&] {
+    app.expectMessage(QuitQuestion, "", forms::MsgAnswer::Yes);
+    app.click(exitDialog.ExitButton);
+  });
+  app.click(vapor.cmdExit);
   EXPECT_TRUE(app.programEnded());
-  EXPECT_FALSE(vapor().vaporFile().isOpen());
-  EXPECT_FALSE(vapor().visible());
-  EXPECT_EQ(state().Vapor[1].ChemName, "");
+  EXPECT_FALSE(vapor.vaporFile().isOpen());
+  EXPECT_FALSE(vapor.visible());
+  EXPECT_EQ(state.Vapor[1].ChemName, "");
 }
 
 }  // namespace

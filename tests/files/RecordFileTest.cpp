@@ -2,14 +2,12 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <iterator>
-
-#include "files/TemporaryFolder.h"
 #include "platform/files/MemoryByteFile.h"
 #include "platform/files/ProgramFolder.h"
+#include "support/TemporaryFolder.h"
 
 using namespace tess::files;
+using tess::testing::fileBytes;
 using tess::testing::TemporaryFolder;
 
 namespace {
@@ -18,10 +16,6 @@ constexpr std::size_t Length = 117;  // [bytes]
 
 std::string record(char fill) { return std::string(Length, fill); }
 
-std::string fileBytes(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), {});
-}
 std::shared_ptr<MemoryByteFile::Storage> storageOf(const std::string& bytes) {
   return std::make_shared<MemoryByteFile::Storage>(MemoryByteFile::Storage{.bytes = bytes});
 }

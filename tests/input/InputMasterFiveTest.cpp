@@ -1,6 +1,6 @@
 // The data-input screen: the slot rule, "Clear All Vapors", the completeness test of "Continue"
 // and the quit question of "Exit".
-#include "input/ProgramFixture.h"
+#include "support/ProgramFixture.h"
 
 namespace tess::testing {
 namespace {
@@ -16,64 +16,61 @@ class InputMasterFiveTest : public ProgramFixture {
   //! What a vapor screen's Return leaves behind for slot k.
   void storeVapor(int k, const std::string& name, float concentration) {
     state.Vapor[k] = VaporData{name, 78.11f, 0.879f, 26.2f, 0, concentration, 0, 0, 0, "", 0, 0, 0};
-    inputMaster.Vap[k].setCaption(name);
+    input.Vap[k].setCaption(name);
   }
   void backToDataInput() {
-    vaporScreen.hide();
-    inputMaster.show();
+    vapor.hide();
+    input.show();
   }
   //! Opens slots 1 to n in turn, each left at once for the data-input screen.
   void openSlots(int n) {
     for (int k = 1; k <= n; ++k) {
-      ASSERT_TRUE(app.click(inputMaster.SelectVap[k]));
+      ASSERT_TRUE(app.click(input.SelectVap[k]));
       backToDataInput();
     }
   }
   void expectSlots(int total, int mix, int selected) {
     EXPECT_EQ(state.TotalVapors, total);
     EXPECT_EQ(state.MixVapors, mix);
-    EXPECT_EQ(inputMaster.selectedVapIdx, selected);
+    EXPECT_EQ(input.selectedVapIdx, selected);
   }
-
-  InputMasterFive& inputMaster = program.inputMaster();
-  frmVaporMulti& vaporScreen = program.vaporScreen();
 };
 
 TEST_F(InputMasterFiveTest, OnlyTheNextSlotOpensAndCounts) {
   // Beyond the next slot: refused, nothing changes, and the vapor screen (with its file) is not loaded.
   app.expectMessage(SlotOrderMessage, "Note");
-  ASSERT_TRUE(app.click(inputMaster.SelectVap[2]));
+  ASSERT_TRUE(app.click(input.SelectVap[2]));
   expectSlots(0, 0, 0);
-  EXPECT_TRUE(inputMaster.visible());
-  EXPECT_FALSE(vaporScreen.loaded());
+  EXPECT_TRUE(input.visible());
+  EXPECT_FALSE(vapor.loaded());
 
-  ASSERT_TRUE(app.click(inputMaster.SelectVap[1]));
+  ASSERT_TRUE(app.click(input.SelectVap[1]));
   expectSlots(1, 1, 1);
-  EXPECT_TRUE(vaporScreen.visible());
-  EXPECT_FALSE(inputMaster.visible());
-  EXPECT_TRUE(vaporScreen.ChemName.hasFocus());
-  EXPECT_EQ(vaporScreen.AvgVapConc.text(), "0");
+  EXPECT_TRUE(vapor.visible());
+  EXPECT_FALSE(input.visible());
+  EXPECT_TRUE(vapor.ChemName.hasFocus());
+  EXPECT_EQ(vapor.AvgVapConc.text(), "0");
 }
 
 TEST_F(InputMasterFiveTest, ReopeningASlotRefillsTheVaporScreenFromItAndKeepsTheCounters) {
   openSlots(2);
   storeVapor(1, "BENZENE", 250.5f);
   state.MixVapors = 1;
-  ASSERT_TRUE(app.click(inputMaster.SelectVap[1]));
+  ASSERT_TRUE(app.click(input.SelectVap[1]));
   expectSlots(2, 1, 1);
-  EXPECT_EQ(vaporScreen.ChemName.text(), "BENZENE");
-  EXPECT_EQ(vaporScreen.MolWt.text(), "78.11");
-  EXPECT_EQ(vaporScreen.AvgVapConc.text(), "250.5");
+  EXPECT_EQ(vapor.ChemName.text(), "BENZENE");
+  EXPECT_EQ(vapor.MolWt.text(), "78.11");
+  EXPECT_EQ(vapor.AvgVapConc.text(), "250.5");
 
   // A slot labelled "None Selected", in any case and with blanks round it, shows only its
   // concentration: the label decides, the shared record does not.
   backToDataInput();
-  inputMaster.Vap[1].setCaption("  none selected ");
-  vaporScreen.ChemName.setText("LEFT OVER");
-  ASSERT_TRUE(app.click(inputMaster.SelectVap[1]));
-  EXPECT_EQ(vaporScreen.ChemName.text(), "");
-  EXPECT_EQ(vaporScreen.MolWt.text(), "");
-  EXPECT_EQ(vaporScreen.AvgVapConc.text(), "250.5");
+  input.Vap[1].setCaption("  none selected ");
+  vapor.ChemName.setText("LEFT OVER");
+  ASSERT_TRUE(app.click(input.SelectVap[1]));
+  EXPECT_EQ(vapor.ChemName.text(), "");
+  EXPECT_EQ(vapor.MolWt.text(), "");
+  EXPECT_EQ(vapor.AvgVapConc.text(), "250.5");
   EXPECT_EQ(state.TotalVapors, 2);
 }
 
@@ -83,9 +80,9 @@ TEST_F(InputMasterFiveTest, ClearAllVaporsEmptiesEverySlotAndStartsAgainAtSlotOn
   storeVapor(2, "TOLUENE", 100);
   state.Vapor[2].CAS = "108-88-3";
 
-  ASSERT_TRUE(app.click(inputMaster.ClearVapors));
+  ASSERT_TRUE(app.click(input.ClearVapors));
   for (int k = 1; k <= 5; ++k) {
-    EXPECT_EQ(inputMaster.Vap[k].caption(), "None Selected");
+    EXPECT_EQ(input.Vap[k].caption(), "None Selected");
     EXPECT_EQ(state.Vapor[k].ChemName, "None Selected");
     EXPECT_EQ(state.Vapor[k].MolWt, 0);
     EXPECT_EQ(state.Vapor[k].AvgVapConc, 0);
@@ -94,8 +91,8 @@ TEST_F(InputMasterFiveTest, ClearAllVaporsEmptiesEverySlotAndStartsAgainAtSlotOn
   expectSlots(0, 0, 2);  // the slot index is left alone
 
   app.expectMessage(SlotOrderMessage, "Note");
-  ASSERT_TRUE(app.click(inputMaster.SelectVap[2]));
-  ASSERT_TRUE(app.click(inputMaster.SelectVap[1]));
+  ASSERT_TRUE(app.click(input.SelectVap[2]));
+  ASSERT_TRUE(app.click(input.SelectVap[1]));
   expectSlots(1, 1, 1);
 }
 
@@ -114,25 +111,25 @@ TEST_F(InputMasterFiveTest, ContinueRefusesIncompleteInput) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
-    inputMaster.CartName.setCaption(c.cartridge);
-    inputMaster.Vap[1].setCaption(c.vapor1);
+    input.CartName.setCaption(c.cartridge);
+    input.Vap[1].setCaption(c.vapor1);
     state.AtmPressure = c.atmPressure;
     app.expectMessage("All fields must be filled with valid parameters or conditions.", "Note");
-    ASSERT_TRUE(app.click(inputMaster.Continue));
-    EXPECT_TRUE(inputMaster.visible());
+    ASSERT_TRUE(app.click(input.Continue));
+    EXPECT_TRUE(input.visible());
     EXPECT_FALSE(program.results().loaded());
   }
 }
 
 TEST_F(InputMasterFiveTest, ExitAnsweredNoPutsTheFocusOnContinueAndTheCloseBoxAsksTheSame) {
   app.expectMessage(QuitQuestion, "", MsgAnswer::No);
-  ASSERT_TRUE(app.click(inputMaster.ExitBtn));
+  ASSERT_TRUE(app.click(input.ExitBtn));
   EXPECT_FALSE(app.programEnded());
-  EXPECT_TRUE(inputMaster.visible());
-  EXPECT_TRUE(inputMaster.Continue.hasFocus());
+  EXPECT_TRUE(input.visible());
+  EXPECT_TRUE(input.Continue.hasFocus());
 
   app.expectMessage(QuitQuestion, "", MsgAnswer::Yes);
-  ASSERT_TRUE(app.closeWindow(inputMaster));
+  ASSERT_TRUE(app.closeWindow(input));
   EXPECT_TRUE(app.programEnded());
 }
 

@@ -1,5 +1,5 @@
 // The start-up screen and the About screen.
-#include "input/ProgramFixture.h"
+#include "support/ProgramFixture.h"
 
 namespace tess::testing {
 namespace {
@@ -15,13 +15,13 @@ TEST_F(StartUpScreensTest, StartShowsOnlyTheStartUpScreenAndContinueShowsTheData
   for (forms::Form* form : app.forms())
     EXPECT_EQ(form->visible(), form == &program.opening()) << form->name();
   // Nothing is loaded at start, so no record file is opened.
-  EXPECT_FALSE(program.vaporScreen().loaded());
-  EXPECT_FALSE(program.cartridgeScreen().loaded());
+  EXPECT_FALSE(vapor.loaded());
+  EXPECT_FALSE(cartridge.loaded());
 
   ASSERT_TRUE(app.click(program.opening().Continue));
   EXPECT_FALSE(program.opening().visible());
-  EXPECT_TRUE(program.inputMaster().visible());
-  EXPECT_TRUE(program.inputMaster().SelectCart.hasFocus());
+  EXPECT_TRUE(input.visible());
+  EXPECT_TRUE(input.SelectCart.hasFocus());
   EXPECT_EQ(state.MixVapors, 0);
 }
 

@@ -1,5 +1,5 @@
 // The use-conditions screen: its checks, what each field stores, and Return.
-#include "input/ProgramFixture.h"
+#include "support/ProgramFixture.h"
 
 namespace tess::testing {
 namespace {
@@ -10,7 +10,7 @@ class UseOneMTest : public ProgramFixture {
  protected:
   void SetUp() override {
     continueToDataInput();
-    ASSERT_TRUE(app.click(program.inputMaster().SelectUse));
+    ASSERT_TRUE(app.click(input.SelectUse));
   }
 
   //! Types text into box and presses Enter.
@@ -33,26 +33,26 @@ class UseOneMTest : public ProgramFixture {
 
 TEST_F(UseOneMTest, ReturnOrTheCloseBoxOnAFreshScreenStoresTheInitialValues) {
   EXPECT_TRUE(screen.visible());
-  EXPECT_FALSE(program.inputMaster().visible());
+  EXPECT_FALSE(input.visible());
   EXPECT_TRUE(screen.Temperature.hasFocus());
   ASSERT_TRUE(app.click(screen.ReturnBtn));
   expectStored(23, 1, 0.5f, 2, 30);
   EXPECT_FALSE(screen.visible());
-  EXPECT_TRUE(program.inputMaster().visible());
-  EXPECT_TRUE(program.inputMaster().Continue.hasFocus());
+  EXPECT_TRUE(input.visible());
+  EXPECT_TRUE(input.Continue.hasFocus());
 
   // The close box acts as Return.
-  ASSERT_TRUE(app.click(program.inputMaster().SelectUse));
+  ASSERT_TRUE(app.click(input.SelectUse));
   ASSERT_TRUE(app.editText(screen.BreathingAirFlow, "55"));
   ASSERT_TRUE(app.closeWindow(screen));
   EXPECT_FALSE(screen.visible());
-  EXPECT_TRUE(program.inputMaster().Continue.hasFocus());
+  EXPECT_TRUE(input.Continue.hasFocus());
   expectStored(23, 1, 0.5f, 2, 55);
 }
 
 TEST_F(UseOneMTest, EachFieldRefusesValuesBeyondItsBoundsStoresNothingAndKeepsTheFocus) {
   ASSERT_TRUE(app.click(screen.ReturnBtn));  // stores the initial values
-  ASSERT_TRUE(app.click(program.inputMaster().SelectUse));
+  ASSERT_TRUE(app.click(input.SelectUse));
   const std::string atMost = "This entry must be less than or equal to ";
   const std::string atLeast = "This entry must be greater than or equal to ";
   struct Case {

@@ -1,8 +1,9 @@
 // The typical run with real widgets under the offscreen platform, driven by mouse and keyboard
-// input only: from the start-up screen through a cartridge and two vapors entered by hand, the use
-// conditions, Continue, the breakthrough concentrations, Calculate, and the results screen printed
-// to a PDF file. The record files lie in a temporary folder.
-#include <QAbstractItemView>
+// input only: from the start-up screen through a cartridge and two vapors typed along their Enter
+// chains, the use conditions, Continue, the breakthrough concentrations, Calculate by Enter, the
+// results screen printed to a PDF file, and Exit answered Yes. What the screens do with the input
+// is the headless typical run's part (tests/program); this one shows that real keys, clicks, focus
+// and message boxes reach them. The record files lie in a temporary folder.
 #include <QApplication>
 #include <QComboBox>
 #include <QFileInfo>
@@ -21,7 +22,6 @@
 
 #include "databases/frmCartridgeMulti.h"
 #include "databases/frmVaporMulti.h"
-#include "files/TemporaryFolder.h"
 #include "input/InputMasterFive.h"
 #include "input/Opening.h"
 #include "input/UseOneM.h"
@@ -30,6 +30,8 @@
 #include "qt/QtApplication.h"
 #include "results/BreakTimeFive.h"
 #include "state/SetUp.h"
+#include "support/Solvents.h"
+#include "support/TemporaryFolder.h"
 
 namespace tessqt::testing {
 namespace {
@@ -88,29 +90,16 @@ class EndToEndTest : public ::testing::Test {
     QApplication::processEvents();
   }
   //! Clicks into a box (unless it has the focus), selects its text with Ctrl+A and types over it.
-  void typeInto(forms::Control& box, const QString& text) {
+  void typeInto(forms::Control& box, const std::string& text) {
     if (!box.hasFocus()) click(box);
     ASSERT_TRUE(box.hasFocus()) << box.displayName();
     QTest::keyClick(keyTarget(box.form()), Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClicks(keyTarget(box.form()), text);
-    QApplication::processEvents();
-  }
-  //! Opens a drop-down list with a click on its arrow (at its right end) and clicks an entry.
-  void chooseFromList(forms::ComboBox& list, int index) {
-    QWidget* combo = app.widget(list);
-    QTest::mouseClick(combo, Qt::LeftButton, {}, QPoint(combo->width() - 6, combo->height() / 2));
-    QApplication::processEvents();
-    QAbstractItemView* view = qobject_cast<QComboBox*>(combo)->view();
-    ASSERT_TRUE(view->isVisible()) << "the list did not open";
-    // A list opened by a press ignores releases for a double-click interval, as a user's hand does.
-    QTest::qWait(QApplication::doubleClickInterval() + 50);
-    QTest::mouseClick(view->viewport(), Qt::LeftButton, {},
-                      view->visualRect(view->model()->index(index, 0)).center());
+    QTest::keyClicks(keyTarget(box.form()), QString::fromStdString(text));
     QApplication::processEvents();
   }
   //! Types each text into its box along the form's Enter chain: into the first box by a click, then
   //! each Enter must move the focus to the next box (which selects its text) and finally to `last`.
-  void typeAlongEnterChain(const std::vector<forms::TextBox*>& boxes, const std::vector<QString>& texts,
+  void typeAlongEnterChain(const std::vector<forms::TextBox*>& boxes, const std::vector<std::string>& texts,
                            forms::Control& last) {
     ASSERT_EQ(boxes.size(), texts.size());
     for (std::size_t i = 0; i < boxes.size(); ++i) {
@@ -118,20 +107,23 @@ class EndToEndTest : public ::testing::Test {
         typeInto(*boxes[0], texts[0]);
       } else {
         ASSERT_TRUE(boxes[i]->hasFocus()) << boxes[i]->displayName() << " is not next in the Enter chain";
-        QTest::keyClicks(keyTarget(boxes[i]->form()), texts[i]);
+        QTest::keyClicks(keyTarget(boxes[i]->form()), QString::fromStdString(texts[i]));
       }
-      EXPECT_EQ(boxes[i]->text(), texts[i].toStdString()) << boxes[i]->displayName();
+      EXPECT_EQ(boxes[i]->text(), texts[i]) << boxes[i]->displayName();
       press(boxes[i]->form(), Qt::Key_Return);
     }
     EXPECT_TRUE(last.hasFocus()) << last.displayName() << " should have the focus";
   }
-  void enterVapor(const QString& name, const QString& cas, const std::vector<QString>& texts) {
+  void enterVapor(const tess::testing::Solvent& s, float ppm) {
+    using tess::testing::typed;
     frmVaporMulti& vapor = program.vaporScreen();
-    typeInto(vapor.ChemName, name);
-    typeInto(vapor.CAS, cas);
+    typeInto(vapor.ChemName, s.name);
+    typeInto(vapor.CAS, s.cas);
     typeAlongEnterChain({&vapor.MolWt, &vapor.LiqDensity, &vapor.MolPol, &vapor.WaterSol, &vapor.AvgVapConc,
                          &vapor.AntoineA, &vapor.AntoineB, &vapor.AntoineC},
-                        texts, vapor.cmdExit);
+                        {typed(s.MolWt), typed(s.LiqDensity), typed(s.MolPol), typed(s.WaterSol), typed(ppm),
+                         typed(s.AntoineA), typed(s.AntoineB), typed(s.AntoineC)},
+                        vapor.cmdExit);
   }
 
   QtApplication app;
@@ -153,10 +145,10 @@ TEST_F(EndToEndTest, TypicalRunFromStartUpToPrintedResults) {
   EXPECT_FALSE(app.window(opening).isVisible());
   ASSERT_TRUE(app.window(input).isVisible());
 
-  // The cartridge, entered by hand.
+  // The cartridge's name box opens with the focus and its whole text selected, so typing replaces
+  // it. The fields end their Enter chain on the Return button, which Enter then presses.
   click(input.SelectCart);
   ASSERT_TRUE(app.window(cartridge).isVisible());
-  // The name box opens with the focus and its whole text selected, so typing replaces it.
   ASSERT_TRUE(cartridge.CartName.hasFocus());
   EXPECT_EQ(qobject_cast<QComboBox*>(app.widget(cartridge.CartName))->lineEdit()->selectedText(),
             "None Selected");
@@ -166,55 +158,30 @@ TEST_F(EndToEndTest, TypicalRunFromStartUpToPrintedResults) {
       {&cartridge.BedDiam, &cartridge.Bed_Depth, &cartridge.CarbWgt, &cartridge.MicVol, &cartridge.RelHumPre,
        &cartridge.DiamGran, &cartridge.APBenzene, &cartridge.AffinityForWater},
       {"8", "2.5", "45", "0.45", "50", "0.12", "27", "0.1"}, cartridge.cmdExit);
-  // Saved, cleared, and found again by choosing it from the list and searching.
-  click(cartridge.cmdSave);
-  EXPECT_EQ(cartridge.CartName.itemCount(), 1);
-  click(cartridge.cmdClear);
-  EXPECT_EQ(cartridge.BedDiam.text(), "");
-  chooseFromList(cartridge.CartName, 0);
-  click(cartridge.cmdSearch);
-  EXPECT_EQ(cartridge.CartName.text(), "Test Cartridge");
-  EXPECT_EQ(cartridge.BedDiam.text(), "8");
-  EXPECT_EQ(cartridge.AffinityForWater.text(), "0.1");
-  click(cartridge.cmdExit);
-  ASSERT_TRUE(input.visible());
-  click(input.SelectCart);  // opened again, it keeps its texts; Enter on the focused Return button
-  typeInto(cartridge.AffinityForWater, "0.1");
-  press(cartridge, Qt::Key_Return);
-  ASSERT_TRUE(cartridge.cmdExit.hasFocus());
   press(cartridge, Qt::Key_Return);
   ASSERT_TRUE(input.visible());
   EXPECT_FALSE(app.window(cartridge).isVisible());
   EXPECT_EQ(input.CartName.caption(), "Test Cartridge");
-  EXPECT_FLOAT_EQ(program.state().Cart.BedDiam, 8.0f);
   EXPECT_TRUE(input.SelectVap[1].hasFocus());
 
-  // Vapor 1, opened with Enter on its focused button, left with Esc (the screen's cancel button).
+  // Vapor 1, opened with Enter on its focused button, left with Esc (the screen's cancel button);
+  // vapor 2 opened and left by mouse.
   press(input, Qt::Key_Return);
   ASSERT_TRUE(vapor.visible());
-  enterVapor("Acetone", "67-64-1", {"58.08", "0.791", "16.2", "1", "500", "18.5", "2940.46", "-35.93"});
+  enterVapor(tess::testing::Acetone, 500);
   press(vapor, Qt::Key_Escape);
   ASSERT_TRUE(input.visible());
-  EXPECT_EQ(input.Vap[1].caption(), "Acetone");
   EXPECT_TRUE(input.SelectVap[2].hasFocus());
-
-  // Vapor 2, opened and left by mouse.
   click(input.SelectVap[2]);
   ASSERT_TRUE(vapor.visible());
-  enterVapor("Toluene", "108-88-3", {"92.14", "0.867", "31.1", "0", "200", "16.0137", "3096.52", "-53.67"});
+  enterVapor(tess::testing::Toluene, 200);
   click(vapor.cmdExit);
   ASSERT_TRUE(input.visible());
-  EXPECT_EQ(input.Vap[2].caption(), "Toluene");
-  EXPECT_EQ(program.state().TotalVapors, 2);
+  EXPECT_EQ(input.Vap[1].caption() + ", " + input.Vap[2].caption(), "Acetone, Toluene");
 
-  // The use conditions, accepted as offered.
+  // The use conditions as offered, and Continue to the results screen.
   click(input.SelectUse);
-  ASSERT_TRUE(program.useConditions().visible());
-  EXPECT_EQ(program.useConditions().Temperature.text(), "23");
   click(program.useConditions().ReturnBtn);
-  ASSERT_TRUE(input.visible());
-
-  // Continue to the results screen.
   click(input.Continue);
   EXPECT_FALSE(app.window(input).isVisible());
   ASSERT_TRUE(app.window(results).isVisible());
@@ -225,11 +192,8 @@ TEST_F(EndToEndTest, TypicalRunFromStartUpToPrintedResults) {
   press(results, Qt::Key_Return);
   ASSERT_TRUE(results.cmdCalc.hasFocus());
   press(results, Qt::Key_Return);
-  for (int row = 1; row <= 2; ++row)
-    for (const forms::Label* cell :
-         {&results.VapNm[row], &results.BkT[row], &results.BkTMin[row], &results.BkTMax[row]})
-      EXPECT_FALSE(cell->caption().empty()) << "no result in " << cell->displayName();
-  EXPECT_TRUE(results.BkT[3].caption().empty());
+  EXPECT_NE(results.BkT[1].caption(), "");
+  EXPECT_NE(results.BkT[2].caption(), "");
 
   // Printed to a PDF file.
   const std::string pdf = (folder.path() / "results.pdf").string();
@@ -237,7 +201,6 @@ TEST_F(EndToEndTest, TypicalRunFromStartUpToPrintedResults) {
   click(results.cmdPrint);
   ASSERT_TRUE(QFileInfo::exists(QString::fromStdString(pdf)));
   EXPECT_GT(QFileInfo(QString::fromStdString(pdf)).size(), 5000);
-  EXPECT_TRUE(results.visible());
 
   // Back to the data inputs, and Exit answered Yes through the real question.
   click(results.cmdData);

@@ -1,5 +1,6 @@
-// The vapor and cartridge databases on their own: the record layouts, the record count, the
-// index after appends and revises, and files that fail.
+// The vapor and cartridge databases on their own: the record layouts, the index after appends and
+// revises, and files that fail. How a record file counts a trailing part of a record is the record
+// file's own test (tests/files).
 #include <gtest/gtest.h>
 
 #include "platform/files/MemoryByteFile.h"
@@ -48,31 +49,6 @@ TEST(RecordLayout, FieldsLieAtTheirOffsetsBlankPaddedAndCutAndTextIsWindows1252)
   std::string wide = std::string(20, 'a');
   for (int i = 0; i < 16; ++i) wide += "\xC3\xA9";
   EXPECT_EQ(vaporRecord(wide).toBytes().substr(0, 35), std::string(20, 'a') + std::string(15, '\xE9'));
-}
-
-// A trailing part of a record counts when it holds at least half a record: 59 of 117 bytes,
-// 50 of 99. An append keeps every record aligned: the part is padded or replaced.
-TEST(RecordDatabases, CountTrailingPartialRecordsToTheNearestAndAppendAligned) {
-  for (const auto& [trailing, expected] : {std::pair{58, 10}, std::pair{59, 11}}) {
-    std::string bytes;
-    for (int i = 0; i < 10; ++i) bytes += vaporRecord("V" + std::to_string(i)).toBytes();
-    auto storage = storageOf(bytes + vaporRecord("Partial").toBytes().substr(0, std::size_t(trailing)));
-    modVapor db;
-    EXPECT_FALSE(db.open(std::make_unique<MemoryByteFile>(storage), "VaporB30.DB"));
-    EXPECT_EQ(db.NumVaporRecords(), expected) << trailing;
-    ASSERT_FALSE(db.append(vaporRecord("New")));
-    EXPECT_EQ(storage->bytes.size(), 117u * unsigned(expected + 1));
-    EXPECT_EQ(storage->bytes.substr(0, 1170), bytes);
-    EXPECT_EQ(storage->bytes.substr(117u * unsigned(expected)), vaporRecord("New").toBytes());
-  }
-  for (const auto& [trailing, expected] : {std::pair{49, 10}, std::pair{50, 11}}) {
-    std::string bytes;
-    for (int i = 0; i < 10; ++i) bytes += cartridgeRecord("C" + std::to_string(i)).toBytes();
-    ModCartridge db;
-    bytes += std::string(std::size_t(trailing), 'p');
-    EXPECT_FALSE(db.open(std::make_unique<MemoryByteFile>(storageOf(bytes)), "CartridgeB30.DB"));
-    EXPECT_EQ(db.NumCartRecords(), expected) << trailing;
-  }
 }
 
 TEST(VaporDatabase, SaveLookupFindsLongNamesAndIgnoresCaseAndTheCASIndexWaitsForTheNextBuild) {

@@ -6,13 +6,16 @@
 
 #include "records/CartridgeRecord.h"
 #include "records/VaporRecord.h"
+#include "support/Solvents.h"
 
 namespace tess::testing {
 
+//! Acetone at 500 ppm, as the screens show it, under the name, CAS number and molecular weight given.
 inline databases::VaporRecord vaporRecord(const std::string& name, const std::string& cas = "67-64-1",
                                           const std::string& molWt = "58.08") {
-  return databases::VaporRecord::assemble(name, molWt, "0.791", "16.2", "1", "500", "18.5", "2940.46",
-                                          "-35.93", cas);
+  const Solvent& s = Acetone;
+  return databases::VaporRecord::assemble(name, molWt, typed(s.LiqDensity), typed(s.MolPol), typed(s.WaterSol),
+                                          "500", typed(s.AntoineA), typed(s.AntoineB), typed(s.AntoineC), cas);
 }
 
 inline databases::CartridgeRecord cartridgeRecord(const std::string& name,

@@ -73,7 +73,7 @@ TEST_F(ThreeVaporRun, ResultsFollowTheModelsOrderOnBothScreens) {
         std::find(entered.begin(), entered.end(), name) - entered.begin() + 1;  // entered in slot k
     ASSERT_LE(k, 3) << name;
     EXPECT_EQ(results.VapNm[i].caption(), name);
-    EXPECT_EQ(inputMaster.Vap[i].caption(), name);
+    EXPECT_EQ(input.Vap[i].caption(), name);
     EXPECT_EQ(results.VapConc[i].text(), std::to_string(100 * k)) << name;
     EXPECT_EQ(results.VapBkConc[i].text(), std::to_string(10 * k)) << name;
     EXPECT_EQ(results.BkT[i].caption(), tess::text::formatNumber(state.FinalBkTime[i], "0"));
@@ -84,7 +84,7 @@ TEST_F(ThreeVaporRun, ResultsFollowTheModelsOrderOnBothScreens) {
   }
   EXPECT_NE(order, entered) << "the model should reorder these";
   for (int i = 4; i <= MaxVapors; ++i) {
-    EXPECT_EQ(results.VapNm[i].caption() + inputMaster.Vap[i].caption() + results.VapConc[i].text(), "");
+    EXPECT_EQ(results.VapNm[i].caption() + input.Vap[i].caption() + results.VapConc[i].text(), "");
     EXPECT_EQ(times(i), "||");
   }
 
@@ -107,13 +107,9 @@ TEST_F(ThreeVaporRun, LimitsCheckAtExactlyHalfJustAboveAndOnBlankOrZeroRows) {
   const std::string shown = times(1) + times(2) + times(3);
   EXPECT_EQ(shown.find("||"), std::string::npos);
 
+  // Which texts pass is the limits check's own test; here each kind of row refused once.
   const std::pair<forms::TextBox*, const char*> refused[] = {
-      {&results.VapBkConc[rowOf("Acetone")], "100.001"},
-      {&results.VapBkConc[1], ""},
-      {&results.VapBkConc[2], "0"},
-      {&results.VapConc[3], ""},
-      {&results.VapBkConc[2], "-1"},
-      {&results.VapBkConc[3], "."}};
+      {&results.VapBkConc[rowOf("Acetone")], "100.001"}, {&results.VapBkConc[1], ""}, {&results.VapConc[3], ""}};
   int n = 0;
   for (const auto& [box, text] : refused) {
     SCOPED_TRACE(box->displayName() + " " + text);
@@ -143,12 +139,6 @@ TEST_F(ThreeVaporRun, BreakthroughBelowHalfAPpmShowsBlankAndIsRefusedNextTime) {
   calculate();
   EXPECT_TRUE(limits.visible());
   app.click(limits.ReturnButton);
-
-  app.editText(results.VapBkConc[rowOf("Toluene")], "2.4");
-  calculate();
-  ASSERT_TRUE(results.visible());
-  EXPECT_EQ(results.VapBkConc[rowOf("Toluene")].text(), "2");
-  EXPECT_DOUBLE_EQ(state.BkConc[rowOf("Toluene")], 2.4);
 }
 
 TEST_F(ThreeVaporRun, EnterInABreakthroughBoxGoesToCalculateAndASecondEnterCalculates) {
@@ -164,10 +154,12 @@ TEST_F(ThreeVaporRun, EnterInABreakthroughBoxGoesToCalculateAndASecondEnterCalcu
 // The face velocity follows a flow changed on this screen, and each breakthrough fraction follows
 // a concentration changed on the vapor screen, before the model runs.
 TEST_F(ThreeVaporRun, EveryRunRenewsTheFaceVelocityAndTheFractions) {
+  calculate();
+  const double velocity = state.SuperficialVel;  // [cm/s]
   app.editText(results.AirFlowVol, "60");
   calculate();
   EXPECT_EQ(state.BreathingAirFlow, 60);
-  EXPECT_NEAR(state.SuperficialVel, 60.0 * 1000 / (8.0 * 8.0 * 3.14159 * 15 * 2), 1e-12);
+  EXPECT_NEAR(state.SuperficialVel, 2 * velocity, 1e-12 * velocity);
 
   const int acetone = rowOf("Acetone");
   state.Vapor[acetone].AvgVapConc = 400;  // as the vapor screen stores it; the row's box is not renewed
@@ -280,7 +272,7 @@ TEST_F(StoppedCalculationTest, NamesTheVaporsWithoutTimesAndShowsTheTimesThatAre
   ASSERT_NE(acetone, 0);
   for (int i = 1; i <= 3; ++i) {
     EXPECT_EQ(results.VapNm[i].caption(), state.Vapor[i].ChemName);
-    EXPECT_EQ(inputMaster.Vap[i].caption(), state.Vapor[i].ChemName);
+    EXPECT_EQ(input.Vap[i].caption(), state.Vapor[i].ChemName);
     for (const forms::Label* time : {&results.BkT[i], &results.BkTMin[i], &results.BkTMax[i]})
       EXPECT_EQ(time->caption().empty(), i != acetone) << state.Vapor[i].ChemName;
   }

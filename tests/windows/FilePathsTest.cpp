@@ -3,34 +3,19 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <fstream>
-#include <iterator>
 
-#include "files/TemporaryFolder.h"
 #include "platform/files/ProgramFolder.h"
 #include "platform/files/RecordFile.h"
 #include "records/ModCartridge.h"
+#include "records/RecordFixtures.h"
 #include "records/modVapor.h"
+#include "support/TemporaryFolder.h"
 
 using namespace tess::databases;
 using namespace tess::files;
-using tess::testing::TemporaryFolder;
+using namespace tess::testing;
 
 namespace {
-
-std::string fileBytes(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
-void writeBytes(const std::filesystem::path& path, const std::string& bytes) {
-  std::ofstream(path, std::ios::binary) << bytes;
-}
-
-VaporRecord vapor(const std::string& name) {
-  return VaporRecord::assemble(name, "58.08", "0.791", "16.2", "1", "500", "7.1171", "1210.595", "229.664",
-                               "67-64-1");
-}
 
 // Whether the folder's file system finds a file under another case of its name.
 bool caseInsensitive(const std::filesystem::path& folder) {
@@ -60,17 +45,15 @@ TEST(RecordFiles, AFileNamedInAnotherCaseIsTheSameFile) {
   // Copied by hand as "VAPORB30.DB" and "cartridgeb30.db": opened, not replaced by new empty files.
   TemporaryFolder folder;
   if (!caseInsensitive(folder.path())) GTEST_SKIP() << "this file system tells cases apart";
-  writeBytes(folder.path() / "VAPORB30.DB", vapor("Acetone").toBytes() + vapor("Benzene").toBytes());
-  writeBytes(folder.path() / "cartridgeb30.db",
-             CartridgeRecord::assemble("Cart A", "8.4", "1.9", "42", "0.45", "50", "0.15", "28.0", "0.061")
-                 .toBytes());
+  writeBytes(folder.path() / "VAPORB30.DB", vaporRecord("Acetone").toBytes() + vaporRecord("Benzene").toBytes());
+  writeBytes(folder.path() / "cartridgeb30.db", cartridgeRecord("Cart A").toBytes());
   modVapor vapors;
   EXPECT_FALSE(vapors.open(folder.path()));
   EXPECT_EQ(vapors.NumVaporRecords(), 2);
   ModCartridge cartridges;
   EXPECT_FALSE(cartridges.open(folder.path()));
   EXPECT_EQ(cartridges.NumCartRecords(), 1);
-  ASSERT_FALSE(vapors.append(vapor("Toluene")));
+  ASSERT_FALSE(vapors.append(vaporRecord("Toluene")));
   vapors.close();
   cartridges.close();
 
@@ -78,7 +61,7 @@ TEST(RecordFiles, AFileNamedInAnotherCaseIsTheSameFile) {
   for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(folder.path())) ++entries;
   EXPECT_EQ(entries, 2);
   EXPECT_EQ(fileBytes(folder.path() / "VAPORB30.DB").substr(2 * VaporRecord::Length),
-            vapor("Toluene").toBytes());
+            vaporRecord("Toluene").toBytes());
 }
 
 #ifdef _WIN32
@@ -86,7 +69,7 @@ TEST(RecordFiles, AFileMarkedReadOnlyIsListedButNotWritten) {
   // Windows has no write bits on folders, but a file can carry the read-only attribute.
   TemporaryFolder folder;
   const auto path = folder.path() / "VaporB30.DB";
-  const std::string bytes = vapor("Acetone").toBytes();
+  const std::string bytes = vaporRecord("Acetone").toBytes();
   writeBytes(path, bytes);
   std::filesystem::permissions(path, std::filesystem::perms::owner_read | std::filesystem::perms::group_read |
                                          std::filesystem::perms::others_read);
@@ -103,7 +86,7 @@ TEST(RecordFiles, AFileMarkedReadOnlyIsListedButNotWritten) {
   EXPECT_NE(report->message.find("can only be read"), std::string::npos) << report->message;
   EXPECT_EQ(db.NumVaporRecords(), 1);
   EXPECT_FALSE(db.canSave());
-  EXPECT_TRUE(db.append(vapor("Benzene")));
+  EXPECT_TRUE(db.append(vaporRecord("Benzene")));
   db.close();
   EXPECT_EQ(fileBytes(path), bytes);
   std::filesystem::permissions(path, std::filesystem::perms::owner_all);

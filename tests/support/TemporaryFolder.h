@@ -1,7 +1,10 @@
-// A fresh folder under the system's temporary folder, removed with everything in it at the end.
+// A fresh folder under the system's temporary folder, removed with everything in it at the end,
+// and whole files read and written byte for byte.
 #pragma once
 
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <random>
 #include <string>
 
@@ -31,5 +34,14 @@ class TemporaryFolder {
  private:
   std::filesystem::path m_path;
 };
+
+inline std::string fileBytes(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+inline void writeBytes(const std::filesystem::path& path, const std::string& bytes) {
+  std::ofstream(path, std::ios::binary) << bytes;
+}
 
 }  // namespace tess::testing
