@@ -13,8 +13,8 @@
 #include "records/RecordIndex.h"
 #include "records/modVapor.h"
 
-using namespace tess::databases;
-using tess::testing::exchangeSortOrderLiteral;
+namespace tess::records {
+using testing::exchangeSortOrderLiteral;
 
 namespace {
 
@@ -86,3 +86,4 @@ void BM_CartridgeSearch(benchmark::State& state) {
 BENCHMARK(BM_CartridgeSearch)->Arg(1000)->Arg(32767)->ArgName("records");
 
 }  // namespace
+}  // namespace tess::records

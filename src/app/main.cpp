@@ -9,9 +9,9 @@
 int main(int argc, char** argv) {
   QApplication qtApplication(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Tessaloran"));
-  tessqt::QtApplication app;
+  tess::qt::QtApplication app;
   // The record files lie beside the executable.
-  Program program(app, tess::files::pathToUtf8(tess::files::programFolder()));
+  tess::program::Program program(app, tess::files::pathToUtf8(tess::files::programFolder()));
   program.start();
   if (app.ended()) return 0;
   return QApplication::exec();

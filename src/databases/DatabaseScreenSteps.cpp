@@ -33,7 +33,7 @@ void setUpButtons(std::initializer_list<ButtonSetting> buttons, forms::Color col
   }
 }
 
-bool reportFileProblem(forms::Form& screen, const FileReport& report, const std::string& title) {
+bool reportFileProblem(forms::Form& screen, const records::FileReport& report, const std::string& title) {
   if (!report) return false;
   screen.app().messageBox(report->message, title);
   return true;
@@ -52,7 +52,7 @@ bool storeReturnedNumbers(forms::Form& screen, std::initializer_list<ReturnedNum
       values.push_back(stored);
       continue;
     }
-    const ValidDataEntry::NumericBounds& bounds = number.field->bounds();
+    const screens::ValidDataEntry::NumericBounds& bounds = number.field->bounds();
     const char* const whatIsWrong = stored < 0 ? " is too large a negative number." : " is too large.";
     screen.app().messageBox("The " + std::string(number.quantity) + " " +
                                 std::string(text::trimBlanks(box.text())) + whatIsWrong +
@@ -70,8 +70,8 @@ bool storeReturnedNumbers(forms::Form& screen, std::initializer_list<ReturnedNum
 }
 
 template <class Record, class IndexEntry>
-bool saveRecord(forms::Form& screen, RecordDatabase<Record, IndexEntry>& database, std::int16_t position,
-                const Record& record, const std::string& onFileLine) {
+bool saveRecord(forms::Form& screen, records::RecordDatabase<Record, IndexEntry>& database,
+                std::int16_t position, const Record& record, const std::string& onFileLine) {
   if (position > 0) {
     const forms::MsgAnswer answer = screen.app().messageBox(
         onFileLine + "\r\nDo you want to save \r\na revised record?", "Revise a Record", forms::MsgButtons::YesNo,
@@ -87,10 +87,12 @@ bool saveRecord(forms::Form& screen, RecordDatabase<Record, IndexEntry>& databas
   return database.recordCount() != countBefore;
 }
 
-template bool saveRecord(forms::Form&, RecordDatabase<VaporRecord, VaporIndexEntry>&, std::int16_t,
-                         const VaporRecord&, const std::string&);
-template bool saveRecord(forms::Form&, RecordDatabase<CartridgeRecord, CartridgeIndexEntry>&, std::int16_t,
-                         const CartridgeRecord&, const std::string&);
+template bool saveRecord(forms::Form&,
+                         records::RecordDatabase<records::VaporRecord, records::VaporIndexEntry>&,
+                         std::int16_t, const records::VaporRecord&, const std::string&);
+template bool saveRecord(forms::Form&,
+                         records::RecordDatabase<records::CartridgeRecord, records::CartridgeIndexEntry>&,
+                         std::int16_t, const records::CartridgeRecord&, const std::string&);
 
 void showExitDialogOver(forms::Form& screen, forms::Form& exitDialog) {
   screen.hide();

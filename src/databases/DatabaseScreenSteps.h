@@ -39,7 +39,7 @@ void setUpButtons(std::initializer_list<ButtonSetting> buttons, forms::Color col
 
 //! Shows the message of a failed record-file operation, titled title, when there is one; true
 //! when it did.
-bool reportFileProblem(forms::Form& screen, const FileReport& report, const std::string& title);
+bool reportFileProblem(forms::Form& screen, const records::FileReport& report, const std::string& title);
 
 //! A field's text as the file holds it, without its trailing blanks.
 std::string trimmedTrailing(std::string_view text);
@@ -47,7 +47,7 @@ std::string trimmedTrailing(std::string_view text);
 //! One numeric box as a screen's Return takes it, how the box's quantity is named in messages, and
 //! where its value is kept.
 struct ReturnedNumber {
-  const ValidDataEntry::NumericField* field;
+  const screens::ValidDataEntry::NumericField* field;
   const char* quantity;    //!< such as "molecular weight"
   float* store = nullptr;  //!< the shared state's field for the value; none: the screen stores it
   double scale = 1;        //!< factor applied to the stored value before it is used [-]
@@ -74,8 +74,8 @@ void fillNameList(forms::ComboBox& list, const std::vector<IndexEntry>& index, i
 //! appended. File failures are reported. True when a record was appended: the screen then refills
 //! its list and shows the record as stored; otherwise its boxes and list stay as they are.
 template <class Record, class IndexEntry>
-bool saveRecord(forms::Form& screen, RecordDatabase<Record, IndexEntry>& database, std::int16_t position,
-                const Record& record, const std::string& onFileLine);
+bool saveRecord(forms::Form& screen, records::RecordDatabase<Record, IndexEntry>& database,
+                std::int16_t position, const Record& record, const std::string& onFileLine);
 
 //! Hides screen, shows the incomplete-information dialog modally and, once the dialog's Return has
 //! hidden it, shows screen again (unless the program ended meanwhile).

@@ -4,9 +4,9 @@
 #include "screens/QuitQuestion.h"
 #include "screens/ScreenColors.h"
 
-using namespace tess::input;
+namespace tess::databases {
 
-ExitDialog::ExitDialog(ScreenContext context) : Form(context.app, "ExitDialog"), m_context(context) {
+ExitDialog::ExitDialog(screens::ScreenContext context) : Form(context.app, "ExitDialog"), m_context(context) {
   setCaption("Information Incomplete");
   setClientSize(6360, 2400);
 
@@ -22,11 +22,11 @@ ExitDialog::ExitDialog(ScreenContext context) : Form(context.app, "ExitDialog"),
   Label1.setGeometry({240, 660, 4320, 1500});
 
   ExitButton.setCaption("Exit");
-  ExitButton.setBackColor(Red);
+  ExitButton.setBackColor(screens::Red);
   ExitButton.setGeometry({4800, 240, 1335, 495});
   ExitButton.setTabIndex(0);
   ReturnButton.setCaption("Return");
-  ReturnButton.setBackColor(Green);
+  ReturnButton.setBackColor(screens::Green);
   ReturnButton.setGeometry({4800, 855, 1335, 495});
   ReturnButton.setTabIndex(1);
 
@@ -39,9 +39,11 @@ ExitDialog::ExitDialog(ScreenContext context) : Form(context.app, "ExitDialog"),
 void ExitDialog::ExitDialog_ReturnButton_Click() { hide(); }
 
 void ExitDialog::ExitDialog_ExitButton_Click() {
-  if (askQuitQuestion(m_context.app)) {
+  if (screens::askQuitQuestion(m_context.app)) {
     m_context.app.endProgram();
     return;
   }
   ReturnButton.setFocus();
 }
+
+}  // namespace tess::databases

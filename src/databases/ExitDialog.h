@@ -8,9 +8,11 @@
 #include "platform/forms/Label.h"
 #include "screens/Screens.h"
 
+namespace tess::databases {
+
 class ExitDialog : public forms::Form {
  public:
-  explicit ExitDialog(ScreenContext context);
+  explicit ExitDialog(screens::ScreenContext context);
 
   forms::Label Label5{*this, "Label5"};
   forms::Label Label1{*this, "Label1"};
@@ -24,5 +26,7 @@ class ExitDialog : public forms::Form {
   void ExitDialog_ExitButton_Click();
 
  private:
-  ScreenContext m_context;
+  screens::ScreenContext m_context;
 };
+
+}  // namespace tess::databases

@@ -15,24 +15,24 @@
 #include "screens/ScreenViews.h"
 #include "state/SetUp.h"
 
-using tess::databases::CartridgeRecord;
-using tess::databases::reportFileProblem;
-using tess::databases::trimmedTrailing;
+namespace tess::databases {
+
+using records::CartridgeRecord;
 
 namespace {
 
 //! The cartridge screen's light green [RGB].
-using tess::input::LightGreen;
+using screens::LightGreen;
 
 //! Title of the messages about the cartridge file itself (it cannot be opened, read or written).
 constexpr const char* FileMessageTitle = "Cartridge Database";
 
 }  // namespace
 
-frmCartridgeMulti::frmCartridgeMulti(ScreenContext context)
+frmCartridgeMulti::frmCartridgeMulti(screens::ScreenContext context)
     : Form(context.app, "frmCartridgeMulti"),
       m_context(context),
-      m_cartridgeFile(std::make_unique<tess::databases::ModCartridge>()) {
+      m_cartridgeFile(std::make_unique<records::ModCartridge>()) {
   setUpControls();
   wireHandlers();
 }
@@ -40,7 +40,7 @@ frmCartridgeMulti::frmCartridgeMulti(ScreenContext context)
 frmCartridgeMulti::~frmCartridgeMulti() = default;
 
 void frmCartridgeMulti::setUpControls() {
-  tess::databases::setUpDatabaseWindow(*this, "Cartridge or Carbon Bed Data", 5520, 5715, cmdExit);
+  setUpDatabaseWindow(*this, "Cartridge or Carbon Bed Data", 5520, 5715, cmdExit);
 
   Label8.setCaption("Select from the list below or enter a new cartridge.");
   Label8.setGeometry({840, 120, 4455, 255});
@@ -87,7 +87,7 @@ void frmCartridgeMulti::setUpControls() {
     setting.label->setGeometry({120, top, 2172, 495});
   }
 
-  tess::databases::setUpButtons(
+  setUpButtons(
       {
           {&cmdExit, "Return", 9, {4080, 4800, 1095, 615}, "Return to top level Data Input screen"},
           {&cmdSearch, " Search for Data", 10, {4080, 840, 1095, 615},
@@ -168,7 +168,7 @@ void frmCartridgeMulti::CreateIndex1() {
 
 void frmCartridgeMulti::FillCartridgeList(int numCartridges) {
   ensureLoaded();
-  tess::databases::fillNameList(CartName, m_cartridgeFile->CartIndex(), numCartridges);
+  fillNameList(CartName, m_cartridgeFile->CartIndex(), numCartridges);
 }
 
 void frmCartridgeMulti::RefillCartridgeList(int numCartridges) {
@@ -188,9 +188,9 @@ void frmCartridgeMulti::showRecord(const CartridgeRecord& record) {
   // of the fields after the name.
   CartName.setText(trimmedTrailing(record.CartName));
   const std::array<forms::TextBox*, 8> boxes = valueBoxes();
-  static_assert(std::size(tess::databases::CartridgeRecordFields) == 1 + 8);
+  static_assert(std::size(records::CartridgeRecordFields) == 1 + 8);
   for (std::size_t i = 0; i < boxes.size(); ++i) {
-    boxes[i]->setText(trimmedTrailing(record.*tess::databases::CartridgeRecordFields[i + 1].text));
+    boxes[i]->setText(trimmedTrailing(record.*records::CartridgeRecordFields[i + 1].text));
   }
 }
 
@@ -206,7 +206,7 @@ std::int16_t frmCartridgeMulti::Search(const std::string& findText) {
 }
 
 void frmCartridgeMulti::frmCartridgeMulti_cmdSearch_Click() {
-  const std::string key = tess::databases::searchKey(CartName.text());
+  const std::string key = records::searchKey(CartName.text());
   const std::int16_t position = Search(key);
   if (position > 0) {
     ShowCartridgeRecord(m_cartridgeFile->CartIndex()[static_cast<std::size_t>(position)].RecNum);
@@ -223,12 +223,11 @@ void frmCartridgeMulti::frmCartridgeMulti_cmdSave_Click() {
   }
   // The key of the name as the record will hold it (cut to 35 characters), so that a long name
   // saved twice finds its own record.
-  const std::int16_t position = Search(tess::databases::saveLookupKey(name));
+  const std::int16_t position = Search(records::saveLookupKey(name));
   const CartridgeRecord record =
       CartridgeRecord::assemble(name, BedDiam.text(), Bed_Depth.text(), CarbWgt.text(), MicVol.text(),
                                 RelHumPre.text(), DiamGran.text(), APBenzene.text(), AffinityForWater.text());
-  if (!tess::databases::saveRecord(*this, *m_cartridgeFile, position, record,
-                                   "This cartridge is already on file.")) {
+  if (!saveRecord(*this, *m_cartridgeFile, position, record, "This cartridge is already on file.")) {
     return;
   }
   // Appended: the list takes the new name in and the fields show the record as the file holds it.
@@ -274,19 +273,19 @@ void frmCartridgeMulti::frmCartridgeMulti_cmdExit_Click() {
   // must fit too.
   const float relHumPre = static_cast<float>(tess::text::leadingNumber(RelHumPre.text()) / 100.0);
   CartridgeData& cart = m_context.state.Cart;
-  const bool stored = tess::databases::storeReturnedNumbers(
-      *this, {{&m_BedDiam, "bed diameter", &cart.BedDiam},
-              {&m_Bed_Depth, "bed depth", &cart.Bed_Depth},
-              {&m_CarbWgt, "carbon weight", &cart.CarbWgt},
-              {&m_MicVol, "micropore volume", &cart.MicVol},
-              {&m_RelHumPre, "preconditioned relative humidity"},
-              {&m_DiamGran, "carbon granule average diameter", &cart.DiamGran},
-              {&m_APBenzene, "adsorption potential for benzene", &cart.APBenzene},
-              {&m_AffinityForWater, "affinity coefficient for water", nullptr,
-               relHumPre > 0.5 ? 5.0 / 3.0 : 1.0}});
+  const bool stored = storeReturnedNumbers(
+      *this,
+      {{&m_BedDiam, "bed diameter", &cart.BedDiam},
+       {&m_Bed_Depth, "bed depth", &cart.Bed_Depth},
+       {&m_CarbWgt, "carbon weight", &cart.CarbWgt},
+       {&m_MicVol, "micropore volume", &cart.MicVol},
+       {&m_RelHumPre, "preconditioned relative humidity"},
+       {&m_DiamGran, "carbon granule average diameter", &cart.DiamGran},
+       {&m_APBenzene, "adsorption potential for benzene", &cart.APBenzene},
+       {&m_AffinityForWater, "affinity coefficient for water", nullptr, relHumPre > 0.5 ? 5.0 / 3.0 : 1.0}});
   if (!stored) return;  // nothing stored; the focus is in the box to correct
 
-  DataInputView& input = *m_context.screens.dataInput;
+  screens::DataInputView& input = *m_context.screens.dataInput;
   input.CartName.setCaption(name);
   cart.CartName = name;
   cart.RelHumPre = relHumPre;
@@ -310,9 +309,7 @@ void frmCartridgeMulti::setBetaH2O(const std::string& aString) {
   cart.BetaH2OHalf = static_cast<float>(cart.BetaH2O / 2.0);
 }
 
-void frmCartridgeMulti::ShowExitDialog() {
-  tess::databases::showExitDialogOver(*this, *m_context.screens.exitDialog);
-}
+void frmCartridgeMulti::ShowExitDialog() { showExitDialogOver(*this, *m_context.screens.exitDialog); }
 
 // ---- The eight numeric fields ----
 
@@ -352,3 +349,5 @@ void frmCartridgeMulti::frmCartridgeMulti_AffinityForWater_KeyDown(int KeyCode, 
 void frmCartridgeMulti::frmCartridgeMulti_AffinityForWater_Validate(bool& Cancel) {
   m_AffinityForWater.Validate(Cancel);
 }
+
+}  // namespace tess::databases

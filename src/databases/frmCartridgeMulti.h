@@ -30,14 +30,16 @@
 #include "screens/NumericField.h"
 #include "screens/Screens.h"
 
-namespace tess::databases {
+namespace tess::records {
 class ModCartridge;
 struct CartridgeRecord;
-}  // namespace tess::databases
+}  // namespace tess::records
+
+namespace tess::databases {
 
 class frmCartridgeMulti : public forms::Form {
  public:
-  explicit frmCartridgeMulti(ScreenContext context);
+  explicit frmCartridgeMulti(screens::ScreenContext context);
   ~frmCartridgeMulti() override;
 
   // Controls, in tab order.
@@ -127,19 +129,21 @@ class frmCartridgeMulti : public forms::Form {
   void ShowExitDialog();
   //! Shows a record as the file holds it: the name first, then the eight fields, each with its
   //! trailing blanks removed.
-  void showRecord(const tess::databases::CartridgeRecord& record);
+  void showRecord(const records::CartridgeRecord& record);
   //! The eight value fields, in the order in which they are emptied and filled.
   std::array<forms::TextBox*, 8> valueBoxes();
 
-  ScreenContext m_context;
+  screens::ScreenContext m_context;
   //! The cartridge file with its count, index and record buffer.
-  std::unique_ptr<tess::databases::ModCartridge> m_cartridgeFile;
-  ValidDataEntry::NumericField m_BedDiam{BedDiam, {0.1, 20, "0.1", "20"}};
-  ValidDataEntry::NumericField m_Bed_Depth{Bed_Depth, {0.1, 20, "0.1", "20"}};
-  ValidDataEntry::NumericField m_CarbWgt{CarbWgt, {0.1, 1000, "0.1", "1,000"}};
-  ValidDataEntry::NumericField m_MicVol{MicVol, {0.1, 1.0, "0.1", "1.0"}};
-  ValidDataEntry::NumericField m_RelHumPre{RelHumPre, {1, 99, "1", "99"}};
-  ValidDataEntry::NumericField m_DiamGran{DiamGran, {0.01, 1.0, "0.01", "1.0"}};
-  ValidDataEntry::NumericField m_APBenzene{APBenzene, {1, 100, "1", "100"}};
-  ValidDataEntry::NumericField m_AffinityForWater{AffinityForWater, {0.01, 0.2, "0.01", "0.20"}};
+  std::unique_ptr<records::ModCartridge> m_cartridgeFile;
+  screens::ValidDataEntry::NumericField m_BedDiam{BedDiam, {0.1, 20, "0.1", "20"}};
+  screens::ValidDataEntry::NumericField m_Bed_Depth{Bed_Depth, {0.1, 20, "0.1", "20"}};
+  screens::ValidDataEntry::NumericField m_CarbWgt{CarbWgt, {0.1, 1000, "0.1", "1,000"}};
+  screens::ValidDataEntry::NumericField m_MicVol{MicVol, {0.1, 1.0, "0.1", "1.0"}};
+  screens::ValidDataEntry::NumericField m_RelHumPre{RelHumPre, {1, 99, "1", "99"}};
+  screens::ValidDataEntry::NumericField m_DiamGran{DiamGran, {0.01, 1.0, "0.01", "1.0"}};
+  screens::ValidDataEntry::NumericField m_APBenzene{APBenzene, {1, 100, "1", "100"}};
+  screens::ValidDataEntry::NumericField m_AffinityForWater{AffinityForWater, {0.01, 0.2, "0.01", "0.20"}};
 };
+
+}  // namespace tess::databases

@@ -14,14 +14,14 @@
 #include "screens/ScreenViews.h"
 #include "state/SetUp.h"
 
-using tess::databases::reportFileProblem;
-using tess::databases::trimmedTrailing;
-using tess::databases::VaporRecord;
+namespace tess::databases {
+
+using records::VaporRecord;
 
 namespace {
 
 //! The vapor screen's light blue [RGB].
-using tess::input::LightBlue;
+using screens::LightBlue;
 
 //! Title of the messages about the vapor file itself (it cannot be opened, read or written).
 constexpr const char* FileMessageTitle = "Vapor Database";
@@ -31,10 +31,10 @@ bool slotLabelEmpty(const std::string& caption) { return caption.empty() || isNo
 
 }  // namespace
 
-frmVaporMulti::frmVaporMulti(ScreenContext context)
+frmVaporMulti::frmVaporMulti(screens::ScreenContext context)
     : Form(context.app, "frmVaporMulti"),
       m_context(context),
-      m_vaporFile(std::make_unique<tess::databases::modVapor>()) {
+      m_vaporFile(std::make_unique<records::modVapor>()) {
   setUpControls();
   wireHandlers();
 }
@@ -42,7 +42,7 @@ frmVaporMulti::frmVaporMulti(ScreenContext context)
 frmVaporMulti::~frmVaporMulti() = default;
 
 void frmVaporMulti::setUpControls() {
-  tess::databases::setUpDatabaseWindow(*this, "Organic Vapor Data", 5490, 7155, cmdExit);
+  setUpDatabaseWindow(*this, "Organic Vapor Data", 5490, 7155, cmdExit);
 
   struct BoxSetting {
     forms::TextControl* box;
@@ -72,7 +72,7 @@ void frmVaporMulti::setUpControls() {
     setting.box->setBackColor(LightBlue);
   }
 
-  tess::databases::setUpButtons(
+  setUpButtons(
       {
           {&cmdExit, "Return", 9, {4080, 6120, 1095, 615}, "Return to top level Data Input screen"},
           {&cmdSearch, " Search for Data", 10, {4080, 2160, 1095, 615},
@@ -186,7 +186,7 @@ void frmVaporMulti::CreateIndex() {
 
 void frmVaporMulti::FillChemicalList(int numVapors) {
   ensureLoaded();
-  tess::databases::fillNameList(ChemName, m_vaporFile->VaporIndex(), numVapors);
+  fillNameList(ChemName, m_vaporFile->VaporIndex(), numVapors);
 }
 
 void frmVaporMulti::RefillChemicalList(int numVapors) {
@@ -206,9 +206,9 @@ void frmVaporMulti::showRecord(const VaporRecord& record) {
   // CAS number in the order of the boxes after the name.
   ChemName.setText(trimmedTrailing(record.ChemName));
   const std::array<forms::TextBox*, 9> boxes = dataBoxes();
-  static_assert(std::size(tess::databases::VaporRecordFields) == 1 + 9);
+  static_assert(std::size(records::VaporRecordFields) == 1 + 9);
   for (std::size_t i = 0; i + 1 < boxes.size(); ++i) {
-    boxes[i]->setText(trimmedTrailing(record.*tess::databases::VaporRecordFields[i + 1].text));
+    boxes[i]->setText(trimmedTrailing(record.*records::VaporRecordFields[i + 1].text));
   }
   CAS.setText(std::string(tess::text::trimBlanks(record.CAS)));
 }
@@ -221,7 +221,7 @@ void frmVaporMulti::ShowVaporRecord(std::int16_t n) {
 
 std::int16_t frmVaporMulti::Search(const std::string& findText) {
   ensureLoaded();
-  const tess::databases::VaporSearchResult result = m_vaporFile->Search(findText, SearchByCAS);
+  const records::VaporSearchResult result = m_vaporFile->Search(findText, SearchByCAS);
   if (SearchByCAS == 1) {
     for (const std::string& name : result.casMatchNames) ChemName.addItem(name);
   } else {
@@ -233,7 +233,7 @@ std::int16_t frmVaporMulti::Search(const std::string& findText) {
 void frmVaporMulti::frmVaporMulti_cmdSearch_Click() {
   std::string key;
   if (SearchByCAS != 1) {
-    key = tess::databases::searchKey(ChemName.text());
+    key = records::searchKey(ChemName.text());
   } else {
     key = std::string(tess::text::trimBlanks(CAS.text()));
     ChemName.clear();
@@ -257,12 +257,12 @@ void frmVaporMulti::frmVaporMulti_cmdSave_Click() {
   }
   // The key of the name as the record will hold it (cut to 35 characters), so that a long name
   // saved twice finds its own record.
-  const std::string key = tess::databases::saveLookupKey(name);
+  const std::string key = records::saveLookupKey(name);
   const std::int16_t position = m_vaporFile->findName(key);
   const VaporRecord record =
       VaporRecord::assemble(name, MolWt.text(), LiqDensity.text(), MolPol.text(), WaterSol.text(), AvgVapConc.text(),
                             AntoineA.text(), AntoineB.text(), AntoineC.text(), CAS.text());
-  if (!tess::databases::saveRecord(*this, *m_vaporFile, position, record, "This chemical is already on file.")) {
+  if (!saveRecord(*this, *m_vaporFile, position, record, "This chemical is already on file.")) {
     return;
   }
   // Appended: the list takes the new name in and the boxes show the record as the file holds it.
@@ -326,7 +326,7 @@ void frmVaporMulti::SetOldVaporFields(int vapIndex) {
 // ---- Return ----
 
 void frmVaporMulti::frmVaporMulti_cmdExit_Click() {
-  DataInputView& input = *m_context.screens.dataInput;
+  screens::DataInputView& input = *m_context.screens.dataInput;
   SetUp& state = m_context.state;
   const int k = input.selectedVapIdx;
 
@@ -358,15 +358,15 @@ void frmVaporMulti::frmVaporMulti_cmdExit_Click() {
   }
 
   VaporData& slot = state.Vapor[static_cast<std::size_t>(k)];
-  const bool stored = tess::databases::storeReturnedNumbers(
-      *this, {{&m_MolWt, "molecular weight", &slot.MolWt},
-              {&m_LiqDensity, "liquid density", &slot.LiqDensity},
-              {&m_MolPol, "molecular polarizability", &slot.MolPol},
-              {&m_WaterSol, "water solubility factor", &slot.WaterSol},
-              {&m_AvgVapConc, "average vapor concentration", &slot.AvgVapConc},
-              {&m_AntoineA, "Antoine parameter A", &slot.AntoineA},
-              {&m_AntoineB, "Antoine parameter B", &slot.AntoineB},
-              {&m_AntoineC, "Antoine parameter C", &slot.AntoineC}});
+  const bool stored =
+      storeReturnedNumbers(*this, {{&m_MolWt, "molecular weight", &slot.MolWt},
+                                   {&m_LiqDensity, "liquid density", &slot.LiqDensity},
+                                   {&m_MolPol, "molecular polarizability", &slot.MolPol},
+                                   {&m_WaterSol, "water solubility factor", &slot.WaterSol},
+                                   {&m_AvgVapConc, "average vapor concentration", &slot.AvgVapConc},
+                                   {&m_AntoineA, "Antoine parameter A", &slot.AntoineA},
+                                   {&m_AntoineB, "Antoine parameter B", &slot.AntoineB},
+                                   {&m_AntoineC, "Antoine parameter C", &slot.AntoineC}});
   if (!stored) return;  // nothing stored; the focus is in the box to correct
 
   slot.ChemName = ChemName.text();
@@ -382,7 +382,7 @@ void frmVaporMulti::frmVaporMulti_cmdExit_Click() {
   }
 }
 
-void frmVaporMulti::ShowExitDialog() { tess::databases::showExitDialogOver(*this, *m_context.screens.exitDialog); }
+void frmVaporMulti::ShowExitDialog() { showExitDialogOver(*this, *m_context.screens.exitDialog); }
 
 // ---- The eight numeric boxes ----
 
@@ -410,3 +410,5 @@ void frmVaporMulti::frmVaporMulti_AntoineB_Validate(bool& Cancel) { m_AntoineB.V
 void frmVaporMulti::frmVaporMulti_AntoineC_GotFocus() { m_AntoineC.GotFocus(); }
 void frmVaporMulti::frmVaporMulti_AntoineC_KeyDown(int KeyCode, int Shift) { m_AntoineC.KeyDown(KeyCode, Shift); }
 void frmVaporMulti::frmVaporMulti_AntoineC_Validate(bool& Cancel) { m_AntoineC.Validate(Cancel); }
+
+}  // namespace tess::databases

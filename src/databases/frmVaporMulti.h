@@ -31,14 +31,16 @@
 #include "screens/NumericField.h"
 #include "screens/Screens.h"
 
-namespace tess::databases {
+namespace tess::records {
 class modVapor;
 struct VaporRecord;
-}  // namespace tess::databases
+}  // namespace tess::records
+
+namespace tess::databases {
 
 class frmVaporMulti : public forms::Form {
  public:
-  explicit frmVaporMulti(ScreenContext context);
+  explicit frmVaporMulti(screens::ScreenContext context);
   ~frmVaporMulti() override;
 
   // Controls, in tab order.
@@ -101,7 +103,7 @@ class frmVaporMulti : public forms::Form {
   //! Closes the vapor file (the program's closing step).
   void closeFile();
   //! The vapor file with its index (VaporIndex) and record buffer (VaporRec).
-  const tess::databases::modVapor& vaporFile() const { return *m_vaporFile; }
+  const records::modVapor& vaporFile() const { return *m_vaporFile; }
 
   // Event handlers.
   void frmVaporMulti_Form_Load();
@@ -146,19 +148,22 @@ class frmVaporMulti : public forms::Form {
   void ShowExitDialog();
   //! Shows a record as the file holds it: the name first, trailing blanks removed, then the eight
   //! numbers likewise, then the CAS number trimmed at both ends.
-  void showRecord(const tess::databases::VaporRecord& record);
+  void showRecord(const records::VaporRecord& record);
   //! The nine data boxes (eight numbers, then CAS) in the order in which they are emptied.
   std::array<forms::TextBox*, 9> dataBoxes();
 
-  ScreenContext m_context;
+  screens::ScreenContext m_context;
   //! The vapor file with its count, index and record buffer.
-  std::unique_ptr<tess::databases::modVapor> m_vaporFile;
-  ValidDataEntry::NumericField m_MolWt{MolWt, {2, 1000, "2", "1,000"}};
-  ValidDataEntry::NumericField m_LiqDensity{LiqDensity, {0.5, 4.0, "0.5", "4.0"}};
-  ValidDataEntry::NumericField m_MolPol{MolPol, {5, 100, "5", "100"}};
-  ValidDataEntry::NumericField m_WaterSol{WaterSol, {0, 1.0, "0", "1.0"}};
-  ValidDataEntry::NumericField m_AvgVapConc{AvgVapConc, ValidDataEntry::rangeBounds(VapConcRange)};
-  ValidDataEntry::NumericField m_AntoineA{AntoineA, {10, 30, "10", "30"}};
-  ValidDataEntry::NumericField m_AntoineB{AntoineB, {1000, 10000, "1,000", "10,000"}};
-  ValidDataEntry::NumericField m_AntoineC{AntoineC, {-120, 50, "-120", "50"}};
+  std::unique_ptr<records::modVapor> m_vaporFile;
+  screens::ValidDataEntry::NumericField m_MolWt{MolWt, {2, 1000, "2", "1,000"}};
+  screens::ValidDataEntry::NumericField m_LiqDensity{LiqDensity, {0.5, 4.0, "0.5", "4.0"}};
+  screens::ValidDataEntry::NumericField m_MolPol{MolPol, {5, 100, "5", "100"}};
+  screens::ValidDataEntry::NumericField m_WaterSol{WaterSol, {0, 1.0, "0", "1.0"}};
+  screens::ValidDataEntry::NumericField m_AvgVapConc{AvgVapConc,
+                                                     screens::ValidDataEntry::rangeBounds(VapConcRange)};
+  screens::ValidDataEntry::NumericField m_AntoineA{AntoineA, {10, 30, "10", "30"}};
+  screens::ValidDataEntry::NumericField m_AntoineB{AntoineB, {1000, 10000, "1,000", "10,000"}};
+  screens::ValidDataEntry::NumericField m_AntoineC{AntoineC, {-120, 50, "-120", "50"}};
 };
+
+}  // namespace tess::databases

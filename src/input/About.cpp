@@ -5,8 +5,7 @@
 #include "platform/forms/Application.h"
 #include "screens/ScreenColors.h"
 
-using namespace tess::input;
-
+namespace tess::input {
 namespace {
 
 constexpr int ScreenWidth = 9600;   // [twips]
@@ -42,7 +41,7 @@ std::string aboutText() {
 
 }  // namespace
 
-About::About(ScreenContext context) : Form(context.app, "About"), m_context(context) {
+About::About(screens::ScreenContext context) : Form(context.app, "About"), m_context(context) {
   setCaption(" About");
   setClientSize(ScreenWidth, ScreenHeight);
 
@@ -68,7 +67,7 @@ About::About(ScreenContext context) : Form(context.app, "About"), m_context(cont
   Text2.setTabStop(false);
 
   Command1.setCaption("Return");
-  Command1.setBackColor(Green);
+  Command1.setBackColor(screens::Green);
   Command1.setGeometry({5220, 5010, 1215, 495});
   Command1.setTabIndex(0);
   Text2.setTabIndex(1);
@@ -82,3 +81,5 @@ void About::About_Command1_Click() {
   hide();
   m_context.screens.opening->show();
 }
+
+}  // namespace tess::input

@@ -8,9 +8,11 @@
 #include "platform/forms/TextBox.h"
 #include "screens/Screens.h"
 
+namespace tess::input {
+
 class About : public forms::Form {
  public:
-  explicit About(ScreenContext context);
+  explicit About(screens::ScreenContext context);
 
   //! The picture that fills the screen (constructed first, so it lies under the other controls).
   forms::Picture Picture2{*this, "Picture2"};
@@ -25,5 +27,7 @@ class About : public forms::Form {
   void About_Command1_Click();
 
  private:
-  ScreenContext m_context;
+  screens::ScreenContext m_context;
 };
+
+}  // namespace tess::input

@@ -13,8 +13,7 @@
 #include "screens/ScreenColors.h"
 #include "state/SetUp.h"
 
-using namespace tess::input;
-
+namespace tess::input {
 namespace {
 
 constexpr int ButtonLeft = 360;    // [twips] left column: the buttons
@@ -29,7 +28,7 @@ int rowTop(int row) { return RowTop + (row - 1) * RowStep; }
 
 }  // namespace
 
-InputMasterFive::InputMasterFive(ScreenContext context)
+InputMasterFive::InputMasterFive(screens::ScreenContext context)
     : Form(context.app, "InputMasterFive"), m_context(context) {
   setCaption("Data Input");
   setClientSize(6735, rowTop(8) + RowHeight + 240);
@@ -56,25 +55,25 @@ InputMasterFive::InputMasterFive(ScreenContext context)
   };
   SelectCart.setCaption("Organic Vapor Cartridge");
   SelectCart.setToolTip("Enter values for the cartridge");
-  placeRow(SelectCart, CartName, 1, LightGreen);
+  placeRow(SelectCart, CartName, 1, screens::LightGreen);
   for (int k = 1; k <= MaxVapors; ++k) {
     SelectVap[k].setCaption("Organic Vapor #" + std::to_string(k));
     SelectVap[k].setToolTip("Enter values for a vapor");
-    placeRow(SelectVap[k], Vap[k], k + 1, LightBlue);
+    placeRow(SelectVap[k], Vap[k], k + 1, screens::LightBlue);
   }
   SelectUse.setCaption("Use Conditions");
   SelectUse.setToolTip("Enter values for the use conditions");
-  SelectUse.setBackColor(LightRed);
+  SelectUse.setBackColor(screens::LightRed);
   SelectUse.setGeometry({ButtonLeft, rowTop(7), ButtonWidth, RowHeight});
   Continue.setCaption("Continue");
   Continue.setToolTip("Calculate results based on data input");
-  Continue.setBackColor(LightOrange);
+  Continue.setBackColor(screens::LightOrange);
   Continue.setGeometry({ButtonLeft, rowTop(8), ButtonWidth, RowHeight});
   ClearVapors.setCaption("Clear All Vapors");
   ClearVapors.setGeometry({LabelLeft + LabelWidth - 1935, rowTop(7), 1935, RowHeight});
   ExitBtn.setCaption("Exit");
   ExitBtn.setToolTip("Exit program");
-  ExitBtn.setBackColor(Red);
+  ExitBtn.setBackColor(screens::Red);
   ExitBtn.setGeometry({LabelLeft + LabelWidth - 1935, rowTop(8), 1935, RowHeight});
 
   int tabIndex = 0;
@@ -121,7 +120,7 @@ void InputMasterFive::InputMasterFive_SelectVap_Click(std::int16_t Index) { Sele
 
 void InputMasterFive::SelectVapor(int Index) {
   SetUp& state = m_context.state;
-  frmVaporMulti& vaporScreen = *m_context.screens.vaporScreen;
+  databases::frmVaporMulti& vaporScreen = *m_context.screens.vaporScreen;
   if (Index > state.TotalVapors) {
     if (Index != state.TotalVapors + 1) {
       m_context.app.messageBox("Lower numbered Organic Vapors must be set first.", "Note");
@@ -181,7 +180,7 @@ void InputMasterFive::InputMasterFive_Continue_Click() {
     m_context.app.messageBox("All fields must be filled with valid parameters or conditions.", "Note");
     return;
   }
-  BreakTimeFive& results = *m_context.screens.results;
+  results::BreakTimeFive& results = *m_context.screens.results;
   results.ShowInputsOnResults();
   results.ClearResults();
   hide();
@@ -190,10 +189,12 @@ void InputMasterFive::InputMasterFive_Continue_Click() {
 }
 
 void InputMasterFive::InputMasterFive_ExitBtn_Click() {
-  if (askQuitQuestion(m_context.app)) {
+  if (screens::askQuitQuestion(m_context.app)) {
     m_context.app.endProgram();
     return;
   }
   show();
   Continue.setFocus();
 }
+
+}  // namespace tess::input

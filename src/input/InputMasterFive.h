@@ -13,9 +13,11 @@
 #include "platform/forms/Label.h"
 #include "screens/Screens.h"
 
+namespace tess::input {
+
 class InputMasterFive : public forms::Form {
  public:
-  explicit InputMasterFive(ScreenContext context);
+  explicit InputMasterFive(screens::ScreenContext context);
 
   //! The vapor slot (1 to MaxVapors) that the vapor screen edits; 0 until a slot is first opened.
   //! Only the slot rule writes it; "Clear All Vapors" leaves it.
@@ -59,5 +61,7 @@ class InputMasterFive : public forms::Form {
   //! case, with blanks round it (a blank label does not count here, only for Continue).
   bool slotReadsNoneSelected(int Index) const;
 
-  ScreenContext m_context;
+  screens::ScreenContext m_context;
 };
+
+}  // namespace tess::input

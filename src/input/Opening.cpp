@@ -6,14 +6,13 @@
 #include "platform/forms/Application.h"
 #include "screens/ScreenColors.h"
 
-using namespace tess::input;
-
+namespace tess::input {
 namespace {
 constexpr int ScreenWidth = 6720;   // [twips]
 constexpr int ScreenHeight = 7320;  // [twips]
 }  // namespace
 
-Opening::Opening(ScreenContext context) : Form(context.app, "Opening"), m_context(context) {
+Opening::Opening(screens::ScreenContext context) : Form(context.app, "Opening"), m_context(context) {
   setClientSize(ScreenWidth, ScreenHeight);
 
   Background.setGeometry({0, 0, ScreenWidth, ScreenHeight});
@@ -44,10 +43,10 @@ Opening::Opening(ScreenContext context) : Form(context.app, "Opening"), m_contex
   Command1.setCaption("About");
   Command1.setGeometry({120, 120, 975, 375});
   Continue.setCaption("Continue");
-  Continue.setBackColor(Green);
+  Continue.setBackColor(screens::Green);
   Continue.setGeometry({600, 6240, 1695, 615});
   ExitCmd.setCaption("Exit");
-  ExitCmd.setBackColor(Red);
+  ExitCmd.setBackColor(screens::Red);
   ExitCmd.setGeometry({4425, 6240, 1695, 615});
 
   // Continue comes first, so it has the focus when the screen opens.
@@ -75,3 +74,5 @@ void Opening::Opening_Command1_Click() {
 }
 
 void Opening::Opening_ExitCmd_Click() { m_context.app.endProgram(); }
+
+}  // namespace tess::input

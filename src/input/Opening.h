@@ -7,9 +7,11 @@
 #include "platform/forms/TextBox.h"
 #include "screens/Screens.h"
 
+namespace tess::input {
+
 class Opening : public forms::Form {
  public:
-  explicit Opening(ScreenContext context);
+  explicit Opening(screens::ScreenContext context);
 
   //! The picture on the screen's background (constructed first, so it lies under the others).
   forms::Picture Background{*this, "Background"};
@@ -28,5 +30,7 @@ class Opening : public forms::Form {
   void Opening_ExitCmd_Click();
 
  private:
-  ScreenContext m_context;
+  screens::ScreenContext m_context;
 };
+
+}  // namespace tess::input

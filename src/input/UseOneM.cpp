@@ -6,8 +6,7 @@
 #include "screens/ScreenColors.h"
 #include "state/SetUp.h"
 
-using namespace tess::input;
-
+namespace tess::input {
 namespace {
 
 constexpr int RowTop = 660;     // [twips] top of the first field row
@@ -29,10 +28,10 @@ const char* const SuggestionsText =
 
 }  // namespace
 
-UseOneM::UseOneM(ScreenContext context) : Form(context.app, "UseOneM"), m_context(context) {
+UseOneM::UseOneM(screens::ScreenContext context) : Form(context.app, "UseOneM"), m_context(context) {
   setCaption("Use Conditions");
   setClientSize(5400, 6300);
-  setBackColor(WindowGray);
+  setBackColor(screens::WindowGray);
   forms::Font labelFont = font();
   labelFont.bold = true;
   setFont(labelFont);
@@ -64,7 +63,7 @@ UseOneM::UseOneM(ScreenContext context) : Form(context.app, "UseOneM"), m_contex
     row.label.setGeometry({LabelLeft, top + 30, BoxLeft - LabelLeft - 120, 255});
     row.box.setInitialText(row.text);
     row.box.setToolTip(row.toolTip);
-    row.box.setBackColor(LightRed);
+    row.box.setBackColor(screens::LightRed);
     row.box.setGeometry({BoxLeft, top, BoxWidth, 315});
     row.box.setTabIndex(tabIndex++);
     top += RowStep;
@@ -74,13 +73,13 @@ UseOneM::UseOneM(ScreenContext context) : Form(context.app, "UseOneM"), m_contex
   Label7.setGeometry({LabelLeft, top + 180, 1200, 255});
   Text7.setMultiLine(true);
   Text7.setBorder(false);
-  Text7.setBackColor(WindowGray);
+  Text7.setBackColor(screens::WindowGray);
   Text7.setGeometry({1560, top + 180, 3480, 2100});
   Text7.setInitialText(SuggestionsText);
 
   ReturnBtn.setCaption("Return");
   ReturnBtn.setToolTip("Return to top level Data Input screen");
-  ReturnBtn.setBackColor(LightRed);
+  ReturnBtn.setBackColor(screens::LightRed);
   ReturnBtn.setGeometry({3960, 5640, 1095, 495});
   ReturnBtn.setTabIndex(tabIndex++);
   Text7.setTabIndex(tabIndex++);
@@ -168,3 +167,5 @@ void UseOneM::UseOneM_ReturnBtn_Click() {
   inputMaster.Continue.setFocus();
   hide();
 }
+
+}  // namespace tess::input

@@ -12,9 +12,11 @@
 #include "screens/NumericField.h"
 #include "screens/Screens.h"
 
+namespace tess::input {
+
 class UseOneM : public forms::Form {
  public:
-  explicit UseOneM(ScreenContext context);
+  explicit UseOneM(screens::ScreenContext context);
 
   forms::Label Label8{*this, "Label8"};
   forms::Label Label1{*this, "Label1"};
@@ -58,14 +60,17 @@ class UseOneM : public forms::Form {
   void storeNumCarts(double value);
   void storeBreathingAirFlow(double value);
 
-  ScreenContext m_context;
-  ValidDataEntry::NumericField m_temperature{Temperature, ValidDataEntry::rangeBounds(TemperatureRange),
-                                             &AtmPressure};
-  ValidDataEntry::NumericField m_atmPressure{AtmPressure, ValidDataEntry::rangeBounds(AtmPressureRange),
-                                             &RelHumid};
-  ValidDataEntry::NumericField m_relHumid{RelHumid, ValidDataEntry::rangeBounds(RelHumidRange), &NumCarts};
-  ValidDataEntry::NumericField m_numCarts{NumCarts, ValidDataEntry::rangeBounds(NumCartsRange),
-                                          &BreathingAirFlow};
-  ValidDataEntry::NumericField m_breathingAirFlow{
-      BreathingAirFlow, ValidDataEntry::rangeBounds(BreathingAirFlowRange), &ReturnBtn};
+  screens::ScreenContext m_context;
+  screens::ValidDataEntry::NumericField m_temperature{
+      Temperature, screens::ValidDataEntry::rangeBounds(TemperatureRange), &AtmPressure};
+  screens::ValidDataEntry::NumericField m_atmPressure{
+      AtmPressure, screens::ValidDataEntry::rangeBounds(AtmPressureRange), &RelHumid};
+  screens::ValidDataEntry::NumericField m_relHumid{
+      RelHumid, screens::ValidDataEntry::rangeBounds(RelHumidRange), &NumCarts};
+  screens::ValidDataEntry::NumericField m_numCarts{
+      NumCarts, screens::ValidDataEntry::rangeBounds(NumCartsRange), &BreathingAirFlow};
+  screens::ValidDataEntry::NumericField m_breathingAirFlow{
+      BreathingAirFlow, screens::ValidDataEntry::rangeBounds(BreathingAirFlowRange), &ReturnBtn};
 };
+
+}  // namespace tess::input

@@ -15,9 +15,11 @@
 #include "screens/Screens.h"
 #include "state/SetUp.h"
 
-namespace forms {
+namespace tess::forms {
 class Application;
 }
+
+namespace tess::program {
 
 class Program {
  public:
@@ -33,18 +35,18 @@ class Program {
 
   forms::Application& app() const { return *m_app; }
   SetUp& state() { return m_state; }
-  Screens& screens() { return m_screens; }
+  screens::Screens& screens() { return m_screens; }
   const std::string& programFolder() const { return m_programFolder; }
 
-  Opening& opening() const { return *m_opening; }
-  About& about() const { return *m_about; }
-  ExitDialog& exitDialog() const { return *m_exitDialog; }
-  InputMasterFive& inputMaster() const { return *m_inputMaster; }
-  UseOneM& useConditions() const { return *m_useConditions; }
-  BreakTimeFive& results() const { return *m_results; }
-  LimitsMessage& limitsMessage() const { return *m_limitsMessage; }
-  frmVaporMulti& vaporScreen() const { return *m_vaporScreen; }
-  frmCartridgeMulti& cartridgeScreen() const { return *m_cartridgeScreen; }
+  input::Opening& opening() const { return *m_opening; }
+  input::About& about() const { return *m_about; }
+  databases::ExitDialog& exitDialog() const { return *m_exitDialog; }
+  input::InputMasterFive& inputMaster() const { return *m_inputMaster; }
+  input::UseOneM& useConditions() const { return *m_useConditions; }
+  results::BreakTimeFive& results() const { return *m_results; }
+  results::LimitsMessage& limitsMessage() const { return *m_limitsMessage; }
+  databases::frmVaporMulti& vaporScreen() const { return *m_vaporScreen; }
+  databases::frmCartridgeMulti& cartridgeScreen() const { return *m_cartridgeScreen; }
 
  private:
   //! The closing step: closes both record files.
@@ -53,18 +55,20 @@ class Program {
   forms::Application* m_app;
   std::string m_programFolder;
   SetUp m_state;
-  Screens m_screens;
-  std::unique_ptr<Opening> m_opening;
-  std::unique_ptr<About> m_about;
-  std::unique_ptr<ExitDialog> m_exitDialog;
-  std::unique_ptr<InputMasterFive> m_inputMaster;
-  std::unique_ptr<UseOneM> m_useConditions;
-  std::unique_ptr<BreakTimeFive> m_results;
-  std::unique_ptr<LimitsMessage> m_limitsMessage;
-  std::unique_ptr<frmVaporMulti> m_vaporScreen;
-  std::unique_ptr<frmCartridgeMulti> m_cartridgeScreen;
-  std::unique_ptr<DataInputView> m_dataInputView;
-  std::unique_ptr<UseConditionsView> m_useConditionsView;
+  screens::Screens m_screens;
+  std::unique_ptr<input::Opening> m_opening;
+  std::unique_ptr<input::About> m_about;
+  std::unique_ptr<databases::ExitDialog> m_exitDialog;
+  std::unique_ptr<input::InputMasterFive> m_inputMaster;
+  std::unique_ptr<input::UseOneM> m_useConditions;
+  std::unique_ptr<results::BreakTimeFive> m_results;
+  std::unique_ptr<results::LimitsMessage> m_limitsMessage;
+  std::unique_ptr<databases::frmVaporMulti> m_vaporScreen;
+  std::unique_ptr<databases::frmCartridgeMulti> m_cartridgeScreen;
+  std::unique_ptr<screens::DataInputView> m_dataInputView;
+  std::unique_ptr<screens::UseConditionsView> m_useConditionsView;
   //! Shared with the closing step, which may run after the program object is gone.
   std::shared_ptr<Program*> m_self;
 };
+
+}  // namespace tess::program

@@ -5,7 +5,7 @@
 
 #include "platform/forms/KeyCodes.h"
 
-namespace tessqt {
+namespace tess::qt {
 
 int pixels(int twips) { return static_cast<int>(std::lround(twips / TwipsPerPixel)); }
 
@@ -139,4 +139,4 @@ int shiftState(Qt::KeyboardModifiers modifiers) {
   return state;
 }
 
-}  // namespace tessqt
+}  // namespace tess::qt

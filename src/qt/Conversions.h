@@ -11,7 +11,7 @@
 
 #include "platform/forms/Appearance.h"
 
-namespace tessqt {
+namespace tess::qt {
 
 //! Twips per logical pixel: Qt reports 96 logical pixels per inch and scales by itself.
 inline constexpr double TwipsPerPixel = 15.0;
@@ -54,4 +54,4 @@ int keyCode(int qtKey, bool keypad);
 //! Shift, Ctrl and Alt as the shift-state bits of a KeyDown event.
 int shiftState(Qt::KeyboardModifiers modifiers);
 
-}  // namespace tessqt
+}  // namespace tess::qt

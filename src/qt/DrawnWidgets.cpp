@@ -7,7 +7,7 @@
 
 #include "qt/Conversions.h"
 
-namespace tessqt {
+namespace tess::qt {
 
 namespace {
 
@@ -108,4 +108,4 @@ void PictureWidget::paintEvent(QPaintEvent*) {
   }
 }
 
-}  // namespace tessqt
+}  // namespace tess::qt

@@ -11,7 +11,7 @@
 #include "platform/forms/Appearance.h"
 #include "platform/forms/Picture.h"
 
-namespace tessqt {
+namespace tess::qt {
 
 //! A push button whose caption wraps at its width, centred, with blanks kept. A button with a
 //! colour of its own is filled with exactly that colour (the style would lighten it).
@@ -57,4 +57,4 @@ class PictureWidget : public QWidget {
   bool m_border = false;
 };
 
-}  // namespace tessqt
+}  // namespace tess::qt

@@ -16,7 +16,7 @@
 #include "qt/Conversions.h"
 #include "qt/DrawnWidgets.h"
 
-namespace tessqt {
+namespace tess::qt {
 
 FormWindow::FormWindow(forms::Form& form) : QWidget(nullptr), m_form(form) {
   const Updating updating(m_updating);
@@ -138,4 +138,4 @@ void FormWindow::showFocus(forms::Control& control) {
   syncSelection(control);
 }
 
-}  // namespace tessqt
+}  // namespace tess::qt

@@ -30,11 +30,11 @@ class QLineEdit;
 class QMouseEvent;
 class QPlainTextEdit;
 
-namespace forms {
+namespace tess::forms {
 class TextControl;
 }
 
-namespace tessqt {
+namespace tess::qt {
 
 class FormWindow : public QWidget {
  public:
@@ -112,4 +112,4 @@ class FormWindow : public QWidget {
   bool m_placed = false;
 };
 
-}  // namespace tessqt
+}  // namespace tess::qt

@@ -15,7 +15,7 @@
 #include "platform/forms/TextBox.h"
 #include "qt/Conversions.h"
 
-namespace tessqt {
+namespace tess::qt {
 
 void FormWindow::reportSelection(forms::TextControl& control, int start, int length) {
   if (m_updating > 0) return;
@@ -185,4 +185,4 @@ bool FormWindow::handleMouse(QObject* watched, QMouseEvent* event) {
   return false;
 }
 
-}  // namespace tessqt
+}  // namespace tess::qt

@@ -23,7 +23,7 @@
 #include "qt/Conversions.h"
 #include "qt/DrawnWidgets.h"
 
-namespace tessqt {
+namespace tess::qt {
 
 namespace {
 
@@ -46,7 +46,7 @@ QString buttonText(const std::string& caption) {
 
 void FormWindow::syncForm() {
   const Updating updating(m_updating);
-  setWindowTitle(tessqt::windowTitle(m_form.caption()));
+  setWindowTitle(qt::windowTitle(m_form.caption()));
   setFixedSize(pixels(m_form.clientWidth()), pixels(m_form.clientHeight()));
   setFont(toQFont(m_form.font()));
   if (m_form.backColor()) {
@@ -278,4 +278,4 @@ void FormWindow::syncItems(forms::Control& control) {
   syncText(control);
 }
 
-}  // namespace tessqt
+}  // namespace tess::qt

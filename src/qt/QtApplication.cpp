@@ -11,7 +11,7 @@
 #include "qt/QtRenderer.h"
 #include "qt/QtServices.h"
 
-namespace tessqt {
+namespace tess::qt {
 
 QtApplication::QtApplication()
     : m_messageBoxes(std::make_unique<QtMessageBoxes>()),
@@ -36,4 +36,4 @@ FormWindow& QtApplication::window(forms::Form& form) { return m_renderer->window
 
 QWidget* QtApplication::widget(forms::Control& control) { return window(control.form()).widgetFor(control); }
 
-}  // namespace tessqt
+}  // namespace tess::qt

@@ -5,7 +5,7 @@
 // it is built and outlive it.
 //
 //   QApplication qtApp(argc, argv);
-//   tessqt::QtApplication app;
+//   tess::qt::QtApplication app;
 //   ... build the forms on app, show the first one ...
 //   return qtApp.exec();   // returns when the program ends
 
@@ -16,7 +16,7 @@
 
 class QWidget;
 
-namespace tessqt {
+namespace tess::qt {
 
 class FormWindow;
 class QtMessageBoxes;
@@ -45,4 +45,4 @@ class QtApplication : public forms::Application {
   std::unique_ptr<QtPrinter> m_printer;
 };
 
-}  // namespace tessqt
+}  // namespace tess::qt

@@ -13,7 +13,7 @@
 #include "qt/FormWindow.h"
 #include "qt/QtRenderer.h"
 
-namespace tessqt {
+namespace tess::qt {
 
 forms::PrintResult QtPrinter::printForm(forms::Form& form) {
   std::unique_ptr<QPrinter> printer;
@@ -49,4 +49,4 @@ forms::PrintResult QtPrinter::printForm(forms::Form& form) {
   return {};
 }
 
-}  // namespace tessqt
+}  // namespace tess::qt

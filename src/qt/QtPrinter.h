@@ -6,7 +6,7 @@
 
 #include "platform/forms/Services.h"
 
-namespace tessqt {
+namespace tess::qt {
 
 class QtRenderer;
 
@@ -23,4 +23,4 @@ class QtPrinter : public forms::PrinterService {
   std::string m_pdfPath;
 };
 
-}  // namespace tessqt
+}  // namespace tess::qt

@@ -6,7 +6,7 @@
 #include "qt/FormWindow.h"
 #include "qt/QtServices.h"
 
-namespace tessqt {
+namespace tess::qt {
 
 QtRenderer::QtRenderer(QtModalLoop& modalLoop) : m_modalLoop(modalLoop) {}
 
@@ -59,4 +59,4 @@ void QtRenderer::programEnded() {
   m_modalLoop.wakeAll();
 }
 
-}  // namespace tessqt
+}  // namespace tess::qt

@@ -8,7 +8,7 @@
 
 #include "platform/forms/Services.h"
 
-namespace tessqt {
+namespace tess::qt {
 
 class FormWindow;
 class QtModalLoop;
@@ -35,4 +35,4 @@ class QtRenderer : public forms::Renderer {
   std::map<const forms::Form*, std::unique_ptr<FormWindow>> m_windows;
 };
 
-}  // namespace tessqt
+}  // namespace tess::qt

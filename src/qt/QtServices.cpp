@@ -11,7 +11,7 @@
 #include "platform/forms/Form.h"
 #include "qt/Conversions.h"
 
-namespace tessqt {
+namespace tess::qt {
 
 namespace {
 
@@ -71,4 +71,4 @@ void QtProgramEnd::end() {
   QCoreApplication::quit();
 }
 
-}  // namespace tessqt
+}  // namespace tess::qt

@@ -8,11 +8,11 @@
 
 class QEventLoop;
 
-namespace forms {
+namespace tess::forms {
 class Application;
 }
 
-namespace tessqt {
+namespace tess::qt {
 
 //! A real QMessageBox with the request's text, title (an empty title stays empty), buttons,
 //! default button and icon, over the active window.
@@ -48,4 +48,4 @@ class QtProgramEnd : public forms::ProgramEnd {
   void end() override;
 };
 
-}  // namespace tessqt
+}  // namespace tess::qt

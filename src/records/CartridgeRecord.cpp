@@ -1,6 +1,6 @@
 #include "records/CartridgeRecord.h"
 
-namespace tess::databases {
+namespace tess::records {
 
 CartridgeRecord CartridgeRecord::assemble(std::string_view CartName, std::string_view BedDiam,
                                           std::string_view Bed_Depth, std::string_view CarbWgt,
@@ -17,4 +17,4 @@ CartridgeRecord CartridgeRecord::fromBytes(std::string_view bytes) {
 
 std::string CartridgeRecord::toBytes() const { return recordToBytes(CartridgeRecordFields, *this); }
 
-}  // namespace tess::databases
+}  // namespace tess::records

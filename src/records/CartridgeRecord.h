@@ -10,7 +10,7 @@
 
 #include "records/RecordField.h"
 
-namespace tess::databases {
+namespace tess::records {
 
 struct CartridgeRecord {
   static constexpr std::size_t Length = 99;  //!< record length [bytes]
@@ -54,4 +54,4 @@ inline constexpr RecordFieldOf<CartridgeRecord> CartridgeRecordFields[] = {
     {{91, 8}, &CartridgeRecord::AffinityForWater, true},
 };
 
-}  // namespace tess::databases
+}  // namespace tess::records

@@ -3,7 +3,7 @@
 #include "platform/files/ProgramFolder.h"
 #include "records/RecordIndex.h"
 
-namespace tess::databases {
+namespace tess::records {
 
 using files::FileErrorKind;
 
@@ -139,4 +139,4 @@ FileReport DatabaseFile::revise(std::int16_t n, std::string_view bytes) {
 
 void DatabaseFile::close() { m_file.close(); }
 
-}  // namespace tess::databases
+}  // namespace tess::records

@@ -18,7 +18,7 @@
 #include "platform/files/ByteFile.h"
 #include "platform/files/RecordFile.h"
 
-namespace tess::databases {
+namespace tess::records {
 
 //! A failure of a database file operation, with the text to show the user.
 struct FileProblem {
@@ -81,4 +81,4 @@ class DatabaseFile {
   bool m_tooMany = false;
 };
 
-}  // namespace tess::databases
+}  // namespace tess::records

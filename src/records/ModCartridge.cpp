@@ -1,6 +1,6 @@
 #include "records/ModCartridge.h"
 
-namespace tess::databases {
+namespace tess::records {
 
 ModCartridge::ModCartridge() : RecordDatabase({FileName, "cartridge database file", "cartridges"}) {}
 
@@ -8,4 +8,4 @@ std::int16_t ModCartridge::Search(std::string_view findText) const {
   return searchCartridgeIndex(CartIndex(), NumCartRecords(), findText);
 }
 
-}  // namespace tess::databases
+}  // namespace tess::records

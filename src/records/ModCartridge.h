@@ -24,7 +24,7 @@
 #include "records/RecordDatabase.h"
 #include "records/RecordIndex.h"
 
-namespace tess::databases {
+namespace tess::records {
 
 class ModCartridge : public RecordDatabase<CartridgeRecord, CartridgeIndexEntry> {
  public:
@@ -43,4 +43,4 @@ class ModCartridge : public RecordDatabase<CartridgeRecord, CartridgeIndexEntry>
   std::int16_t Search(std::string_view findText) const;
 };
 
-}  // namespace tess::databases
+}  // namespace tess::records

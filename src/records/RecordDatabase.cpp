@@ -4,7 +4,7 @@
 #include "records/RecordIndex.h"
 #include "records/VaporRecord.h"
 
-namespace tess::databases {
+namespace tess::records {
 namespace {
 
 // The index entry of each kind of record, before the index is sorted.
@@ -98,4 +98,4 @@ FileReport RecordDatabase<Record, IndexEntry>::revise(std::int16_t recNum, const
 template class RecordDatabase<VaporRecord, VaporIndexEntry>;
 template class RecordDatabase<CartridgeRecord, CartridgeIndexEntry>;
 
-}  // namespace tess::databases
+}  // namespace tess::records

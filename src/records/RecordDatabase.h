@@ -14,7 +14,7 @@
 
 #include "records/DatabaseFile.h"
 
-namespace tess::databases {
+namespace tess::records {
 
 template <class Record, class IndexEntry>
 class RecordDatabase {
@@ -67,4 +67,4 @@ class RecordDatabase {
   std::vector<IndexEntry> m_entries;
 };
 
-}  // namespace tess::databases
+}  // namespace tess::records

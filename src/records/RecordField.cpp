@@ -3,7 +3,7 @@
 #include "platform/text/NumberText.h"
 #include "platform/text/Windows1252.h"
 
-namespace tess::databases {
+namespace tess::records {
 
 std::string fitField(std::string_view text, std::size_t width) {
   std::string bytes = text::utf8ToWindows1252(text);
@@ -29,4 +29,4 @@ std::string getField(std::string_view record, FieldLayout field) {
   return text::windows1252ToUtf8(record.substr(field.offset, field.width));
 }
 
-}  // namespace tess::databases
+}  // namespace tess::records

@@ -10,7 +10,7 @@
 #include <string>
 #include <string_view>
 
-namespace tess::databases {
+namespace tess::records {
 
 //! Position and width of one field in a record [bytes].
 struct FieldLayout {
@@ -75,4 +75,4 @@ std::string recordToBytes(const RecordFieldOf<Record> (&fields)[N], const Record
   return bytes;
 }
 
-}  // namespace tess::databases
+}  // namespace tess::records

@@ -7,7 +7,7 @@
 #include "platform/text/Windows1252.h"
 #include "records/RecordField.h"
 
-namespace tess::databases {
+namespace tess::records {
 namespace {
 
 std::string padTo(std::string text, std::size_t width) {
@@ -192,4 +192,4 @@ std::int16_t searchCartridgeIndex(const std::vector<CartridgeIndexEntry>& index,
   return 0;
 }
 
-}  // namespace tess::databases
+}  // namespace tess::records

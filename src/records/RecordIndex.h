@@ -13,7 +13,7 @@
 #include <string_view>
 #include <vector>
 
-namespace tess::databases {
+namespace tess::records {
 
 //! Width of an index key [characters]; a record's name field uses at most 35 of them.
 inline constexpr std::size_t IndexKeyWidth = 41;
@@ -103,4 +103,4 @@ std::int16_t findVaporName(const std::vector<VaporIndexEntry>& index, std::int16
 std::int16_t searchCartridgeIndex(const std::vector<CartridgeIndexEntry>& index, std::int16_t count,
                                   std::string_view findText);
 
-}  // namespace tess::databases
+}  // namespace tess::records

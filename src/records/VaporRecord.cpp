@@ -1,6 +1,6 @@
 #include "records/VaporRecord.h"
 
-namespace tess::databases {
+namespace tess::records {
 
 VaporRecord VaporRecord::assemble(std::string_view ChemName, std::string_view MolWt,
                                   std::string_view LiqDensity, std::string_view MolPol,
@@ -15,4 +15,4 @@ VaporRecord VaporRecord::fromBytes(std::string_view bytes) { return recordFromBy
 
 std::string VaporRecord::toBytes() const { return recordToBytes(VaporRecordFields, *this); }
 
-}  // namespace tess::databases
+}  // namespace tess::records

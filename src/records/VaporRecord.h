@@ -10,7 +10,7 @@
 
 #include "records/RecordField.h"
 
-namespace tess::databases {
+namespace tess::records {
 
 struct VaporRecord {
   static constexpr std::size_t Length = 117;  //!< record length [bytes]
@@ -56,4 +56,4 @@ inline constexpr RecordFieldOf<VaporRecord> VaporRecordFields[] = {
     {{99, 18}, &VaporRecord::CAS},
 };
 
-}  // namespace tess::databases
+}  // namespace tess::records

@@ -1,6 +1,6 @@
 #include "records/modVapor.h"
 
-namespace tess::databases {
+namespace tess::records {
 
 modVapor::modVapor() : RecordDatabase({FileName, "vapor database file", "chemicals"}) {}
 
@@ -12,4 +12,4 @@ std::int16_t modVapor::findName(std::string_view key) const {
   return findVaporName(VaporIndex(), NumVaporRecords(), key);
 }
 
-}  // namespace tess::databases
+}  // namespace tess::records

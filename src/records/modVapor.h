@@ -27,7 +27,7 @@
 #include "records/RecordIndex.h"
 #include "records/VaporRecord.h"
 
-namespace tess::databases {
+namespace tess::records {
 
 class modVapor : public RecordDatabase<VaporRecord, VaporIndexEntry> {
  public:
@@ -51,4 +51,4 @@ class modVapor : public RecordDatabase<VaporRecord, VaporIndexEntry> {
   std::int16_t findName(std::string_view key) const;
 };
 
-}  // namespace tess::databases
+}  // namespace tess::records

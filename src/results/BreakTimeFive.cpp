@@ -14,19 +14,24 @@
 #include "screens/ValidDataEntry.h"
 #include "state/InputRanges.h"
 
+namespace tess::results {
 namespace {
-constexpr ValidDataEntry::EnterAction StoreAndStay = ValidDataEntry::EnterAction::StoreAndStay;
+constexpr screens::ValidDataEntry::EnterAction StoreAndStay =
+    screens::ValidDataEntry::EnterAction::StoreAndStay;
 }  // namespace
 
-BreakTimeFive::BreakTimeFive(const ScreenContext& context)
+BreakTimeFive::BreakTimeFive(const screens::ScreenContext& context)
     : Form(context.app, "BreakTimeFive"),
       m_app(context.app),
       m_state(context.state),
       m_screens(context.screens),
-      m_temperature(Temperature, ValidDataEntry::rangeBounds(TemperatureRange), nullptr, StoreAndStay),
-      m_atmPressure(AtmPressure, ValidDataEntry::rangeBounds(AtmPressureRange), nullptr, StoreAndStay),
-      m_airFlowVol(AirFlowVol, ValidDataEntry::rangeBounds(BreathingAirFlowRange), nullptr, StoreAndStay),
-      m_relHumid(RelHumid, ValidDataEntry::rangeBounds(RelHumidRange), nullptr, StoreAndStay) {
+      m_temperature(Temperature, screens::ValidDataEntry::rangeBounds(TemperatureRange), nullptr,
+                    StoreAndStay),
+      m_atmPressure(AtmPressure, screens::ValidDataEntry::rangeBounds(AtmPressureRange), nullptr,
+                    StoreAndStay),
+      m_airFlowVol(AirFlowVol, screens::ValidDataEntry::rangeBounds(BreathingAirFlowRange), nullptr,
+                   StoreAndStay),
+      m_relHumid(RelHumid, screens::ValidDataEntry::rangeBounds(RelHumidRange), nullptr, StoreAndStay) {
   layOut();
   wireHandlers();
 }
@@ -47,19 +52,19 @@ void BreakTimeFive::wireHandlers() {
   // use-conditions screen, so that both screens show the same value.
   m_temperature.setOnAccepted([this](double value) {
     m_state.Temperature = static_cast<float>(value);
-    copyToUseConditions(&UseConditionsView::Temperature, Temperature);
+    copyToUseConditions(&screens::UseConditionsView::Temperature, Temperature);
   });
   m_atmPressure.setOnAccepted([this](double value) {
     m_state.AtmPressure = static_cast<float>(value);
-    copyToUseConditions(&UseConditionsView::AtmPressure, AtmPressure);
+    copyToUseConditions(&screens::UseConditionsView::AtmPressure, AtmPressure);
   });
   m_airFlowVol.setOnAccepted([this](double value) {
     m_state.BreathingAirFlow = static_cast<float>(value);
-    copyToUseConditions(&UseConditionsView::BreathingAirFlow, AirFlowVol);
+    copyToUseConditions(&screens::UseConditionsView::BreathingAirFlow, AirFlowVol);
   });
   m_relHumid.setOnAccepted([this](double value) {
     m_state.RelHumid = static_cast<float>(value / 100);  // percent to fraction
-    copyToUseConditions(&UseConditionsView::RelHumid, RelHumid);
+    copyToUseConditions(&screens::UseConditionsView::RelHumid, RelHumid);
   });
 
   Temperature.onGotFocus = [this] { BreakTimeFive_Temperature_GotFocus(); };
@@ -78,8 +83,9 @@ void BreakTimeFive::wireHandlers() {
   setCloseHook([this] { BreakTimeFive_Close(); });
 }
 
-void BreakTimeFive::copyToUseConditions(forms::TextBox* UseConditionsView::*twin, const forms::TextBox& box) {
-  UseConditionsView* useConditions = m_screens.useConditionsView;
+void BreakTimeFive::copyToUseConditions(forms::TextBox* screens::UseConditionsView::*twin,
+                                        const forms::TextBox& box) {
+  screens::UseConditionsView* useConditions = m_screens.useConditionsView;
   if (!useConditions) return;
   useConditions->ensureLoaded();
   (useConditions->*twin)->setText(box.text());
@@ -107,8 +113,8 @@ void BreakTimeFive::BreakTimeFive_VapBkConc_LostFocus(int Index) {
 // value is taken even after an out-of-range message, so the box and the shared state agree.
 void BreakTimeFive::BreakTimeFive_VapConc_LostFocus(int Index) {
   forms::TextBox& box = VapConc[Index];
-  const bool passed = ValidDataEntry::ValidUserInput(box, VapConcRange.Min, VapConcRange.Max,
-                                                     VapConcRange.MinText, VapConcRange.MaxText);
+  const bool passed = screens::ValidDataEntry::ValidUserInput(box, VapConcRange.Min, VapConcRange.Max,
+                                                              VapConcRange.MinText, VapConcRange.MaxText);
   const double value = tess::text::leadingNumber(box.text());
   if (value > std::numeric_limits<float>::max()) {
     // Beyond the range of a 32-bit value: nothing can be stored; the check's message has been
@@ -142,7 +148,7 @@ void BreakTimeFive::BreakTimeFive_cmdData_Click() {
 }
 
 void BreakTimeFive::BreakTimeFive_cmdExit_Click() {
-  if (askQuitQuestion(m_app)) {
+  if (screens::askQuitQuestion(m_app)) {
     m_app.endProgram();
     return;
   }
@@ -159,3 +165,5 @@ void BreakTimeFive::BreakTimeFive_cmdPrint_Click() {
   if (!result.message.empty()) text += "\n\n" + result.message;
   m_app.messageBox(text, PrintFailedTitle, forms::MsgButtons::OK, forms::MsgIcon::Exclamation);
 }
+
+}  // namespace tess::results

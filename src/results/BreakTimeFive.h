@@ -23,9 +23,11 @@
 #include "screens/Screens.h"
 #include "state/SetUp.h"
 
+namespace tess::results {
+
 class BreakTimeFive : public forms::Form {
  public:
-  explicit BreakTimeFive(const ScreenContext& context);
+  explicit BreakTimeFive(const screens::ScreenContext& context);
 
   // Public procedures, called by the data-input screen and by the calculation.
   //! Copies the inputs of the shared state onto the screen: names, vapor concentrations, the
@@ -107,7 +109,7 @@ class BreakTimeFive : public forms::Form {
   void layOut();
   void wireHandlers();
   //! Writes the text of an accepted use condition into its twin box on the use-conditions screen.
-  void copyToUseConditions(forms::TextBox* UseConditionsView::*twin, const forms::TextBox& box);
+  void copyToUseConditions(forms::TextBox* screens::UseConditionsView::*twin, const forms::TextBox& box);
   //! Why the inputs on the screen cannot be calculated, as the message for the user: a blank
   //! use-condition box, or the vapor concentration of a row 1 to TotalVapors outside 0.01 to
   //! 100,000 ppm (named by its row). Empty when the run may go on.
@@ -117,9 +119,11 @@ class BreakTimeFive : public forms::Form {
 
   forms::Application& m_app;
   SetUp& m_state;
-  Screens& m_screens;
-  ValidDataEntry::NumericField m_temperature;
-  ValidDataEntry::NumericField m_atmPressure;
-  ValidDataEntry::NumericField m_airFlowVol;
-  ValidDataEntry::NumericField m_relHumid;
+  screens::Screens& m_screens;
+  screens::ValidDataEntry::NumericField m_temperature;
+  screens::ValidDataEntry::NumericField m_atmPressure;
+  screens::ValidDataEntry::NumericField m_airFlowVol;
+  screens::ValidDataEntry::NumericField m_relHumid;
 };
+
+}  // namespace tess::results

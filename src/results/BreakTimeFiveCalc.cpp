@@ -16,6 +16,8 @@
 #include "results/LimitsMessage.h"
 #include "state/InputRanges.h"
 
+namespace tess::results {
+
 void BreakTimeFive::BreakTimeFive_cmdCalc_Click() {
   const int vapors = std::clamp<int>(m_state.TotalVapors, 0, MaxVapors);
   for (int i = 1; i <= vapors; ++i) {
@@ -115,3 +117,5 @@ void BreakTimeFive::renewModelInputs() {
   computeSuperficialVel(m_state);
   for (int i = 1; i <= MaxVapors; ++i) renewBkFrac(m_state, i);
 }
+
+}  // namespace tess::results

@@ -7,6 +7,7 @@
 #include "results/BreakTimeFive.h"
 #include "screens/ScreenViews.h"
 
+namespace tess::results {
 namespace {
 
 // A slot counts as holding a vapor unless its name is empty or exactly "None Selected".
@@ -47,7 +48,7 @@ void BreakTimeFive::ClearResults() {
 
 void BreakTimeFive::ShowResults() {
   ensureLoaded();
-  DataInputView* inputMaster = m_screens.dataInput;
+  screens::DataInputView* inputMaster = m_screens.dataInput;
   if (inputMaster) inputMaster->ensureLoaded();
   for (int i = 1; i <= MaxVapors; ++i) {
     const std::string& name = m_state.Vapor[i].ChemName;
@@ -68,3 +69,5 @@ void BreakTimeFive::ShowResults() {
     }
   }
 }
+
+}  // namespace tess::results

@@ -4,6 +4,7 @@
 
 #include "screens/ScreenColors.h"
 
+namespace tess::results {
 namespace {
 
 using forms::Align;
@@ -11,11 +12,11 @@ using forms::Color;
 using forms::Font;
 using forms::Rect;
 
-using tess::input::LightBlue;
-using tess::input::LightGreen;
-using tess::input::LightOrange;
-using tess::input::LightRed;
-using tess::input::Red;
+using screens::LightBlue;
+using screens::LightGreen;
+using screens::LightOrange;
+using screens::LightRed;
+using screens::Red;
 
 // Columns [twips]: row title, name, breakthrough concentration, vapor concentration, the three times.
 constexpr int TitleLeft = 120, TitleWidth = 840;
@@ -164,3 +165,5 @@ void BreakTimeFive::layOut() {
   Text25.setTabIndex(tab++);
   for (int i = MaxVapors; i >= 2; --i) VapBkConc[i].setTabIndex(tab++);
 }
+
+}  // namespace tess::results

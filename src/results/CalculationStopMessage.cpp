@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-namespace results {
+namespace tess::results {
 
 namespace {
 
@@ -44,4 +44,4 @@ std::string calculationStopMessage(const SetUp& state, const CalculationStatus& 
   return text;
 }
 
-}  // namespace results
+}  // namespace tess::results

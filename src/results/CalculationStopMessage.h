@@ -7,7 +7,7 @@
 #include "model/CalculationRun.h"
 #include "state/SetUp.h"
 
-namespace results {
+namespace tess::results {
 
 //! Title of the message box.
 inline constexpr const char* CalculationStopTitle = "Calculation Incomplete";
@@ -17,4 +17,4 @@ inline constexpr const char* CalculationStopTitle = "Calculation Incomplete";
 //! and, when other vapors have times, that those are complete but not the cartridge's service life.
 std::string calculationStopMessage(const SetUp& state, const CalculationStatus& status);
 
-}  // namespace results
+}  // namespace tess::results

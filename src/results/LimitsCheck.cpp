@@ -5,7 +5,7 @@
 #include "platform/text/LeadingNumber.h"
 #include "state/SetUp.h"
 
-namespace results {
+namespace tess::results {
 
 namespace {
 // Largest breakthrough fraction for which the model's rate equation holds [-].
@@ -33,4 +33,4 @@ bool rowWithinLimits(const RowConcentrations& row) {
          pairWithinLimits(row.storedVapConc, row.storedBkConc);
 }
 
-}  // namespace results
+}  // namespace tess::results

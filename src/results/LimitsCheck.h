@@ -6,7 +6,7 @@
 
 #include <string_view>
 
-namespace results {
+namespace tess::results {
 
 //! The concentrations of one row as its boxes show them and as the model will use them [ppm].
 struct RowConcentrations {
@@ -23,4 +23,4 @@ struct RowConcentrations {
 //! Both fractions are worked out as every BkFrac is, by breakthroughFraction.
 bool rowWithinLimits(const RowConcentrations& row);
 
-}  // namespace results
+}  // namespace tess::results

@@ -2,7 +2,9 @@
 
 #include "results/BreakTimeFive.h"
 
-LimitsMessage::LimitsMessage(const ScreenContext& context)
+namespace tess::results {
+
+LimitsMessage::LimitsMessage(const screens::ScreenContext& context)
     : Form(context.app, "LimitsMessage"), m_screens(context.screens) {
   // Layout [twips]: the message over a centred "Return".
   setCaption("Out of Limits Message");
@@ -23,3 +25,5 @@ void LimitsMessage::LimitsMessage_ReturnButton_Click() {
   hide();
   if (m_screens.results) m_screens.results->show();
 }
+
+}  // namespace tess::results

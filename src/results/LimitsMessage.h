@@ -8,9 +8,11 @@
 #include "platform/forms/Label.h"
 #include "screens/Screens.h"
 
+namespace tess::results {
+
 class LimitsMessage : public forms::Form {
  public:
-  explicit LimitsMessage(const ScreenContext& context);
+  explicit LimitsMessage(const screens::ScreenContext& context);
 
   void LimitsMessage_ReturnButton_Click();
 
@@ -18,5 +20,7 @@ class LimitsMessage : public forms::Form {
   forms::Button ReturnButton{*this, "ReturnButton"};
 
  private:
-  Screens& m_screens;
+  screens::Screens& m_screens;
 };
+
+}  // namespace tess::results

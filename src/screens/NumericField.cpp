@@ -4,7 +4,7 @@
 #include "platform/text/LeadingNumber.h"
 #include "screens/ValidDataEntry.h"
 
-namespace ValidDataEntry {
+namespace tess::screens::ValidDataEntry {
 
 NumericBounds rangeBounds(const InputRange& range) {
   return {range.Min, range.Max, range.MinText, range.MaxText};
@@ -48,4 +48,4 @@ void NumericField::wire() {
   m_box->onValidate = [this](bool& Cancel) { Validate(Cancel); };
 }
 
-}  // namespace ValidDataEntry
+}  // namespace tess::screens::ValidDataEntry

@@ -33,7 +33,7 @@
 #include "platform/forms/TextBox.h"
 #include "state/InputRanges.h"
 
-namespace ValidDataEntry {
+namespace tess::screens::ValidDataEntry {
 
 //! Inclusive bounds of a numeric field [the field's unit] and their display texts for the messages.
 struct NumericBounds {
@@ -89,4 +89,4 @@ class NumericField {
   std::function<void(double)> m_onAccepted;
 };
 
-}  // namespace ValidDataEntry
+}  // namespace tess::screens::ValidDataEntry

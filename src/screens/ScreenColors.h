@@ -5,7 +5,7 @@
 
 #include "platform/forms/Appearance.h"
 
-namespace tess::input {
+namespace tess::screens {
 
 inline constexpr forms::Color LightGreen{192, 255, 192};   //!< the cartridge
 inline constexpr forms::Color LightBlue{192, 192, 255};    //!< the vapors
@@ -16,4 +16,4 @@ inline constexpr forms::Color Red{255, 0, 0};              //!< ends the program
 //! The standard window colour, given explicitly where a box must blend into its window.
 inline constexpr forms::Color WindowGray{240, 240, 240};
 
-}  // namespace tess::input
+}  // namespace tess::screens

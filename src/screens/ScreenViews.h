@@ -13,6 +13,8 @@
 #include "platform/forms/Label.h"
 #include "platform/forms/TextBox.h"
 
+namespace tess::screens {
+
 //! The data-input screen as the results and database screens see it.
 struct DataInputView {
   forms::Form& screen;
@@ -38,3 +40,5 @@ struct UseConditionsView {
 
   void ensureLoaded() { screen->ensureLoaded(); }
 };
+
+}  // namespace tess::screens

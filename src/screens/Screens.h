@@ -9,34 +9,43 @@
 
 #include <string>
 
-namespace forms {
-class Application;
-}
 struct SetUp;
 
+namespace tess::forms {
+class Application;
+}
+namespace tess::input {
 class Opening;
 class About;
-class ExitDialog;
 class InputMasterFive;
 class UseOneM;
+}  // namespace tess::input
+namespace tess::results {
 class BreakTimeFive;
 class LimitsMessage;
+}  // namespace tess::results
+namespace tess::databases {
+class ExitDialog;
 class frmVaporMulti;
 class frmCartridgeMulti;
+}  // namespace tess::databases
+
+namespace tess::screens {
+
 struct DataInputView;
 struct UseConditionsView;
 
 //! Non-owning pointers to every screen; filled in by Program before any screen is shown.
 struct Screens {
-  Opening* opening = nullptr;
-  About* about = nullptr;
-  ExitDialog* exitDialog = nullptr;
-  InputMasterFive* inputMaster = nullptr;
-  UseOneM* useConditions = nullptr;
-  BreakTimeFive* results = nullptr;
-  LimitsMessage* limitsMessage = nullptr;
-  frmVaporMulti* vaporScreen = nullptr;
-  frmCartridgeMulti* cartridgeScreen = nullptr;
+  input::Opening* opening = nullptr;
+  input::About* about = nullptr;
+  databases::ExitDialog* exitDialog = nullptr;
+  input::InputMasterFive* inputMaster = nullptr;
+  input::UseOneM* useConditions = nullptr;
+  results::BreakTimeFive* results = nullptr;
+  results::LimitsMessage* limitsMessage = nullptr;
+  databases::frmVaporMulti* vaporScreen = nullptr;
+  databases::frmCartridgeMulti* cartridgeScreen = nullptr;
   DataInputView* dataInput = nullptr;
   UseConditionsView* useConditionsView = nullptr;
 };
@@ -49,3 +58,5 @@ struct ScreenContext {
   //! The folder that holds the record files (the program's folder; a temporary folder in tests).
   const std::string& programFolder;
 };
+
+}  // namespace tess::screens

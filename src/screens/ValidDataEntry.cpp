@@ -5,7 +5,7 @@
 #include "platform/text/LeadingNumber.h"
 #include "platform/text/TextTrim.h"
 
-namespace ValidDataEntry {
+namespace tess::screens::ValidDataEntry {
 
 namespace {
 
@@ -89,4 +89,4 @@ bool ValidUserInput(forms::TextControl& Entry, double MinVal, double MaxVal, con
   }
 }
 
-}  // namespace ValidDataEntry
+}  // namespace tess::screens::ValidDataEntry

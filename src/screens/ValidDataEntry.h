@@ -22,7 +22,7 @@
 #include "platform/forms/Application.h"
 #include "platform/forms/TextControl.h"
 
-namespace ValidDataEntry {
+namespace tess::screens::ValidDataEntry {
 
 //! Whether the field's text may stand within MinVal to MaxVal (both inclusive). MinText and
 //! MaxText are the bounds as the messages show them (such as "1,000"). In order:
@@ -52,4 +52,4 @@ void EntryZeroMsg(forms::Application& app);
 //! application's title.
 void ReportError(forms::Application& app, const std::string& ProcName, const std::string& ErrorText);
 
-}  // namespace ValidDataEntry
+}  // namespace tess::screens::ValidDataEntry

@@ -7,7 +7,8 @@
 #include "records/ModCartridge.h"
 #include "state/SetUp.h"
 
-using namespace tess::testing;
+namespace tess::databases {
+using namespace testing;
 using Texts = std::vector<std::string>;
 
 namespace {
@@ -55,8 +56,8 @@ TEST_F(CartridgeScreenTest, LoadListsTheFileSearchFillsTheFieldsAndSaveAppendsOr
   app.expectMessage(reviseQuestion("cartridge"), "Revise a Record", forms::MsgAnswer::Yes);
   app.click(c.cmdSave);
   bytes = fileBytes(cartridgePath());
-  const auto revised = tess::databases::CartridgeRecord::assemble("CARBON BED 1", "8.4", "1.9", "42", "0.45",
-                                                                  "60", "0.15", "28.0", "0.1");
+  const auto revised = records::CartridgeRecord::assemble("CARBON BED 1", "8.4", "1.9", "42", "0.45", "60",
+                                                          "0.15", "28.0", "0.1");
   EXPECT_EQ(bytes, onFile + revised.toBytes());
   EXPECT_EQ(c.NumCartRecords(), 3);
   app.editText(c.CartName, "  ");  // a blank name is refused
@@ -180,3 +181,4 @@ TEST_F(CartridgeScreenTest, FieldsCheckOnEnterAndTheLastHandsTheFocusToReturn) {
 }
 
 }  // namespace
+}  // namespace tess::databases

@@ -8,7 +8,8 @@
 #include "support/ProgramFixture.h"
 #include "state/SetUp.h"
 
-using namespace tess::testing;
+namespace tess::databases {
+using namespace testing;
 
 namespace {
 
@@ -115,3 +116,4 @@ TEST_F(DatabaseScreenFileTest, AFullFileRefusesANewRecordButRevisesOne) {
 }
 
 }  // namespace
+}  // namespace tess::databases

@@ -10,7 +10,8 @@
 #include "records/modVapor.h"
 #include "state/SetUp.h"
 
-using namespace tess::testing;
+namespace tess::databases {
+using namespace testing;
 using Texts = std::vector<std::string>;
 
 namespace {
@@ -322,3 +323,4 @@ TEST_F(VaporScreenTest, ExitDialogNoThenItsCloseBoxBringBackTheScreenAndYesEndsT
 }
 
 }  // namespace
+}  // namespace tess::databases

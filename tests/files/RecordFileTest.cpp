@@ -6,9 +6,9 @@
 #include "platform/files/ProgramFolder.h"
 #include "support/TemporaryFolder.h"
 
-using namespace tess::files;
-using tess::testing::fileBytes;
-using tess::testing::TemporaryFolder;
+namespace tess::files {
+using testing::fileBytes;
+using testing::TemporaryFolder;
 
 namespace {
 
@@ -138,3 +138,4 @@ TEST(RecordFile, WriteToAFullDeviceReportsTheSystemsReason) {
 #endif
 
 }  // namespace
+}  // namespace tess::files

@@ -2,7 +2,9 @@
 // and the quit question of "Exit".
 #include "support/ProgramFixture.h"
 
-namespace tess::testing {
+namespace tess::input {
+using namespace testing;
+
 namespace {
 
 using forms::MsgAnswer;
@@ -134,4 +136,4 @@ TEST_F(InputMasterFiveTest, ExitAnsweredNoPutsTheFocusOnContinueAndTheCloseBoxAs
 }
 
 }  // namespace
-}  // namespace tess::testing
+}  // namespace tess::input

@@ -1,7 +1,9 @@
 // The start-up screen and the About screen.
 #include "support/ProgramFixture.h"
 
-namespace tess::testing {
+namespace tess::input {
+using namespace testing;
+
 namespace {
 
 using forms::MsgAnswer;
@@ -48,4 +50,4 @@ TEST_F(StartUpScreensTest, AboutThenReturnOrItsCloseBoxBringsBackTheStartUpScree
 }
 
 }  // namespace
-}  // namespace tess::testing
+}  // namespace tess::input

@@ -1,7 +1,9 @@
 // The use-conditions screen: its checks, what each field stores, and Return.
 #include "support/ProgramFixture.h"
 
-namespace tess::testing {
+namespace tess::input {
+using namespace testing;
+
 namespace {
 
 using forms::KeyReturn;
@@ -128,4 +130,4 @@ TEST_F(UseOneMTest, AnEmptiedBoxStoresZeroAndReturnIsRefusedUntilItIsFilled) {
 }
 
 }  // namespace
-}  // namespace tess::testing
+}  // namespace tess::input

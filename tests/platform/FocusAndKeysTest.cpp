@@ -1,7 +1,7 @@
 // Focus moves and keys: the order Validate, LostFocus, GotFocus; Validate's cancel; Enter, Esc.
 #include "TestForm.h"
 
-namespace forms::testing {
+namespace tess::forms {
 namespace {
 
 using FocusTest = ScriptedTest;
@@ -132,4 +132,4 @@ TEST_F(FocusTest, KeysReachTheFocusedControlAndPressButtons) {
 }
 
 }  // namespace
-}  // namespace forms::testing
+}  // namespace tess::forms

@@ -1,7 +1,7 @@
 // Modal forms and the services: scripted message boxes and the program's end.
 #include "TestForm.h"
 
-namespace forms::testing {
+namespace tess::forms {
 namespace {
 
 using FormsTest = ScriptedTest;
@@ -106,4 +106,4 @@ TEST_F(FormsTest, EndRunsEveryClosingStepOnceThenNothingMoreHappens) {
 }
 
 }  // namespace
-}  // namespace forms::testing
+}  // namespace tess::forms

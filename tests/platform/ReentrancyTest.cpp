@@ -2,7 +2,7 @@
 // being delivered.
 #include "TestForm.h"
 
-namespace forms::testing {
+namespace tess::forms {
 namespace {
 
 using ReentrancyTest = ScriptedTest;
@@ -56,4 +56,4 @@ TEST_F(ReentrancyTest, HandlersMayReplaceThemselvesEmptyTheirListOrHideTheirForm
 }
 
 }  // namespace
-}  // namespace forms::testing
+}  // namespace tess::forms

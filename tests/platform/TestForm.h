@@ -16,7 +16,7 @@
 #include "platform/forms/ScriptedApplication.h"
 #include "platform/forms/TextBox.h"
 
-namespace forms::testing {
+namespace tess::forms {
 
 using Log = std::vector<std::string>;
 
@@ -61,4 +61,4 @@ class ScriptedTest : public ::testing::Test {
   TestForm other{app, "Other", log};
 };
 
-}  // namespace forms::testing
+}  // namespace tess::forms

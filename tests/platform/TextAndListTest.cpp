@@ -3,7 +3,7 @@
 
 #include "TestForm.h"
 
-namespace forms::testing {
+namespace tess::forms {
 namespace {
 
 using TextTest = ScriptedTest;
@@ -116,4 +116,4 @@ TEST_F(TextTest, AListReachedByTabOrByTheProgramSelectsItsWholeText) {
 }
 
 }  // namespace
-}  // namespace forms::testing
+}  // namespace tess::forms

@@ -8,7 +8,9 @@
 #include "platform/text/LeadingNumber.h"
 #include "support/ProgramFixture.h"
 
-namespace tess::testing {
+namespace tess::program {
+using namespace testing;
+
 namespace {
 
 using forms::MsgAnswer;
@@ -137,4 +139,4 @@ TEST_F(TypicalRunTest, ASlotOpenedAfterARunShowsItsOwnValues) {
 }
 
 }  // namespace
-}  // namespace tess::testing
+}  // namespace tess::program

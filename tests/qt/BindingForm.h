@@ -4,11 +4,11 @@
 
 #include "platform/TestForm.h"
 
-namespace tessqt::testing {
+namespace tess::qt {
 
-using forms::testing::Log;
+using forms::Log;
 
-class BindingForm : public forms::testing::TestForm {
+class BindingForm : public forms::TestForm {
  public:
   BindingForm(forms::Application& app, Log& log) : TestForm(app, "BindingForm", log) {
     setClientSize(6000, 3000);
@@ -39,4 +39,4 @@ class BindingDialog : public forms::Form {
   forms::Button Close{*this, "Close"};
 };
 
-}  // namespace tessqt::testing
+}  // namespace tess::qt

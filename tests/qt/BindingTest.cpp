@@ -25,7 +25,7 @@
 #include "qt/FormWindow.h"
 #include "qt/QtApplication.h"
 
-namespace tessqt::testing {
+namespace tess::qt {
 namespace {
 
 class BindingTest : public ::testing::Test {
@@ -273,4 +273,4 @@ TEST_F(BindingTest, TheCloseBoxRunsTheFormsHookAndTheWindowStays) {
 }
 
 }  // namespace
-}  // namespace tessqt::testing
+}  // namespace tess::qt

@@ -33,7 +33,7 @@
 #include "support/Solvents.h"
 #include "support/TemporaryFolder.h"
 
-namespace tessqt::testing {
+namespace tess::qt {
 namespace {
 
 //! Answers message boxes as a user would, by clicking their buttons: expected ones with the
@@ -116,7 +116,7 @@ class EndToEndTest : public ::testing::Test {
   }
   void enterVapor(const tess::testing::Solvent& s, float ppm) {
     using tess::testing::typed;
-    frmVaporMulti& vapor = program.vaporScreen();
+    databases::frmVaporMulti& vapor = program.vaporScreen();
     typeInto(vapor.ChemName, s.name);
     typeInto(vapor.CAS, s.cas);
     typeAlongEnterChain({&vapor.MolWt, &vapor.LiqDensity, &vapor.MolPol, &vapor.WaterSol, &vapor.AvgVapConc,
@@ -129,15 +129,15 @@ class EndToEndTest : public ::testing::Test {
   QtApplication app;
   MessageBoxAnswers answers;
   tess::testing::TemporaryFolder folder;
-  Program program{app, folder.path().string()};
+  program::Program program{app, folder.path().string()};
 };
 
 TEST_F(EndToEndTest, TypicalRunFromStartUpToPrintedResults) {
-  Opening& opening = program.opening();
-  InputMasterFive& input = program.inputMaster();
-  frmCartridgeMulti& cartridge = program.cartridgeScreen();
-  frmVaporMulti& vapor = program.vaporScreen();
-  BreakTimeFive& results = program.results();
+  input::Opening& opening = program.opening();
+  input::InputMasterFive& input = program.inputMaster();
+  databases::frmCartridgeMulti& cartridge = program.cartridgeScreen();
+  databases::frmVaporMulti& vapor = program.vaporScreen();
+  results::BreakTimeFive& results = program.results();
 
   program.start();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&app.window(opening)));
@@ -215,4 +215,4 @@ TEST_F(EndToEndTest, TypicalRunFromStartUpToPrintedResults) {
 }
 
 }  // namespace
-}  // namespace tessqt::testing
+}  // namespace tess::qt

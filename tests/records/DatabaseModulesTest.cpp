@@ -8,10 +8,10 @@
 #include "records/RecordFixtures.h"
 #include "records/modVapor.h"
 
-using namespace tess::databases;
-using namespace tess::testing;
-using tess::files::FileErrorKind;
-using tess::files::MemoryByteFile;
+namespace tess::records {
+using namespace testing;
+using files::FileErrorKind;
+using files::MemoryByteFile;
 
 namespace {
 
@@ -130,3 +130,4 @@ TEST(VaporDatabase, AFileOfMoreThan32767RecordsIsReportedAndNotWritten) {
 }
 
 }  // namespace
+}  // namespace tess::records

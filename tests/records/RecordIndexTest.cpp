@@ -7,8 +7,8 @@
 
 #include "records/ExchangeSortLiteral.h"
 
-using namespace tess::databases;
-using tess::testing::exchangeSortOrderLiteral;
+namespace tess::records {
+using testing::exchangeSortOrderLiteral;
 
 namespace {
 
@@ -109,3 +109,4 @@ TEST(CartridgeSearch, HalvesAsWritten) {
 }
 
 }  // namespace
+}  // namespace tess::records

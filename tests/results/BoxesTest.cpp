@@ -3,7 +3,7 @@
 // screen.
 #include "ResultsFixture.h"
 
-namespace results_test {
+namespace tess::results {
 namespace {
 
 class BoxesTest : public ResultsScreenTest {
@@ -78,7 +78,7 @@ TEST_F(BoxesTest, VaporConcentrationIsCheckedAndStoredOnLosingTheFocus) {
 // (which then does not calculate): nothing is stored and the focus stays. A value within is stored
 // and copied to the twin box on Enter (the focus stays) or on leaving the box.
 TEST_F(BoxesTest, UseConditionsAreCheckedThenStoredAndCopiedToTheirTwins) {
-  UseOneM& twins = program.useConditions();
+  input::UseOneM& twins = program.useConditions();
   struct Case {
     forms::TextBox &box, &twin;
     float& stored;
@@ -120,4 +120,4 @@ TEST_F(BoxesTest, UseConditionsAreCheckedThenStoredAndCopiedToTheirTwins) {
 }
 
 }  // namespace
-}  // namespace results_test
+}  // namespace tess::results

@@ -6,7 +6,7 @@
 #include "platform/text/NumberText.h"
 #include "results/LimitsCheck.h"
 
-namespace results_test {
+namespace tess::results {
 namespace {
 
 TEST(LimitsCheck, FractionAboveZeroAndAtMostHalf) {
@@ -303,4 +303,4 @@ TEST_F(StoppedCalculationTest, AVaporWithALiquidDensityOfZeroIsNamedWithWhatToCh
 }
 
 }  // namespace
-}  // namespace results_test
+}  // namespace tess::results

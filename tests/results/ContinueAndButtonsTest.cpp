@@ -2,7 +2,7 @@
 // close box with the quit question, and a failed print.
 #include "ResultsFixture.h"
 
-namespace results_test {
+namespace tess::results {
 namespace {
 
 using FillProceduresTest = ResultsScreenTest;
@@ -105,4 +105,4 @@ TEST_F(ButtonsTest, APrintingFailureIsReported) {
 }
 
 }  // namespace
-}  // namespace results_test
+}  // namespace tess::results

@@ -6,9 +6,9 @@
 
 #include "support/ProgramFixture.h"
 
-namespace results_test {
+namespace tess::results {
 
-using namespace tess::testing;
+using namespace testing;
 
 class ResultsScreenTest : public ProgramFixture {
  protected:
@@ -50,4 +50,4 @@ class ResultsScreenTest : public ProgramFixture {
   LimitsMessage& limits = program.limitsMessage();
 };
 
-}  // namespace results_test
+}  // namespace tess::results

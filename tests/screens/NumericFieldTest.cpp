@@ -10,6 +10,7 @@
 #include "platform/forms/TextBox.h"
 #include "screens/NumericField.h"
 
+namespace tess::screens {
 namespace {
 
 using ValidDataEntry::EnterAction;
@@ -102,3 +103,4 @@ TEST_F(NumericFieldTest, StoredValues) {
 }
 
 }  // namespace
+}  // namespace tess::screens

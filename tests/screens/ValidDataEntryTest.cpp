@@ -9,6 +9,7 @@
 #include "platform/forms/TextBox.h"
 #include "screens/ValidDataEntry.h"
 
+namespace tess::screens {
 namespace {
 
 using ValidDataEntry::ValidUserInput;
@@ -124,3 +125,4 @@ TEST_F(ValidDataEntryTest, ErrorInsideTheCheckIsReportedAndRefuses) {
 }
 
 }  // namespace
+}  // namespace tess::screens

@@ -94,7 +94,7 @@ class ProgramFixture : public ::testing::Test {
     typeCartridgeFields(relHumPre, affinity);
   }
   void typeCartridgeFields(const std::string& relHumPre = "50", const std::string& affinity = "0.1") {
-    frmCartridgeMulti& c = cartridge;
+    databases::frmCartridgeMulti& c = cartridge;
     type({{&c.BedDiam, "8.4"}, {&c.Bed_Depth, "1.9"}, {&c.CarbWgt, "42"}, {&c.MicVol, "0.45"},
           {&c.RelHumPre, relHumPre}, {&c.DiamGran, "0.15"}, {&c.APBenzene, "28.0"},
           {&c.AffinityForWater, affinity}});
@@ -119,13 +119,13 @@ class ProgramFixture : public ::testing::Test {
   TemporaryFolder folder;
   std::filesystem::path programFolder;
   forms::ScriptedApplication app;
-  Program program{app, programFolder.string()};
+  program::Program program{app, programFolder.string()};
   ::SetUp& state = program.state();
-  InputMasterFive& input = program.inputMaster();
-  frmVaporMulti& vapor = program.vaporScreen();
-  frmCartridgeMulti& cartridge = program.cartridgeScreen();
-  ExitDialog& exitDialog = program.exitDialog();
-  BreakTimeFive& results = program.results();
+  input::InputMasterFive& input = program.inputMaster();
+  databases::frmVaporMulti& vapor = program.vaporScreen();
+  databases::frmCartridgeMulti& cartridge = program.cartridgeScreen();
+  databases::ExitDialog& exitDialog = program.exitDialog();
+  results::BreakTimeFive& results = program.results();
 };
 
 }  // namespace tess::testing

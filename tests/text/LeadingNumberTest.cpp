@@ -7,7 +7,8 @@
 #include <random>
 #include <string>
 
-using tess::text::leadingNumber;
+namespace tess::text {
+using text::leadingNumber;
 
 namespace {
 
@@ -52,3 +53,4 @@ TEST(LeadingNumber, RandomTextsAlwaysGiveAFiniteValue) {
 }
 
 }  // namespace
+}  // namespace tess::text

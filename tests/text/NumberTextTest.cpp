@@ -11,8 +11,7 @@
 
 #include "platform/text/LeadingNumber.h"
 
-using namespace tess::text;
-
+namespace tess::text {
 namespace {
 
 // Up to seven significant digits; exponent form outside 1E-04 .. 1E+07; no minus on zero.
@@ -91,3 +90,4 @@ TEST(RoundToInt16, HalvesGoToTheEvenNumberAndOutOfRangeGivesNothing) {
 }
 
 }  // namespace
+}  // namespace tess::text

@@ -4,8 +4,7 @@
 
 #include "platform/text/TextTrim.h"
 
-using namespace tess::text;
-
+namespace tess::text {
 namespace {
 
 TEST(Windows1252, EveryByteSurvivesUtf8AndBackOthersBecomeQuestionMarksAndLettersUpperCase) {
@@ -30,3 +29,4 @@ TEST(Windows1252, EveryByteSurvivesUtf8AndBackOthersBecomeQuestionMarksAndLetter
 }
 
 }  // namespace
+}  // namespace tess::text

@@ -11,9 +11,9 @@
 #include "records/modVapor.h"
 #include "support/TemporaryFolder.h"
 
-using namespace tess::databases;
-using namespace tess::files;
-using namespace tess::testing;
+namespace tess::files {
+using namespace records;
+using namespace testing;
 
 namespace {
 
@@ -94,3 +94,4 @@ TEST(RecordFiles, AFileMarkedReadOnlyIsListedButNotWritten) {
 #endif
 
 }  // namespace
+}  // namespace tess::files

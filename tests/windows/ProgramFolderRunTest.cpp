@@ -7,7 +7,8 @@
 #include "platform/files/ProgramFolder.h"
 #include "state/SetUp.h"
 
-using namespace tess::testing;
+namespace tess::program {
+using namespace testing;
 
 namespace {
 
@@ -55,3 +56,4 @@ TEST_F(ProgramFolderRun, RecordFilesLiveInAFolderNamedOutsideAscii) {
 }
 
 }  // namespace
+}  // namespace tess::program

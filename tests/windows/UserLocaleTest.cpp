@@ -9,8 +9,7 @@
 #include "platform/text/LeadingNumber.h"
 #include "platform/text/NumberText.h"
 
-using namespace tess::text;
-
+namespace tess::text {
 namespace {
 
 // Sets the first locale with a decimal comma that the system has; restores the one before at the end.
@@ -81,3 +80,4 @@ TEST(UserLocale, NumberConversionsIgnoreADecimalComma) {
 }
 
 }  // namespace
+}  // namespace tess::text

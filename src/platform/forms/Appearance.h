@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-namespace forms {
+namespace tess::forms {
 
 //! A rectangle in twips, relative to the form's client area (or to a picture for its shapes).
 struct Rect {
@@ -37,4 +37,4 @@ struct Font {
 //! Horizontal alignment of a caption or text.
 enum class Align { Left, Center, Right };
 
-}  // namespace forms
+}  // namespace tess::forms

@@ -10,7 +10,7 @@
 #include "platform/forms/TextBox.h"
 #include "platform/text/Windows1252.h"
 
-namespace forms {
+namespace tess::forms {
 
 Application::Application(Services services) : m_services(services) {}
 
@@ -331,4 +331,4 @@ bool Application::closeWindow(Form& form) {
   return true;
 }
 
-}  // namespace forms
+}  // namespace tess::forms

@@ -18,7 +18,7 @@
 
 #include "platform/forms/Services.h"
 
-namespace forms {
+namespace tess::forms {
 
 class ComboBox;
 class Control;
@@ -147,4 +147,4 @@ void Application::fire(const Handler& handler, Args&&... args) {
   copy(std::forward<Args>(args)...);
 }
 
-}  // namespace forms
+}  // namespace tess::forms

@@ -7,7 +7,7 @@
 
 #include "platform/forms/Control.h"
 
-namespace forms {
+namespace tess::forms {
 
 class Button : public Control {
  public:
@@ -21,4 +21,4 @@ class Button : public Control {
   std::string m_caption;
 };
 
-}  // namespace forms
+}  // namespace tess::forms

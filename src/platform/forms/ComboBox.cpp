@@ -1,6 +1,6 @@
 #include "platform/forms/ComboBox.h"
 
-namespace forms {
+namespace tess::forms {
 
 ComboBox::ComboBox(Form& form, std::string name, int index)
     : TextControl(form, ControlKind::ComboBox, std::move(name), index) {}
@@ -17,4 +17,4 @@ void ComboBox::clear() {
   replaceText(std::string(), 0);
 }
 
-}  // namespace forms
+}  // namespace tess::forms

@@ -12,7 +12,7 @@
 
 #include "platform/forms/TextControl.h"
 
-namespace forms {
+namespace tess::forms {
 
 class ComboBox : public TextControl {
  public:
@@ -30,4 +30,4 @@ class ComboBox : public TextControl {
   std::vector<std::string> m_items;
 };
 
-}  // namespace forms
+}  // namespace tess::forms

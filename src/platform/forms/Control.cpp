@@ -4,7 +4,7 @@
 #include "platform/forms/Form.h"
 #include "platform/forms/Services.h"
 
-namespace forms {
+namespace tess::forms {
 
 Control::Control(Form& form, ControlKind kind, std::string name, int index)
     : m_form(&form), m_kind(kind), m_name(std::move(name)), m_index(index) {
@@ -70,4 +70,4 @@ bool Control::setFocus() { return app().programFocus(*this); }
 
 bool Control::hasFocus() const { return app().focusedControl() == this; }
 
-}  // namespace forms
+}  // namespace tess::forms

@@ -33,7 +33,7 @@
 
 #include "platform/forms/Appearance.h"
 
-namespace forms {
+namespace tess::forms {
 
 class Application;
 class Form;
@@ -143,4 +143,4 @@ class Control {
   bool m_tabStop = true;
 };
 
-}  // namespace forms
+}  // namespace tess::forms

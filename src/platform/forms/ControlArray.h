@@ -9,7 +9,7 @@
 #include <stdexcept>
 #include <string>
 
-namespace forms {
+namespace tess::forms {
 
 class Form;
 
@@ -32,4 +32,4 @@ class ControlArray {
   std::array<std::unique_ptr<ControlType>, Count> m_members;
 };
 
-}  // namespace forms
+}  // namespace tess::forms

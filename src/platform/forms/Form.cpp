@@ -7,7 +7,7 @@
 #include "platform/forms/Control.h"
 #include "platform/forms/TextControl.h"
 
-namespace forms {
+namespace tess::forms {
 
 Form::Form(Application& app, std::string name) : m_app(&app), m_name(std::move(name)) { app.registerForm(this); }
 
@@ -102,4 +102,4 @@ void Form::removeControl(Control* control) {
   if (m_cancelButton == control) m_cancelButton = nullptr;
 }
 
-}  // namespace forms
+}  // namespace tess::forms

@@ -35,7 +35,7 @@
 
 #include "platform/forms/Appearance.h"
 
-namespace forms {
+namespace tess::forms {
 
 class Application;
 class Button;
@@ -125,4 +125,4 @@ class Form {
   int m_nextOrder = 0;
 };
 
-}  // namespace forms
+}  // namespace tess::forms

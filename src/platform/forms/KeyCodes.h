@@ -2,7 +2,7 @@
 // Key codes and shift-state bits as KeyDown handlers receive them. Letters and digits have the
 // codes of their capital ASCII characters ('A' = 65 to 'Z' = 90, '0' = 48 to '9' = 57).
 
-namespace forms {
+namespace tess::forms {
 
 inline constexpr int KeyBack = 8;
 inline constexpr int KeyTab = 9;
@@ -44,4 +44,4 @@ inline constexpr int ShiftMask = 1;
 inline constexpr int CtrlMask = 2;
 inline constexpr int AltMask = 4;
 
-}  // namespace forms
+}  // namespace tess::forms

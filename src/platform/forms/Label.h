@@ -5,7 +5,7 @@
 
 #include "platform/forms/Control.h"
 
-namespace forms {
+namespace tess::forms {
 
 class Label : public Control {
  public:
@@ -28,4 +28,4 @@ class Label : public Control {
   bool m_border = false;
 };
 
-}  // namespace forms
+}  // namespace tess::forms

@@ -3,7 +3,7 @@
 
 #include "platform/forms/Control.h"
 
-namespace forms {
+namespace tess::forms {
 
 class Line : public Control {
  public:
@@ -24,4 +24,4 @@ class Line : public Control {
   int m_lineWidth = 1;
 };
 
-}  // namespace forms
+}  // namespace tess::forms

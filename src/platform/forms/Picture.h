@@ -9,7 +9,7 @@
 
 #include "platform/forms/Control.h"
 
-namespace forms {
+namespace tess::forms {
 
 //! One shape of a picture's drawing, in twips relative to the picture's top left corner.
 struct Shape {
@@ -45,4 +45,4 @@ class Picture : public Control {
   bool m_border = false;
 };
 
-}  // namespace forms
+}  // namespace tess::forms

@@ -5,7 +5,7 @@
 
 #include "platform/forms/Form.h"
 
-namespace forms {
+namespace tess::forms {
 
 namespace {
 std::string quoted(const std::string& text) { return "\"" + text + "\""; }
@@ -110,4 +110,4 @@ void ScriptedApplication::checkDone() {
   }
 }
 
-}  // namespace forms
+}  // namespace tess::forms

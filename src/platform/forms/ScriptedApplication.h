@@ -19,7 +19,7 @@
 
 #include "platform/forms/Application.h"
 
-namespace forms {
+namespace tess::forms {
 
 class ScriptedApplication : public Application {
  public:
@@ -86,4 +86,4 @@ class ScriptedApplication : public Application {
   std::unique_ptr<ScriptServices> m_scriptServices;
 };
 
-}  // namespace forms
+}  // namespace tess::forms

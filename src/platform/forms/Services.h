@@ -5,7 +5,7 @@
 
 #include <string>
 
-namespace forms {
+namespace tess::forms {
 
 class Control;
 class Form;
@@ -83,4 +83,4 @@ struct Services {
   ProgramEnd* programEnd = nullptr;
 };
 
-}  // namespace forms
+}  // namespace tess::forms

@@ -5,7 +5,7 @@
 #include "platform/forms/Picture.h"
 #include "platform/forms/TextBox.h"
 
-namespace forms {
+namespace tess::forms {
 
 TextBox::TextBox(Form& form, std::string name, int index)
     : TextControl(form, ControlKind::TextBox, std::move(name), index) {}
@@ -65,4 +65,4 @@ void Picture::addShape(Shape shape) {
 
 void Picture::setBorder(bool border) { store(m_border, border, ControlProperty::Appearance); }
 
-}  // namespace forms
+}  // namespace tess::forms

@@ -4,7 +4,7 @@
 
 #include "platform/forms/TextControl.h"
 
-namespace forms {
+namespace tess::forms {
 
 class TextBox : public TextControl {
  public:
@@ -28,4 +28,4 @@ class TextBox : public TextControl {
   bool m_locked = false;
 };
 
-}  // namespace forms
+}  // namespace tess::forms

@@ -5,7 +5,7 @@
 #include "platform/forms/Application.h"
 #include "platform/text/Windows1252.h"
 
-namespace forms {
+namespace tess::forms {
 
 TextControl::TextControl(Form& form, ControlKind kind, std::string name, int index)
     : Control(form, kind, std::move(name), index) {}
@@ -39,4 +39,4 @@ void TextControl::setSelection(int start, int length) {
   notify(ControlProperty::Selection);
 }
 
-}  // namespace forms
+}  // namespace tess::forms

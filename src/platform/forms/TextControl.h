@@ -9,7 +9,7 @@
 
 #include "platform/forms/Control.h"
 
-namespace forms {
+namespace tess::forms {
 
 class TextControl : public Control {
  public:
@@ -53,4 +53,4 @@ class TextControl : public Control {
   bool m_dataChanged = false;
 };
 
-}  // namespace forms
+}  // namespace tess::forms

@@ -3,6 +3,7 @@
 // number conversion the tests reach is shown to ignore the user's locale.
 #include <clocale>
 
+namespace tess::testing {
 namespace {
 
 struct DecimalCommaUser {
@@ -12,3 +13,4 @@ struct DecimalCommaUser {
 const DecimalCommaUser user;
 
 }  // namespace
+}  // namespace tess::testing
