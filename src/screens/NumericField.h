@@ -5,7 +5,7 @@
 // handlers named after control and event and lets them call the field:
 //
 //   forms::TextBox Temperature{*this, "Temperature"};
-//   ValidDataEntry::NumericField m_temperature{Temperature, {0, 75, "0", "75"}};
+//   screens::ValidDataEntry::NumericField m_temperature{Temperature, {0, 75, "0", "75"}};
 //   ...in the constructor:
 //   m_temperature.setNext(&AtmPressure);
 //   m_temperature.setOnAccepted([this](double value) { state.Temperature = float(value); });

@@ -8,8 +8,6 @@
 #include <string>
 
 namespace tess::text {
-using text::leadingNumber;
-
 namespace {
 
 constexpr double Max = std::numeric_limits<double>::max();
