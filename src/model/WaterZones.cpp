@@ -5,7 +5,6 @@
 
 #include "model/ModelBounds.h"
 #include "model/ModelConstants.h"
-#include "model/WtdCalcs.h"
 
 namespace WaterZones {
 
@@ -23,17 +22,17 @@ double WaterVolumeDR(const SetUp& state, double x, double beta) {
   return state.Cart.MicVol * std::exp(-(potential * potential));
 }
 
-double uptakeExponent(const SetUp& state, double t, double gap) {
-  double a = -UptakeConstant * state.Temperature;
-  a = a * state.SuperficialVel;
-  a = a * (t / state.Cart.Bed_Depth);
-  return a / std::sqrt(gap);
+double uptakeRate(const SetUp& state) {
+  const double rate = -UptakeConstant * state.Temperature;
+  return rate * state.SuperficialVel;
 }
+
+double uptakeStepFactor(const SetUp& state, double rate, double t) { return rate * (t / state.Cart.Bed_Depth); }
 
 double WaterUptakeFraction(const SetUp& state, double t, double Wprev, double Weq) {
   const double gap = std::fabs(Weq - Wprev);
   if (!(gap > 0)) return 1;
-  return 1 - std::exp(uptakeExponent(state, t, gap));
+  return uptakeFromExponent(uptakeExponent(uptakeStepFactor(state, uptakeRate(state), t), gap));
 }
 
 double excludeOrganics(double water, double organicVolume, float micropore, int zone) {
@@ -61,30 +60,6 @@ double clampedHumidity(float relHumid, double rise) {
   if (humidity > 1) humidity = 1;
   if (humidity < 0) humidity = HumidityFloor;
   return humidity;
-}
-
-void UpdateWaterZones(SetUp& state) {
-  for (int pass = 0; pass < WaterPasses; ++pass) {
-    for (int j = state.MixVapors; j >= 0; --j) {
-      const double beta = j == 0 ? state.Cart.BetaH2O : state.Cart.BetaH2OHalf;
-      const double previous = j == 0 ? state.WaterVolPre : state.WaterVolume[j - 1];
-      state.ZoneWaterEq[j] = WaterVolumeDR(state, state.WaterRH[j], beta);
-      state.ZoneUptake[j] = WaterUptakeFraction(state, state.ElapsedTime, previous, state.ZoneWaterEq[j]);
-      state.ZoneWaterRaw[j] = previous + state.ZoneUptake[j] * (state.ZoneWaterEq[j] - previous);
-      state.WaterVolume[j] =
-          excludeOrganics(state.ZoneWaterRaw[j], state.ZoneOrgVol[j], state.Cart.MicVol, j);
-      if (j > 0) state.BkTime[j] = WtdCalcs::StoichTime(state, j);
-      if (j < state.TotalVapors) {
-        state.ZoneDWater[j] = (state.WaterVolume[j] - state.WaterVolume[j + 1]) / state.VmWater;
-        state.ZoneDOrg[j] =
-            WtdCalcs::TotalAdsorbedWet(state, j + 1) - (j == 0 ? 0.0 : WtdCalcs::TotalAdsorbedWet(state, j));
-        state.ZoneDPress[j] = state.ZoneSumPress[j + 1] - state.ZoneSumPress[j];
-        state.ZoneDRelHum[j] =
-            humidityRise(state.ZoneDWater[j], state.ZoneDOrg[j], state.ZoneDPress[j], state.PsatWater, j);
-        state.WaterRH[j] = clampedHumidity(state.RelHumid, state.ZoneDRelHum[j]);
-      }
-    }
-  }
 }
 
 }  // namespace WaterZones
