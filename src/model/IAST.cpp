@@ -15,7 +15,7 @@ namespace IAST {
 
 namespace {
 using ModelConstants::GasConstant;
-constexpr double SeriesFactor = 1.12838;    // 2/sqrt(pi) as the series writes it
+constexpr double SeriesFactor = 1.12838;    // 2/sqrt(pi) to five decimals [-]
 constexpr double GridStep = 0.0001;         // start and step of the fraction march
 constexpr double MarchScale = 1000000;      // the march goes on while the scaled difference > 1
 constexpr double ClosureTolerance = 0.001;  // a pass closes when its raw sum is this near the entry sum

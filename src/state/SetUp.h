@@ -56,7 +56,7 @@ struct VaporData {
   std::string ChemName;  //!< Vapor name; empty until first stored.
   float MolWt = 0;       //!< Molecular weight [g/mol].
   float LiqDensity = 0;  //!< Liquid density [g/cm3].
-  float MolPol = 0;      //!< Molecular polarizability [as entered].
+  float MolPol = 0;      //!< Molecular polarizability (molar) [cm3/mol].
   float WaterSol = 0;    //!< Water solubility factor [0 to 1].
   float AvgVapConc = 0;  //!< Average concentration in the air [ppm].
   float AntoineA = 0;    //!< Antoine constant A (ln of pressure in torr, temperature in K) [-].
@@ -105,7 +105,7 @@ struct SetUp {
   VaporTable SavedPartialP{};  //!< Partial pressure at the last saved state [kPa].
   VaporTable RedPotential{};   //!< Reduced adsorption potential of the mixture equilibrium [-].
   VaporTable ErfSeries{};      //!< Series value computed from RedPotential [-].
-  VaporTable SpreadPress{};    //!< Reduced spreading pressure [-].
+  VaporTable SpreadPress{};    //!< Reduced spreading pressure beta (1 - S) / V [mol/cm3].
   VaporTable SortKey{};        //!< Sort key of the vapor ordering; 1000000 marks a free slot [-].
 
   // Per-zone tables.
