@@ -18,6 +18,8 @@ namespace WaterZones {
 
 //! Sweeps over the zones per time step.
 inline constexpr int WaterPasses = 10;
+//! A rolled-up humidity below 0 is replaced by this [fraction].
+inline constexpr double HumidityFloor = 0.0001;
 //! Rate constant of the uptake law, as fitted [cm^1.5 g^-0.5 s / (degrees C min)].
 inline constexpr double UptakeConstant = 0.00005;
 
@@ -41,13 +43,34 @@ double uptakeStepFactor(const SetUp& state, double rate, double t);
 inline double uptakeExponent(double stepFactor, double gap) { return stepFactor / std::sqrt(gap); }
 //! 1 - exp(a): the uptake fraction for exponent a [-].
 inline double uptakeFromExponent(double exponent) { return 1 - std::exp(exponent); }
-//! Water volume after the organic exclusion [cm3/g]; throws ModelStop when the denominator is 0.
-double excludeOrganics(double water, double organicVolume, float micropore, int zone);
+//! Stops the calculation: water and organics together exactly fill the micropores of the zone.
+[[noreturn]] void stopAtFullMicropores(int zone);
+//! Stops the calculation: equal organic amounts in the zone and the next leave the roll-up
+//! without a value.
+[[noreturn]] void stopAtEqualOrganics(int zone);
+
+//! Water volume after the organic exclusion [cm3/g] (water and organicVolume [cm3/g], micropore
+//! volume [cm3/g]); stops when the denominator is 0.
+inline double excludeOrganics(double water, double organicVolume, float micropore, int zone) {
+  const double organicShare = organicVolume / micropore;
+  const double denominator = 1 - (water / micropore) * organicShare;
+  if (denominator == 0) stopAtFullMicropores(zone);
+  return water * (1 - organicShare) / denominator;
+}
 //! Humidity of zone j after the roll-up term, clamped to at most 1 and, below 0, to 0.0001
 //! [fraction].
-double clampedHumidity(float relHumid, double rise);
-//! Roll-up term of the humidity; throws ModelStop when the organic difference is 0 [fraction].
-double humidityRise(double waterDifference, double organicDifference, double pressureDifference,
-                    double psatWater, int zone);
+inline double clampedHumidity(float relHumid, double rise) {
+  double humidity = relHumid + rise;
+  if (humidity > 1) humidity = 1;
+  if (humidity < 0) humidity = HumidityFloor;
+  return humidity;
+}
+//! Roll-up term of the humidity [fraction] from the water [mol/g], organic [mol/g] and pressure
+//! [kPa] differences; stops when the organic difference is 0.
+inline double humidityRise(double waterDifference, double organicDifference, double pressureDifference,
+                           double psatWater, int zone) {
+  if (organicDifference == 0) stopAtEqualOrganics(zone);
+  return (waterDifference / organicDifference) * pressureDifference / psatWater;
+}
 
 }  // namespace WaterZones

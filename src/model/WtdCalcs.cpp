@@ -43,7 +43,9 @@ ZoneMixture zoneMixture(const SetUp& state, int N) {
   return {WtdMolarVolume(state, N), std::exp(-(ratio * ratio))};
 }
 
-double TotalAdsorbedWet(const SetUp& state, int N) { return adsorbedWet(state, zoneMixture(state, N), N); }
+double TotalAdsorbedWet(const SetUp& state, int N) {
+  return adsorbedWet(state, zoneMixture(state, N), state.WaterVolume[N]);
+}
 
 double OrganicVolume(const SetUp& state, int N) { return organicVolume(state, zoneMixture(state, N)); }
 
@@ -55,9 +57,7 @@ Dissolution dissolution(const SetUp& state, int i) {
           std::log(vapor.Psat / state.PartialP[i]) / molarVolume};
 }
 
-double dissolvedHumidityTerm(const SetUp& state) {
-  return std::log(state.WaterRH[state.MixVapors]) / state.VmWater;
-}
+double dissolvedHumidityTerm(const SetUp& state, double humidity) { return std::log(humidity) / state.VmWater; }
 
 double dissolvedExponential(const Dissolution& vapor, double humidityTerm) {
   const double ds = vapor.factor * (vapor.pressureTerm + humidityTerm);
@@ -66,7 +66,9 @@ double dissolvedExponential(const Dissolution& vapor, double humidityTerm) {
 
 double DissolvedVolume(const SetUp& state, int i) {
   if (state.PartialP[i] <= 0) return 0;
-  return dissolvedVolume(state, i, dissolvedExponential(dissolution(state, i), dissolvedHumidityTerm(state)));
+  const int zone = state.MixVapors;
+  return dissolvedVolume(state, i, state.WaterVolume[zone],
+                         dissolvedExponential(dissolution(state, i), dissolvedHumidityTerm(state, state.WaterRH[zone])));
 }
 
 double ComponentAdsorbed(const SetUp& state, int i) {

@@ -45,9 +45,9 @@ struct ZoneMixture {
   double exponential = 0;  //!< exp(-(A_mix / (beta_mix E0))^2) [-].
 };
 ZoneMixture zoneMixture(const SetUp& state, int N);
-//! n_N with zone N's water [mol/g].
-inline double adsorbedWet(const SetUp& state, const ZoneMixture& mixture, int N) {
-  return ((state.Cart.MicVol - state.WaterVolume[N]) / mixture.molarVolume) * mixture.exponential;
+//! n_N with the zone's water volume [cm3/g] [mol/g].
+inline double adsorbedWet(const SetUp& state, const ZoneMixture& mixture, double water) {
+  return ((state.Cart.MicVol - water) / mixture.molarVolume) * mixture.exponential;
 }
 //! n_N on carbon without water [mol/g].
 inline double adsorbedDry(const SetUp& state, const ZoneMixture& mixture) {
@@ -64,8 +64,9 @@ struct Dissolution {
   double pressureTerm = 0;  //!< ln(p_sat,i / p_i) / V_i, the pressure part of S [mol/cm3].
 };
 Dissolution dissolution(const SetUp& state, int i);
-//! ln(RH) / V_water of zone MixVapors, the humidity part of S [mol/cm3].
-double dissolvedHumidityTerm(const SetUp& state);
+//! ln(RH) / V_water for the humidity RH [fraction] of zone MixVapors, the humidity part of S
+//! [mol/cm3].
+double dissolvedHumidityTerm(const SetUp& state, double humidity);
 //! exp(-(D S)^2) for the humidity part humidityTerm of S [mol/cm3] [-].
 double dissolvedExponential(const Dissolution& vapor, double humidityTerm);
 //! Amount of vapor i from the mixture's amount in zone MixVapors [mol/g] and the dissolved
@@ -73,9 +74,10 @@ double dissolvedExponential(const Dissolution& vapor, double humidityTerm);
 inline double componentAmount(const SetUp& state, int i, double mixtureAmount, double dissolvedVolume) {
   return state.AdsMoleFrac[i] * mixtureAmount + dissolvedVolume / state.Vapor[i].MolarVol;
 }
-//! Dissolved volume of vapor i for the exponential exp(-(D S)^2) [cm3/g].
-inline double dissolvedVolume(const SetUp& state, int i, double exponential) {
-  return (state.WaterVolume[state.MixVapors] * exponential) * state.Vapor[i].WaterSol;
+//! Dissolved volume of vapor i for the water volume of zone MixVapors [cm3/g] and the exponential
+//! exp(-(D S)^2) [cm3/g].
+inline double dissolvedVolume(const SetUp& state, int i, double water, double exponential) {
+  return (water * exponential) * state.Vapor[i].WaterSol;
 }
 //! Stoichiometric time of vapor i (partial pressure above 0) from its amount [mol/g] [min].
 inline double stoichTimeFromAmount(const SetUp& state, int i, double componentAmount) {

@@ -47,26 +47,34 @@ double ZoneStepper::remembered(Memo& memo, double argument, Evaluate evaluate) {
   return memo.value;
 }
 
-double ZoneStepper::adsorbedWet(int N) const { return WtdCalcs::adsorbedWet(m_state, m_mixture[N], N); }
+bool ZoneStepper::seen(Inputs& inputs, double first, double second) {
+  const std::uint64_t a = bits(first), b = bits(second);
+  if (m_shortcuts && inputs.valid && inputs.first == a && inputs.second == b) return true;
+  inputs = {a, b, true};
+  return false;
+}
 
-double ZoneStepper::componentAdsorbed(int i) {
+double ZoneStepper::adsorbedWet(int N, double water) {
+  return remembered(m_adsorbedWet[N], water, [&] { return WtdCalcs::adsorbedWet(m_state, m_mixture[N], water); });
+}
+
+double ZoneStepper::componentAdsorbed(int i, double water, double humidity) {
   SetUp& s = m_state;
   double dissolved = 0;
   if (s.PartialP[i] > 0) {
-    const double humidity = s.WaterRH[m_n];
     const double humidityTerm =
-        remembered(m_humidityTerm, humidity, [&] { return WtdCalcs::dissolvedHumidityTerm(s); });
+        remembered(m_humidityTerm, humidity, [&] { return WtdCalcs::dissolvedHumidityTerm(s, humidity); });
     const double exponential = remembered(m_dissolvedExponential[i], humidity, [&] {
       return WtdCalcs::dissolvedExponential(m_dissolution[i], humidityTerm);
     });
-    dissolved = WtdCalcs::dissolvedVolume(s, i, exponential);
+    dissolved = WtdCalcs::dissolvedVolume(s, i, water, exponential);
   }
-  return WtdCalcs::componentAmount(s, i, adsorbedWet(m_n), dissolved);
+  return WtdCalcs::componentAmount(s, i, adsorbedWet(m_n, water), dissolved);
 }
 
-double ZoneStepper::stoichTime(int j) {
+double ZoneStepper::stoichTime(int j, double water, double humidity) {
   if (m_state.PartialP[j] <= 0) return 0;
-  return WtdCalcs::stoichTimeFromAmount(m_state, j, componentAdsorbed(j));
+  return WtdCalcs::stoichTimeFromAmount(m_state, j, componentAdsorbed(j, water, humidity));
 }
 
 double ZoneStepper::uptake(int j, double previous, double equilibrium) {
@@ -82,25 +90,51 @@ double ZoneStepper::uptake(int j, double previous, double equilibrium) {
   return memo.value;
 }
 
+// Zone j's water from the water of the zone before it and its own humidity.
+void ZoneStepper::zoneWater(int j) {
+  SetUp& s = m_state;
+  const double previous = j == 0 ? s.WaterVolPre : s.WaterVolume[j - 1];
+  if (seen(m_waterInputs[j], previous, s.WaterRH[j])) return;
+  const double beta = j == 0 ? s.Cart.BetaH2O : s.Cart.BetaH2OHalf;
+  s.ZoneWaterEq[j] = remembered(m_equilibriumWater[j], s.WaterRH[j],
+                                [&] { return WaterZones::WaterVolumeDR(s, s.WaterRH[j], beta); });
+  s.ZoneUptake[j] = uptake(j, previous, s.ZoneWaterEq[j]);
+  s.ZoneWaterRaw[j] = previous + s.ZoneUptake[j] * (s.ZoneWaterEq[j] - previous);
+  s.WaterVolume[j] = WaterZones::excludeOrganics(s.ZoneWaterRaw[j], s.ZoneOrgVol[j], s.Cart.MicVol, j);
+}
+
+// Zone j's humidity from its water and that of the zone after it (j below TotalVapors).
+void ZoneStepper::zoneHumidity(int j) {
+  SetUp& s = m_state;
+  if (seen(m_humidityInputs[j], s.WaterVolume[j], s.WaterVolume[j + 1])) return;
+  s.ZoneDWater[j] = (s.WaterVolume[j] - s.WaterVolume[j + 1]) / s.VmWater;
+  s.ZoneDOrg[j] = adsorbedWet(j + 1, s.WaterVolume[j + 1]) - (j == 0 ? 0.0 : adsorbedWet(j, s.WaterVolume[j]));
+  s.ZoneDPress[j] = s.ZoneSumPress[j + 1] - s.ZoneSumPress[j];
+  s.ZoneDRelHum[j] = WaterZones::humidityRise(s.ZoneDWater[j], s.ZoneDOrg[j], s.ZoneDPress[j], s.PsatWater, j);
+  s.WaterRH[j] = WaterZones::clampedHumidity(s.RelHumid, s.ZoneDRelHum[j]);
+}
+
 void ZoneStepper::waterPass() {
   SetUp& s = m_state;
   for (int j = m_n; j >= 0; --j) {
-    const double beta = j == 0 ? s.Cart.BetaH2O : s.Cart.BetaH2OHalf;
-    const double previous = j == 0 ? s.WaterVolPre : s.WaterVolume[j - 1];
-    s.ZoneWaterEq[j] = remembered(m_equilibriumWater[j], s.WaterRH[j],
-                                  [&] { return WaterZones::WaterVolumeDR(s, s.WaterRH[j], beta); });
-    s.ZoneUptake[j] = uptake(j, previous, s.ZoneWaterEq[j]);
-    s.ZoneWaterRaw[j] = previous + s.ZoneUptake[j] * (s.ZoneWaterEq[j] - previous);
-    s.WaterVolume[j] = WaterZones::excludeOrganics(s.ZoneWaterRaw[j], s.ZoneOrgVol[j], s.Cart.MicVol, j);
-    if (j > 0) s.BkTime[j] = stoichTime(j);
-    if (j < m_total) {
-      s.ZoneDWater[j] = (s.WaterVolume[j] - s.WaterVolume[j + 1]) / s.VmWater;
-      s.ZoneDOrg[j] = adsorbedWet(j + 1) - (j == 0 ? 0.0 : adsorbedWet(j));
-      s.ZoneDPress[j] = s.ZoneSumPress[j + 1] - s.ZoneSumPress[j];
-      s.ZoneDRelHum[j] =
-          WaterZones::humidityRise(s.ZoneDWater[j], s.ZoneDOrg[j], s.ZoneDPress[j], s.PsatWater, j);
-      s.WaterRH[j] = WaterZones::clampedHumidity(s.RelHumid, s.ZoneDRelHum[j]);
+    zoneWater(j);
+    if (j > 0) {
+      // The stoichiometric time depends on the water and humidity of zone MixVapors alone.
+      if (m_shortcuts) {
+        m_stoich[j] = {s.WaterVolume[m_n], s.WaterRH[m_n], true};
+      } else {
+        s.BkTime[j] = stoichTime(j, s.WaterVolume[m_n], s.WaterRH[m_n]);
+      }
     }
+    if (j < m_total) zoneHumidity(j);
+  }
+}
+
+void ZoneStepper::writeStoichTimes() {
+  for (int j = 1; j <= m_n; ++j) {
+    StoichArguments& due = m_stoich[j];
+    if (due.pending) m_state.BkTime[j] = stoichTime(j, due.water, due.humidity);
+    due.pending = false;
   }
 }
 
@@ -126,20 +160,28 @@ bool ZoneStepper::quietStep() {
 
 void ZoneStepper::updateWaterZones() {
   SetUp& s = m_state;
-  for (int pass = 0; pass < WaterZones::WaterPasses; ++pass) {
-    const ZoneTable water = s.WaterVolume;
-    const ZoneTable humidity = s.WaterRH;
-    waterPass();
-    // A pass depends only on the zones' water and humidity (and on what is fixed for the step):
-    // when it leaves them as they were, every further pass repeats it exactly.
-    if (m_shortcuts && sameBits(water, s.WaterVolume, m_total) && sameBits(humidity, s.WaterRH, m_total)) break;
+  try {
+    for (int pass = 0; pass < WaterZones::WaterPasses; ++pass) {
+      const ZoneTable water = s.WaterVolume;
+      const ZoneTable humidity = s.WaterRH;
+      waterPass();
+      // A pass depends only on the zones' water and humidity (and on what is fixed for the
+      // step): when it leaves them as they were, every further pass repeats it exactly.
+      if (m_shortcuts && sameBits(water, s.WaterVolume, m_total) && sameBits(humidity, s.WaterRH, m_total))
+        break;
+    }
+  } catch (const ModelStop&) {
+    // A stop leaves the times that the passes up to it wrote.
+    writeStoichTimes();
+    throw;
   }
+  writeStoichTimes();
 }
 
 void ZoneStepper::saveZoneState() {
   SetUp& s = m_state;
   for (int i = 1; i <= m_n; ++i) {
-    s.AdsAmount[i] = componentAdsorbed(i);
+    s.AdsAmount[i] = componentAdsorbed(i, s.WaterVolume[m_n], s.WaterRH[m_n]);
     s.SavedPartialP[i] = s.PartialP[i];
     s.ZoneOrgVol[i] = m_organicVolume[i];
   }
@@ -167,6 +209,7 @@ bool ZoneStepper::step() {
   s.ElapsedTime = afterTimeStep(s.ElapsedTime);
   m_stepFactor = WaterZones::uptakeStepFactor(s, m_uptakeRate, s.ElapsedTime);
   for (Memo& memo : m_uptakeGap) memo.valid = false;
+  for (Inputs& inputs : m_waterInputs) inputs.valid = false;
   m_uptakeSettled = true;
   if (m_shortcuts && m_lastStepKeptState && quietStep()) return m_uptakeSettled;
   m_uptakeSettled = true;

@@ -10,8 +10,12 @@
 // water pass that leaves every zone's water and humidity as it found them makes the step's
 // remaining passes repeat it, so they are skipped; and after a step that left them all unchanged,
 // a step whose new uptakes leave every zone's water as it is changes nothing but the uptakes and
-// the raw water, so only those are written. With shortcuts off, a stepper is made for each step
-// and evaluates all of it.
+// the raw water, so only those are written. Within a step, a zone whose water inputs (the water of
+// the zone before it and its own humidity) or whose humidity inputs (its water and that of the zone
+// after it) are those of its last evaluation keeps what that evaluation wrote; and the
+// stoichiometric times, which a pass writes and the next pass overwrites, are worked out once, for
+// the water and humidity of zone MixVapors that the last pass writing them saw. With shortcuts
+// off, a stepper is made for each step and evaluates all of it.
 #pragma once
 
 #include <array>
@@ -44,14 +48,31 @@ class ZoneStepper {
     bool settled = false;  // for the uptake: its value no longer depends on the time
   };
 
+  // Two arguments of a zone's part of a pass, as bits.
+  struct Inputs {
+    std::uint64_t first = 0;
+    std::uint64_t second = 0;
+    bool valid = false;
+  };
+  // What zone MixVapors held when a stoichiometric time was due.
+  struct StoichArguments {
+    double water = 0;
+    double humidity = 0;
+    bool pending = false;
+  };
+
   template <class Evaluate>
   double remembered(Memo& memo, double argument, Evaluate evaluate);
-  double adsorbedWet(int N) const;
-  double componentAdsorbed(int i);
-  double stoichTime(int j);
+  bool seen(Inputs& inputs, double first, double second);
+  double adsorbedWet(int N, double water);
+  double componentAdsorbed(int i, double water, double humidity);
+  double stoichTime(int j, double water, double humidity);
   double uptake(int j, double previous, double equilibrium);
   bool quietStep();
+  void zoneWater(int j);
+  void zoneHumidity(int j);
   void waterPass();
+  void writeStoichTimes();
   void updateWaterZones();
   void updateBreakTimes();
 
@@ -75,6 +96,10 @@ class ZoneStepper {
   std::array<Memo, MaxVapors + 1> m_dissolvedExponential{};
   std::array<Memo, MaxVapors + 1> m_equilibriumWater{};
   std::array<Memo, MaxVapors + 1> m_uptakeGap{};  // forgotten at every step (the time changes)
+  std::array<Memo, MaxVapors + 2> m_adsorbedWet{};
+  std::array<Inputs, MaxVapors + 1> m_waterInputs{};  // forgotten at every step
+  std::array<Inputs, MaxVapors + 1> m_humidityInputs{};
+  std::array<StoichArguments, MaxVapors + 1> m_stoich{};
   // Every uptake of this step no longer depends on the time.
   bool m_uptakeSettled = true;
   // The last step left the zones' water, humidity and organic volume as it found them.
