@@ -37,7 +37,7 @@ double rangeSpread(double tStoich, double breakTime) {
   return FixedSpread;
 }
 
-void setRateCoefficients(SetUp& state, int i) {
+RateCoefficients rateCoefficients(const SetUp& state, int i) {
   const VaporData& vapor = state.Vapor[i];
   const double kelvin = state.TempK;
   // Single-vapor Dubinin-Radushkevich capacity on dry carbon at the inlet pressure [g/g].
@@ -46,10 +46,20 @@ void setRateCoefficients(SetUp& state, int i) {
                    std::log(vapor.Psat / inletPressure);
   const double singleCapacity =
       static_cast<double>(state.Cart.MicVol) * vapor.LiqDensity * std::exp(-(x * x));
-  state.Kv = ModBreakTime::RateCoefficient(state, singleCapacity, i);
-  state.KvSlope = ModBreakTime::CalcKvSlope(state.Kv);
-  state.KvMid = ModBreakTime::KvMidpoint(state.Kv, state.KvSlope);
-  state.KvAdj = PositionFactor(i, state.TotalVapors) * ModBreakTime::KvForFraction(state, i);
+  RateCoefficients rate;
+  rate.kv = ModBreakTime::RateCoefficient(state, singleCapacity, i);
+  rate.slope = ModBreakTime::CalcKvSlope(rate.kv);
+  rate.mid = ModBreakTime::KvMidpoint(rate.kv, rate.slope);
+  rate.adjusted = PositionFactor(i, state.TotalVapors) *
+                  ModBreakTime::KvForFraction(rate.kv, rate.slope, rate.mid, state.BkFrac[i]);
+  return rate;
+}
+
+void storeRateCoefficients(SetUp& state, const RateCoefficients& rate) {
+  state.Kv = rate.kv;
+  state.KvSlope = rate.slope;
+  state.KvMid = rate.mid;
+  state.KvAdj = rate.adjusted;
 }
 
 void setBreakTimeAndRange(SetUp& state, int i, double tStoich, double breakTime) {
@@ -58,16 +68,6 @@ void setBreakTimeAndRange(SetUp& state, int i, double tStoich, double breakTime)
   state.BkTimeMin[i] = state.BkTime[i] * ((100 - 2 * spread) / 100);
   state.BkTimeMax[i] = state.BkTime[i] * ((100 + 2 * spread) / 100);
   if (state.BkTimeMin[i] < 0) state.BkTimeMin[i] = 0;
-}
-
-void UpdateBreakTimes(SetUp& state) {
-  for (int i = 1; i <= state.MixVapors; ++i) {
-    const double mixtureCapacity = ModBreakTime::MixtureCapacity(state, i);
-    setRateCoefficients(state, i);
-    const double tStoich = state.BkTime[i];
-    setBreakTimeAndRange(state, i, tStoich,
-                         ModBreakTime::BreakthroughTime(state, mixtureCapacity, tStoich, state.KvAdj, i));
-  }
 }
 
 }  // namespace IAST

@@ -39,18 +39,20 @@ struct CalculationStatus {
   BoundsMet boundsMet;
 };
 
-//! Steps 3 to 10 of "Calculate Results" on state: zeroes ZoneSumPress; sets TempK; stores the bed
-//! volume, bed density, linear velocity and water pressure and molar volume; per vapor slot 1 to
-//! TotalVapors sets Beta, Psat, MolarVol, PartialP and ZoneWaterEq = 0; sets WaterVolPre, the
-//! zones' start water and humidity and MixVapors = TotalVapors; then runs CalcMixtureBreakTimes.
+//! Works out the breakthrough times of the vapors in slots 1 to TotalVapors. First it checks the
+//! inputs that the model divides by or takes a logarithm of; an input that would make a step
+//! undefined stops the run there with reason InvalidInput and leaves the state untouched. Then it
+//! sets FinalBkTime, BkTime, BkTimeMin and BkTimeMax of every slot to 0, so that no time of an
+//! earlier run can be shown as a result of this one, and derives the model's inputs: ZoneSumPress
+//! zeroed; TempK [K]; the bed volume [cm3], bed density [g/cm3] and linear velocity [cm/s]; the
+//! saturation pressure [kPa] and molar volume [cm3/mol] of water; per vapor slot Beta, Psat [kPa],
+//! MolarVol [cm3/mol], PartialP [kPa] and ZoneWaterEq = 0; the water held at the preconditioning
+//! humidity, WaterVolPre [cm3/g], as every zone's start water, the feed humidity plus 0.0001 as
+//! every zone's start humidity, and MixVapors = TotalVapors. Last it runs CalcMixtureBreakTimes.
 //!
-//! Before any of that it checks the inputs that the model divides by or takes a logarithm of; an
-//! input that would make a step undefined stops the run there with reason InvalidInput and leaves
-//! the state untouched. A stop inside the model leaves MixVapors at 1, the slots in their order at
-//! the stop, the results of vapors not fixed at 0, and no infinite or undefined value in the
-//! shared tables, so the next run starts clean. Besides the listed steps, the run sets FinalBkTime,
-//! BkTime, BkTimeMin and BkTimeMax of every slot to 0 first, so that no time of an earlier run can
-//! be shown as a result of this one.
+//! A stop inside the model leaves MixVapors at 1, the slots in their order at the stop, the
+//! results of vapors not fixed at 0, and no infinite or undefined value in the shared tables, so
+//! the next run starts clean.
 //!
 //! options.shortcuts off evaluates every time step in full; the results are the same in every bit.
 CalculationStatus runCalculation(SetUp& state, const ModelOptions& options = {});

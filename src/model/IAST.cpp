@@ -15,12 +15,31 @@ namespace IAST {
 
 namespace {
 using ModelConstants::GasConstant;
-constexpr double SeriesFactor = 1.12838;    // 2/sqrt(pi) as the series writes it
+constexpr double SeriesFactor = 1.12838;    // 2/sqrt(pi) to five decimals [-]
 constexpr double GridStep = 0.0001;         // start and step of the fraction march
 constexpr double MarchScale = 1000000;      // the march goes on while the scaled difference > 1
 constexpr double ClosureTolerance = 0.001;  // a pass closes when its raw sum is this near the entry sum
 
 void throwNotFinite(int slot, const std::string& what) { throw ModelStop(StopReason::NotFinite, slot, what); }
+
+[[noreturn]] void throwMarchLimit(int i) {
+  throw ModelStop(StopReason::MarchLimit, i, "fraction march of vapor " + std::to_string(i) + ": grid-step bound");
+}
+
+// The next point of the march's grid after fraction x [-].
+double nextGridPoint(double x) { return x + GridStep; }
+
+// Scaled difference of a spreading pressure to the reference's; the march goes on while it is
+// above 1.
+double marchDifference(double pressure, double reference) { return (pressure - reference) * MarchScale; }
+
+// Divides fractions 1..k of the table by their sum, which it returns.
+double normalise(VaporTable& fractions, int k) {
+  double sum = 0;
+  for (int j = 1; j <= k; ++j) sum = sum + fractions[j];
+  for (int j = 1; j <= k; ++j) fractions[j] = fractions[j] / sum;
+  return sum;
+}
 }  // namespace
 
 void InitAdsFractions(SetUp& state) {
@@ -29,12 +48,7 @@ void InitAdsFractions(SetUp& state) {
   for (int i = 1; i <= state.MixVapors; ++i) state.AdsMoleFrac[i] = state.PartialP[i] / sum;
 }
 
-void NormalizeAdsFractions(SetUp& state, int k) {
-  double sum = 0;
-  for (int j = 1; j <= k; ++j) sum = sum + state.AdsMoleFrac[j];
-  state.FracSum = sum;
-  for (int j = 1; j <= k; ++j) state.AdsMoleFrac[j] = state.AdsMoleFrac[j] / state.FracSum;
-}
+void NormalizeAdsFractions(SetUp& state, int k) { state.FracSum = normalise(state.AdsMoleFrac, k); }
 
 double spreadingSeries(double z) {
   return SeriesFactor * (z - std::pow(z, 3) / 3 + std::pow(z, 5) / 10 - std::pow(z, 7) / 42 +
@@ -49,13 +63,16 @@ struct SpreadingValues {
   double pressure;   // reduced spreading pressure
 };
 
+// Reduced spreading pressure beta (1 - S) / V for the series value S [mol/cm3].
+double spreadingPressure(const VaporData& vapor, double series) { return vapor.Beta * (1 - series) / vapor.MolarVol; }
+
 SpreadingValues spreadingAt(const SetUp& state, int i, double fraction) {
   const VaporData& vapor = state.Vapor[i];
   const double factor = (static_cast<double>(state.TempK) * GasConstant) /
                         (static_cast<double>(state.Cart.APBenzene) * vapor.Beta);
   const double z = factor * std::log(fraction * vapor.Psat / state.PartialP[i]);
   const double series = spreadingSeries(z);
-  return {z, series, vapor.Beta * (1 - series) / vapor.MolarVol};
+  return {z, series, spreadingPressure(vapor, series)};
 }
 
 // The march of one vapor within one solve: the grid fractions and the spreading pressures on them
@@ -80,7 +97,7 @@ struct MarchGrid {
           end = End::StepBound;
           return;
         }
-        next = fraction[j - 1] + GridStep;
+        next = nextGridPoint(fraction[j - 1]);
         if (next > 1) {
           end = End::PastOne;
           return;
@@ -109,6 +126,16 @@ void CalcSpreadingPressure(SetUp& state, int i) {
 
 namespace {
 
+// Works out the spreading pressure of vapor i and, with withReference, the reference's, from the
+// fractions as they stand, and returns the march's scaled difference.
+double marchDifference(SetUp& state, int i, bool withReference) {
+  CalcSpreadingPressure(state, i);
+  if (withReference) CalcSpreadingPressure(state, state.MixVapors);
+  const double d = marchDifference(state.SpreadPress[i], state.SpreadPress[state.MixVapors]);
+  if (std::isnan(d)) throwNotFinite(i, "spreading pressure of vapor " + std::to_string(i));
+  return d;
+}
+
 void countMarchBound(const ModelOptions& options) {
   if (options.boundsMet) ++options.boundsMet->march;
 }
@@ -119,7 +146,7 @@ double solveOnGrid(SetUp& state, int i, MarchGrid& grid, const ModelOptions& opt
   const int ref = state.MixVapors;
   CalcSpreadingPressure(state, ref);
   const double reference = state.SpreadPress[ref];
-  auto reached = [&](double pressure) { return (pressure - reference) * MarchScale <= 1; };
+  auto reached = [&](double pressure) { return marchDifference(pressure, reference) <= 1; };
   if (!std::isfinite(reference)) return SolveAdsFraction(state, i, options);
   std::size_t size = 64;
   while (true) {
@@ -154,8 +181,7 @@ double solveOnGrid(SetUp& state, int i, MarchGrid& grid, const ModelOptions& opt
     countMarchBound(options);
     return state.AdsMoleFrac[i];
   }
-  throw ModelStop(StopReason::MarchLimit, i,
-                  "fraction march of vapor " + std::to_string(i) + ": grid-step bound");
+  throwMarchLimit(i);
 }
 
 // The renormalised march of a two-vapor mixture, with the same result and the same values left in
@@ -188,15 +214,8 @@ SeriesRange seriesRange(double z0, double z1) {
 
 double marchRenormalised(SetUp& state, int i, const ModelOptions& options) {
   const int ref = state.MixVapors;
-  auto difference = [&]() {
-    CalcSpreadingPressure(state, i);
-    CalcSpreadingPressure(state, ref);
-    const double d = (state.SpreadPress[i] - state.SpreadPress[ref]) * MarchScale;
-    if (std::isnan(d)) throwNotFinite(i, "spreading pressure of vapor " + std::to_string(i));
-    return d;
-  };
   state.AdsMoleFrac[i] = GridStep;
-  double d = difference();
+  double d = marchDifference(state, i, true);
   int steps = 0;
   // Fractions of vapor 1, vapor 2 and their sum at the steps of the next block.
   std::vector<std::array<double, 3>> block;
@@ -205,23 +224,17 @@ double marchRenormalised(SetUp& state, int i, const ModelOptions& options) {
     // The next block: the steps the step-by-step march would take, up to the one at which the
     // fraction has reached 1 or the step bound.
     block.clear();
-    std::array<double, 3> x{state.AdsMoleFrac[1], state.AdsMoleFrac[2], state.FracSum};
+    VaporTable x = state.AdsMoleFrac;
     int blockSteps = steps;
-    while (block.size() < MarchBlock && x[i - 1] < 1 && blockSteps < ModelBounds::MaxMarchSteps) {
-      x[i - 1] = x[i - 1] + GridStep;
-      double sum = 0;
-      sum = sum + x[0];
-      sum = sum + x[1];
-      x[2] = sum;
-      x[0] = x[0] / sum;
-      x[1] = x[1] / sum;
-      block.push_back(x);
+    while (block.size() < MarchBlock && x[i] < 1 && blockSteps < ModelBounds::MaxMarchSteps) {
+      x[i] = nextGridPoint(x[i]);
+      const double sum = normalise(x, 2);
+      block.push_back({x[1], x[2], sum});
       ++blockSteps;
     }
     if (block.empty()) {
       if (state.AdsMoleFrac[i] >= 1) break;
-      throw ModelStop(StopReason::MarchLimit, i,
-                      "fraction march of vapor " + std::to_string(i) + ": grid-step bound");
+      throwMarchLimit(i);
     }
     std::size_t skip = 0;
     if (block.size() > 1) {
@@ -240,22 +253,21 @@ double marchRenormalised(SetUp& state, int i, const ModelOptions& options) {
         const VaporData& vr = state.Vapor[ref];
         const SeriesRange si = seriesRange(iFirst.potential, iLast.potential);
         const SeriesRange sr = seriesRange(refFirst.potential, refLast.potential);
-        const double leastI = vi.Beta * (1 - si.high) / vi.MolarVol;
-        const double mostRef = vr.Beta * (1 - sr.low) / vr.MolarVol;
-        if ((leastI - mostRef) * MarchScale > 1.001) skip = block.size() - 1;
+        const double leastI = spreadingPressure(vi, si.high);
+        const double mostRef = spreadingPressure(vr, sr.low);
+        if (marchDifference(leastI, mostRef) > 1.001) skip = block.size() - 1;
       }
     }
     for (std::size_t k = 0; k < block.size(); ++k) {
       if (steps == ModelBounds::MaxMarchSteps) {
-        throw ModelStop(StopReason::MarchLimit, i,
-                        "fraction march of vapor " + std::to_string(i) + ": grid-step bound");
+        throwMarchLimit(i);
       }
       ++steps;
       state.AdsMoleFrac[1] = block[k][0];
       state.AdsMoleFrac[2] = block[k][1];
       state.FracSum = block[k][2];
       if (k < skip) continue;
-      d = difference();
+      d = marchDifference(state, i, true);
       if (!(d > 1)) break;
     }
   }
@@ -272,34 +284,26 @@ double SolveAdsFraction(SetUp& state, int i, const ModelOptions& options) {
   // its spreading pressure.
   const bool reuseReference = options.shortcuts && !renormalise;
   if (options.shortcuts && renormalise && ref == 2) return marchRenormalised(state, i, options);
-  auto difference = [&]() {
-    CalcSpreadingPressure(state, i);
-    if (!reuseReference) CalcSpreadingPressure(state, ref);
-    const double d = (state.SpreadPress[i] - state.SpreadPress[ref]) * MarchScale;
-    if (std::isnan(d)) throwNotFinite(i, "spreading pressure of vapor " + std::to_string(i));
-    return d;
-  };
   if (reuseReference) CalcSpreadingPressure(state, ref);
   state.AdsMoleFrac[i] = GridStep;
-  double d = difference();
+  double d = marchDifference(state, i, !reuseReference);
   int steps = 0;
   while (d > 1) {
     // A mole fraction cannot exceed 1: the march ends there with this vapor holding all of the
     // adsorbed phase that a fraction can give it, and the solve's normalisation settles the rest.
     // Without renormalisation that is the last grid point below 1; with it, the point at which the
     // fraction has become 1.
-    if (renormalise ? state.AdsMoleFrac[i] >= 1 : state.AdsMoleFrac[i] + GridStep > 1) {
+    if (renormalise ? state.AdsMoleFrac[i] >= 1 : nextGridPoint(state.AdsMoleFrac[i]) > 1) {
       countMarchBound(options);
       break;
     }
     if (steps == ModelBounds::MaxMarchSteps) {
-      throw ModelStop(StopReason::MarchLimit, i,
-                      "fraction march of vapor " + std::to_string(i) + ": grid-step bound");
+      throwMarchLimit(i);
     }
     ++steps;
-    state.AdsMoleFrac[i] = state.AdsMoleFrac[i] + GridStep;
+    state.AdsMoleFrac[i] = nextGridPoint(state.AdsMoleFrac[i]);
     if (renormalise) NormalizeAdsFractions(state, 2);
-    d = difference();
+    d = marchDifference(state, i, !reuseReference);
   }
   return state.AdsMoleFrac[i];
 }
@@ -339,10 +343,7 @@ void SolveIAST(SetUp& state, const ModelOptions& options) {
       state.AdsMoleFrac[k] =
           onGrid ? solveOnGrid(state, k, grids[k], options) : SolveAdsFraction(state, k, options);
     }
-    double sum = 0;
-    for (int i = 1; i <= n; ++i) sum = sum + state.AdsMoleFrac[i];
-    state.FracSum = sum;
-    for (int i = 1; i <= n; ++i) state.AdsMoleFrac[i] = state.AdsMoleFrac[i] / state.FracSum;
+    NormalizeAdsFractions(state, n);
     diff = state.FracSum - entrySum;
   }
   for (int i = 1; i <= n; ++i) {

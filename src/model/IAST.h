@@ -18,6 +18,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
 #include "model/ModelBounds.h"
 #include "state/SetUp.h"
@@ -26,6 +27,8 @@ namespace IAST {
 
 //! Time step of the zones' time stepping [min].
 inline constexpr double TimeStep = 0.1;
+//! The elapsed time [min] after one more time step from elapsed [min].
+inline double afterTimeStep(double elapsed) { return elapsed + TimeStep; }
 
 // Equilibrium.
 
@@ -48,11 +51,18 @@ double spreadingSeries(double z);
 //! Position factor of the rate coefficient for a vapor at position (0..5) of a mixture of count
 //! (0..5) vapors [-].
 double PositionFactor(int position, int count);
-//! Turns the stoichiometric times in BkTime(1..MixVapors) into breakthrough times and ranges.
-void UpdateBreakTimes(SetUp& state);
-//! Sets Kv, KvSlope, KvMid and KvAdj for vapor i as a step does (single-vapor capacity, rate
-//! coefficient, its slope and midpoint, position factor).
-void setRateCoefficients(SetUp& state, int i);
+//! Rate coefficients of vapor i: kv from its single-vapor capacity on dry carbon at the inlet
+//! pressure, the slope and midpoint of kv, and kv at the vapor's own breakthrough fraction times
+//! the position factor. They depend on the vapor, the bed and the air alone.
+struct RateCoefficients {
+  double kv = 0;                //!< [1/min]
+  std::optional<double> slope;  //!< [-]; no value where the slope's quadratic has no real root
+  double mid = 0;               //!< kv at a breakthrough fraction of 0.5 [1/min]
+  double adjusted = 0;          //!< [1/min]
+};
+RateCoefficients rateCoefficients(const SetUp& state, int i);
+//! Leaves a vapor's rate coefficients in Kv, KvSlope, KvMid and KvAdj.
+void storeRateCoefficients(SetUp& state, const RateCoefficients& rate);
 //! Writes BkTime(i) = breakTime and its range BkTimeMin(i), BkTimeMax(i).
 void setBreakTimeAndRange(SetUp& state, int i, double tStoich, double breakTime);
 //! Range of a breakthrough time: spread in percent for the share r of tStoich that the rate term

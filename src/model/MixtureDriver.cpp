@@ -6,7 +6,6 @@
 
 #include "model/BTSorting.h"
 #include "model/IAST.h"
-#include "model/WaterZones.h"
 #include "model/WtdCalcs.h"
 #include "model/ZoneStepper.h"
 
@@ -22,14 +21,6 @@ void requireFinite(double value, int slot, const char* what) {
   }
 }
 
-// One time step as the model defines it.
-void plainStep(SetUp& state) {
-  state.ElapsedTime = state.ElapsedTime + TimeStep;
-  WaterZones::UpdateWaterZones(state);
-  SaveZoneState(state);
-  UpdateBreakTimes(state);
-}
-
 // Steps the current zone until the elapsed time reaches the estimate of its last vapor.
 void stepZone(SetUp& state, const ModelOptions& options) {
   const int n = state.MixVapors;
@@ -37,23 +28,13 @@ void stepZone(SetUp& state, const ModelOptions& options) {
   auto stepLimit = [&]() {
     return ModelStop(StopReason::TimeStepLimit, n, "time stepping of zone " + std::to_string(n));
   };
-  auto countStep = [&]() {
-    if (steps == options.maxZoneTimeSteps) throw stepLimit();
-    ++steps;
-  };
-  if (!options.shortcuts) {
-    while (state.ElapsedTime < state.BkTime[n]) {
-      countStep();
-      plainStep(state);
-      requireFinite(state.BkTime[n], n, "breakthrough time");
-    }
-    return;
-  }
-  // Made at the first step: a zone without steps needs none of its work.
+  // Made at the first step (a zone without steps needs none of its work); with shortcuts off,
+  // made afresh for every step.
   std::optional<ZoneStepper> stepper;
   while (state.ElapsedTime < state.BkTime[n]) {
-    countStep();
-    if (!stepper) stepper.emplace(state);
+    if (steps == options.maxZoneTimeSteps) throw stepLimit();
+    ++steps;
+    if (!stepper || !options.shortcuts) stepper.emplace(state, options.shortcuts);
     const bool repeats = stepper->step();
     requireFinite(state.BkTime[n], n, "breakthrough time");
     if (repeats) {
@@ -115,7 +96,7 @@ std::int64_t advanceElapsedTime(double& elapsed, double estimate, std::int64_t m
       }
     }
     if (run == 0) {
-      elapsed = elapsed + TimeStep;
+      elapsed = afterTimeStep(elapsed);
       ++steps;
     }
   }
@@ -128,15 +109,7 @@ double SumPartialP(const SetUp& state, int k) {
   return sum;
 }
 
-void SaveZoneState(SetUp& state) {
-  for (int i = 1; i <= state.MixVapors; ++i) {
-    state.AdsAmount[i] = WtdCalcs::ComponentAdsorbed(state, i);
-    state.SavedPartialP[i] = state.PartialP[i];
-    state.ZoneOrgVol[i] = WtdCalcs::TotalAdsorbedDry(state, i) * WtdCalcs::WtdMolarVolume(state, i);
-  }
-  state.LastAdsAmount = state.AdsAmount[state.MixVapors];
-  state.LastPartialP = state.SavedPartialP[state.MixVapors];
-}
+void SaveZoneState(SetUp& state) { ZoneStepper(state, false).saveZoneState(); }
 
 void CalcMixtureBreakTimes(SetUp& state, const ModelOptions& options, int* fixedDownTo) {
   InitAdsFractions(state);
@@ -144,7 +117,7 @@ void CalcMixtureBreakTimes(SetUp& state, const ModelOptions& options, int* fixed
   SolveIAST(state, options);
   BTSorting::SortByStoichTime(state);
   for (int i = 1; i <= state.MixVapors; ++i) {
-    state.ZoneOrgVol[i] = WtdCalcs::TotalAdsorbedDry(state, i) * WtdCalcs::WtdMolarVolume(state, i);
+    state.ZoneOrgVol[i] = WtdCalcs::OrganicVolume(state, i);
   }
 
   // First zone: all n vapors.

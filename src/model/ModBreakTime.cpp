@@ -76,13 +76,12 @@ double KvMidpoint(double kv, std::optional<double> slope) {
   return kv / (1 + slope.value_or(0.0) * std::log(OddsAtRateFraction));
 }
 
-double KvForFraction(const SetUp& state, int i) {
+double KvForFraction(double kv, std::optional<double> slope, double kvMid, double fraction) {
   // A slope without value is never greater than 0.
-  if (state.KvSlope.has_value() && *state.KvSlope > 0 && state.Kv < SlopeKvLimit) {
-    const double fraction = state.BkFrac[i];
-    return state.KvMid * (1 + *state.KvSlope * std::log((1 - fraction) / fraction));
+  if (slope.has_value() && *slope > 0 && kv < SlopeKvLimit) {
+    return kvMid * (1 + *slope * std::log((1 - fraction) / fraction));
   }
-  return state.Kv;
+  return kv;
 }
 
 double InletConcentration(const SetUp& state, int i) {
@@ -90,12 +89,12 @@ double InletConcentration(const SetUp& state, int i) {
   return state.PartialP[i] * state.Vapor[i].MolWt / (kelvin * GasConstant * PartsPerMillion);
 }
 
-double BreakthroughTime(const SetUp& state, double We, double tStoich, double kv, int i) {
-  const double inlet = InletConcentration(state, i);
+double BreakthroughLogOdds(const SetUp& state, int i) { return std::log(1 / state.BkFrac[i] - 1); }
+
+double BreakthroughTime(const SetUp& state, double We, double tStoich, double kvTimesInlet, double logOdds,
+                        int i) {
   double t = 0;
-  if (state.PartialP[i] > 0) {
-    t = tStoich - (We * state.Cart.BedDensity / (kv * inlet)) * std::log(1 / state.BkFrac[i] - 1);
-  }
+  if (state.PartialP[i] > 0) t = tStoich - (We * state.Cart.BedDensity / kvTimesInlet) * logOdds;
   if (t < 0) t = 0;
   return t;
 }

@@ -43,11 +43,14 @@ double RateCoefficient(const SetUp& state, double We, int i);
 std::optional<double> CalcKvSlope(double kv);
 //! kv at breakthrough fraction 0.5, kv / (1 + s ln 999); a slope without value counts as 0 [1/min].
 double KvMidpoint(double kv, std::optional<double> slope);
-//! kv at the vapor's own breakthrough fraction, from the shared Kv, KvMid and KvSlope [1/min].
-double KvForFraction(const SetUp& state, int i);
-//! Breakthrough time of vapor i [min]; 0 when its partial pressure is 0 or the time would be
-//! negative.
-double BreakthroughTime(const SetUp& state, double We, double tStoich, double kv, int i);
+//! kv [1/min] at the breakthrough fraction F, from kv, its slope and its midpoint kvMid [1/min].
+double KvForFraction(double kv, std::optional<double> slope, double kvMid, double fraction);
+//! ln(1/F - 1) for the breakthrough fraction F of vapor i [-].
+double BreakthroughLogOdds(const SetUp& state, int i);
+//! Breakthrough time of vapor i [min] for capacity We [g/g], tStoich [min], the product kv Co
+//! [g/(cm3 min)] and ln(1/F - 1); 0 when its partial pressure is 0 or the time would be negative.
+double BreakthroughTime(const SetUp& state, double We, double tStoich, double kvTimesInlet, double logOdds,
+                        int i);
 
 //! Inlet concentration Co of vapor i, p M / (T R 10^6) [g/cm3].
 double InletConcentration(const SetUp& state, int i);

@@ -70,8 +70,9 @@ struct BoundsMet {
 
 //! Switches of the model that never change a result.
 struct ModelOptions {
-  //! Reuse what does not change within a zone's time steps and skip steps and passes that change
-  //! nothing. Off: every operation is evaluated in full, as a reference for tests.
+  //! Reuse what does not change within a zone's time steps and within an equilibrium solve, and
+  //! skip steps and passes that change nothing. Off: every step and every march is evaluated in
+  //! full from the state as it stands, as a reference for tests.
   bool shortcuts = true;
   //! Bound of the time steps of one zone; tests lower it to reach it quickly.
   std::int64_t maxZoneTimeSteps = ModelBounds::MaxZoneTimeSteps;

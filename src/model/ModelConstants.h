@@ -1,6 +1,6 @@
 // Physical constants and unit conversions of the breakthrough model, each with its unit.
 //
-// Every value is the literal the model has always used (for example the circle constant 3.14159
+// Every value is the literal the results have always been worked out with (for example the circle constant 3.14159
 // and 2/sqrt(pi) written as 1.12838); replacing one by a more precise value would change results.
 #pragma once
 
@@ -8,7 +8,7 @@ namespace ModelConstants {
 
 //! Gas constant R [kJ/(mol K)].
 inline constexpr double GasConstant = 0.00831451;
-//! Circle constant as the model writes it [-].
+//! Circle constant to five decimals [-].
 inline constexpr double CircleConstant = 3.14159;
 //! Offset from degrees Celsius to kelvin [K].
 inline constexpr double CelsiusToKelvin = 273.15;

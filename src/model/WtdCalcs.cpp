@@ -8,7 +8,7 @@ namespace WtdCalcs {
 
 namespace {
 using ModelConstants::GasConstant;
-// Coefficients of the solubility factor G = 4.24 Pe / V - 0.28.
+// Coefficients of the solubility factor G = 4.24 Pe / V - 0.28 [-].
 constexpr double SolubilitySlope = 4.24;
 constexpr double SolubilityOffset = 0.28;
 }  // namespace
@@ -38,57 +38,41 @@ double WtdAdsPotential(const SetUp& state, int N) {
   return sum;
 }
 
-double capacityExponential(double adsPotential, double affinity, float adsPotentialBenzene) {
-  const double ratio = adsPotential / (affinity * adsPotentialBenzene);
-  return std::exp(-(ratio * ratio));
-}
-
-double TotalAdsorbedDry(const SetUp& state, int N) {
-  const double molarVolume = WtdMolarVolume(state, N);
-  const double exponential =
-      capacityExponential(WtdAdsPotential(state, N), WtdAffinity(state, N), state.Cart.APBenzene);
-  return (state.Cart.MicVol / molarVolume) * exponential;
+ZoneMixture zoneMixture(const SetUp& state, int N) {
+  const double ratio = WtdAdsPotential(state, N) / (WtdAffinity(state, N) * state.Cart.APBenzene);
+  return {WtdMolarVolume(state, N), std::exp(-(ratio * ratio))};
 }
 
 double TotalAdsorbedWet(const SetUp& state, int N) {
-  const double molarVolume = WtdMolarVolume(state, N);
-  const double exponential =
-      capacityExponential(WtdAdsPotential(state, N), WtdAffinity(state, N), state.Cart.APBenzene);
-  return ((state.Cart.MicVol - state.WaterVolume[N]) / molarVolume) * exponential;
+  return adsorbedWet(state, zoneMixture(state, N), state.WaterVolume[N]);
 }
 
-double ComponentAdsorbed(const SetUp& state, int i) {
-  return state.AdsMoleFrac[i] * TotalAdsorbedWet(state, state.MixVapors) +
-         DissolvedVolume(state, i) / state.Vapor[i].MolarVol;
-}
+double OrganicVolume(const SetUp& state, int N) { return organicVolume(state, zoneMixture(state, N)); }
 
-double dissolvedPressureTerm(const SetUp& state, int i) {
-  const double molarVolume = state.Vapor[i].MolarVol;
-  return std::log(state.Vapor[i].Psat / state.PartialP[i]) / molarVolume;
-}
-
-double dissolvedHumidityTerm(const SetUp& state) {
-  return std::log(state.WaterRH[state.MixVapors]) / state.VmWater;
-}
-
-double dissolvedFactor(const SetUp& state, int i) {
+Dissolution dissolution(const SetUp& state, int i) {
   const VaporData& vapor = state.Vapor[i];
   const double molarVolume = vapor.MolarVol;
   const double g = SolubilitySlope * vapor.MolPol / molarVolume - SolubilityOffset;
-  return (molarVolume * GasConstant * state.TempK) /
-         ((static_cast<double>(state.Cart.APBenzene) * vapor.Beta) * g);
+  return {(molarVolume * GasConstant * state.TempK) / ((static_cast<double>(state.Cart.APBenzene) * vapor.Beta) * g),
+          std::log(vapor.Psat / state.PartialP[i]) / molarVolume};
+}
+
+double dissolvedHumidityTerm(const SetUp& state, double humidity) { return std::log(humidity) / state.VmWater; }
+
+double dissolvedExponential(const Dissolution& vapor, double humidityTerm) {
+  const double ds = vapor.factor * (vapor.pressureTerm + humidityTerm);
+  return std::exp(-(ds * ds));
 }
 
 double DissolvedVolume(const SetUp& state, int i) {
   if (state.PartialP[i] <= 0) return 0;
-  const double s = dissolvedPressureTerm(state, i) + dissolvedHumidityTerm(state);
-  const double ds = dissolvedFactor(state, i) * s;
-  return (state.WaterVolume[state.MixVapors] * std::exp(-(ds * ds))) * state.Vapor[i].WaterSol;
+  const int zone = state.MixVapors;
+  return dissolvedVolume(state, i, state.WaterVolume[zone],
+                         dissolvedExponential(dissolution(state, i), dissolvedHumidityTerm(state, state.WaterRH[zone])));
 }
 
-double stoichTimeFromAmount(const SetUp& state, int i, double componentAmount) {
-  return componentAmount / state.PartialP[i] * state.Cart.CarbWgt * state.NumCarts * GasConstant *
-         state.TempK * ModelConstants::Cm3PerLitre / state.BreathingAirFlow;
+double ComponentAdsorbed(const SetUp& state, int i) {
+  return componentAmount(state, i, TotalAdsorbedWet(state, state.MixVapors), DissolvedVolume(state, i));
 }
 
 double StoichTime(const SetUp& state, int i) {

@@ -10,9 +10,12 @@
 //   D = V R T / (E0 beta G),  G = 4.24 Pe / V - 0.28                           [cm3/g].
 // Stoichiometric time: t_stoich = n_i / p_i  W_carbon n_carts R T 1000 / Q     [min].
 //
-// Evaluated as the model writes it (see ModBreakTime.h for the arithmetic convention).
+// Within a zone's time steps the fractions and partial pressures do not change: the pieces below
+// that depend on them alone (ZoneMixture, Dissolution) can be worked out once and passed in, and
+// the full formulas are assembled from the same pieces. Arithmetic as in ModBreakTime.h.
 #pragma once
 
+#include "model/ModelConstants.h"
 #include "state/SetUp.h"
 
 namespace WtdCalcs {
@@ -23,10 +26,10 @@ double WtdAffinity(const SetUp& state, int N);
 double WtdMolarVolume(const SetUp& state, int N);
 //! A_mix of the first N vapors; vapors with a partial pressure of 0 or less add nothing [kJ/mol].
 double WtdAdsPotential(const SetUp& state, int N);
-//! Organic amount adsorbed in zone N on carbon without water [mol/g].
-double TotalAdsorbedDry(const SetUp& state, int N);
 //! Organic amount adsorbed in zone N with zone N's water [mol/g].
 double TotalAdsorbedWet(const SetUp& state, int N);
+//! Volume of the organics adsorbed in zone N on carbon without water [cm3/g].
+double OrganicVolume(const SetUp& state, int N);
 //! Amount of vapor i adsorbed, including what dissolves in the water of zone MixVapors [mol/g].
 double ComponentAdsorbed(const SetUp& state, int i);
 //! Volume of vapor i dissolved in the water of zone MixVapors; 0 when its pressure is 0 [cm3/g].
@@ -34,18 +37,52 @@ double DissolvedVolume(const SetUp& state, int i);
 //! Stoichiometric time of vapor i; 0 when its partial pressure is 0 [min].
 double StoichTime(const SetUp& state, int i);
 
-// Pieces of the formulas above, shared with the cached evaluation of the time steps so that both
-// use literally the same arithmetic.
+// The pieces the formulas above are assembled from.
 
-//! exp(-(A_mix / (beta_mix E0))^2) [-].
-double capacityExponential(double adsPotential, double affinity, float adsPotentialBenzene);
-//! ln(p_sat,i / p_i) / V_i, the pressure part of S in DissolvedVolume [mol/cm3].
-double dissolvedPressureTerm(const SetUp& state, int i);
-//! ln(RH) / V_water of zone MixVapors, the humidity part of S in DissolvedVolume [mol/cm3].
-double dissolvedHumidityTerm(const SetUp& state);
-//! D of DissolvedVolume [cm3/mol].
-double dissolvedFactor(const SetUp& state, int i);
-//! Stoichiometric time from the component amount (the tail of StoichTime) [min].
-double stoichTimeFromAmount(const SetUp& state, int i, double componentAmount);
+//! What the capacity of zone N takes from the adsorbed mixture.
+struct ZoneMixture {
+  double molarVolume = 0;  //!< V_mix [cm3/mol].
+  double exponential = 0;  //!< exp(-(A_mix / (beta_mix E0))^2) [-].
+};
+ZoneMixture zoneMixture(const SetUp& state, int N);
+//! n_N with the zone's water volume [cm3/g] [mol/g].
+inline double adsorbedWet(const SetUp& state, const ZoneMixture& mixture, double water) {
+  return ((state.Cart.MicVol - water) / mixture.molarVolume) * mixture.exponential;
+}
+//! n_N on carbon without water [mol/g].
+inline double adsorbedDry(const SetUp& state, const ZoneMixture& mixture) {
+  return (state.Cart.MicVol / mixture.molarVolume) * mixture.exponential;
+}
+//! Volume of the organics of zone N on carbon without water, n_N V_mix [cm3/g].
+inline double organicVolume(const SetUp& state, const ZoneMixture& mixture) {
+  return adsorbedDry(state, mixture) * mixture.molarVolume;
+}
+
+//! What the dissolved volume of vapor i (partial pressure above 0) takes from the vapor alone.
+struct Dissolution {
+  double factor = 0;        //!< D [cm3/mol].
+  double pressureTerm = 0;  //!< ln(p_sat,i / p_i) / V_i, the pressure part of S [mol/cm3].
+};
+Dissolution dissolution(const SetUp& state, int i);
+//! ln(RH) / V_water for the humidity RH [fraction] of zone MixVapors, the humidity part of S
+//! [mol/cm3].
+double dissolvedHumidityTerm(const SetUp& state, double humidity);
+//! exp(-(D S)^2) for the humidity part humidityTerm of S [mol/cm3] [-].
+double dissolvedExponential(const Dissolution& vapor, double humidityTerm);
+//! Amount of vapor i from the mixture's amount in zone MixVapors [mol/g] and the dissolved
+//! volume [cm3/g] [mol/g].
+inline double componentAmount(const SetUp& state, int i, double mixtureAmount, double dissolvedVolume) {
+  return state.AdsMoleFrac[i] * mixtureAmount + dissolvedVolume / state.Vapor[i].MolarVol;
+}
+//! Dissolved volume of vapor i for the water volume of zone MixVapors [cm3/g] and the exponential
+//! exp(-(D S)^2) [cm3/g].
+inline double dissolvedVolume(const SetUp& state, int i, double water, double exponential) {
+  return (water * exponential) * state.Vapor[i].WaterSol;
+}
+//! Stoichiometric time of vapor i (partial pressure above 0) from its amount [mol/g] [min].
+inline double stoichTimeFromAmount(const SetUp& state, int i, double componentAmount) {
+  return componentAmount / state.PartialP[i] * state.Cart.CarbWgt * state.NumCarts * ModelConstants::GasConstant *
+         state.TempK * ModelConstants::Cm3PerLitre / state.BreathingAirFlow;
+}
 
 }  // namespace WtdCalcs

@@ -45,33 +45,12 @@ TEST(CalculationRun, SingleVaporAtHalfBreakthroughHasTheTwentyPercentRange) {
   EXPECT_EQ(s.WaterRH[1], s.RelHumid + 0.0001);
 }
 
-TEST(CalculationRun, TypicalMixtureLeavesTheSlotsInTheModelsOrder) {
+// The times of each slot are pinned by the reference runs; what they cannot show is a slot that a
+// run no longer uses.
+TEST(CalculationRun, ALaterRunWithFewerVaporsLeavesNoTimeInTheSlotsItNoLongerUses) {
   ::SetUp s = fiveVaporMixture();
-  const ::SetUp before = s;
-  const CalculationStatus status = runCalculation(s);
-  ASSERT_TRUE(status.completed) << status.message;
-  EXPECT_EQ(s.MixVapors, 1);
-  EXPECT_EQ(s.TotalVapors, 5);
+  ASSERT_TRUE(runCalculation(s).completed);
   EXPECT_EQ(nonFinite(s), "");
-  // Each slot holds one of the vapors with its own concentrations, and each vapor once.
-  int seen = 0;
-  for (int i = 1; i <= 5; ++i) {
-    SCOPED_TRACE(s.Vapor[i].ChemName);
-    EXPECT_TRUE(status.timeFixed[i]);
-    int from = 0;
-    for (int k = 1; k <= 5; ++k) from = before.Vapor[k].ChemName == s.Vapor[i].ChemName ? k : from;
-    ASSERT_NE(from, 0);
-    seen |= 1 << from;
-    EXPECT_EQ(s.Vapor[i].AvgVapConc, before.Vapor[from].AvgVapConc);
-    EXPECT_EQ(s.BkConc[i], before.BkConc[from]);
-    EXPECT_EQ(s.BkFrac[i], before.BkFrac[from]);
-    EXPECT_GT(s.FinalBkTime[i], 0);
-    EXPECT_LE(s.BkTimeMin[i], s.FinalBkTime[i]);
-    EXPECT_GE(s.BkTimeMax[i], s.FinalBkTime[i]);
-  }
-  EXPECT_EQ(seen, 0b111110);
-
-  // A later run with fewer vapors leaves no time of this one in the slots it no longer uses.
   s.TotalVapors = 2;
   ASSERT_TRUE(runCalculation(s).completed);
   for (int i = 3; i <= 5; ++i) {

@@ -1,5 +1,6 @@
-// The shortcuts of the time stepping (values computed once per zone, repeated passes and steps
-// skipped, runs of the clock added at once) change no result: the calculation with them equals
+// The shortcuts of the time stepping (values computed once per zone, evaluations remembered,
+// repeated passes and steps skipped, runs of the clock added at once, marches on a remembered
+// grid) change no result: the calculation with them equals
 // the full evaluation in every bit of the shared state, and in its status.
 #include <gtest/gtest.h>
 
