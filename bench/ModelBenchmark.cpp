@@ -16,29 +16,30 @@
 #include "model/RandomCases.h"
 #include "model/ReferenceRuns.h"
 
+namespace tess::model {
 namespace {
 
 using namespace fixtures;
 
-::SetUp oneVapor(float ppm) { return typicalMixture({Toluene}, ppm); }
-::SetUp threeVapors() { return typicalMixture({Toluene, Benzene, EthylAcetate}, 100); }
-::SetUp fiveVapors() { return typicalMixture({Toluene, Acetone, Hexane, Benzene, EthylAcetate}, 10); }
+SetUp oneVapor(float ppm) { return typicalMixture({Toluene}, ppm); }
+SetUp threeVapors() { return typicalMixture({Toluene, Benzene, EthylAcetate}, 100); }
+SetUp fiveVapors() { return typicalMixture({Toluene, Acetone, Hexane, Benzene, EthylAcetate}, 10); }
 
 // Case index (from 0) of the random field-bound cases drawn with seed.
-::SetUp fieldBoundCase(std::uint64_t seed, int index) {
+SetUp fieldBoundCase(std::uint64_t seed, int index) {
   RandomCases cases(seed);
-  ::SetUp s = cases.next();
+  SetUp s = cases.next();
   for (int k = 0; k < index; ++k) s = cases.next();
   return s;
 }
 
-void runCase(benchmark::State& bench, const ::SetUp& input, bool shortcuts) {
+void runCase(benchmark::State& bench, const SetUp& input, bool shortcuts) {
   ModelOptions options;
   options.shortcuts = shortcuts;
   CalculationStatus status;
   double longest = 0;
   for (auto _ : bench) {
-    ::SetUp s = input;
+    SetUp s = input;
     status = runCalculation(s, options);
     longest = s.FinalBkTime[s.TotalVapors];
     benchmark::DoNotOptimize(s.FinalBkTime);
@@ -79,3 +80,4 @@ BENCHMARK(Full_ThreeVapors100ppm)->Unit(benchmark::kMillisecond)->Iterations(1);
 BENCHMARK(Full_FiveVapors10ppm)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 }  // namespace
+}  // namespace tess::model

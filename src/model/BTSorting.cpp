@@ -7,7 +7,7 @@
 #include "model/ModelBounds.h"
 #include "model/WtdCalcs.h"
 
-namespace BTSorting {
+namespace tess::model::BTSorting {
 
 namespace {
 
@@ -76,4 +76,4 @@ void SortVapors(SetUp& state) {
   }
 }
 
-}  // namespace BTSorting
+}  // namespace tess::model::BTSorting

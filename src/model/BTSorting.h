@@ -5,7 +5,7 @@
 
 #include "state/SetUp.h"
 
-namespace BTSorting {
+namespace tess::model::BTSorting {
 
 //! Sort key that marks a slot not in play or already placed [-].
 inline constexpr double PlacedKey = 1000000;
@@ -18,4 +18,4 @@ void SortByStoichTime(SetUp& state);
 //! Placed slots are recorded apart from the keys, so keys of PlacedKey or more sort soundly too.
 void SortVapors(SetUp& state);
 
-}  // namespace BTSorting
+}  // namespace tess::model::BTSorting

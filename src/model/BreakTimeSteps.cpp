@@ -5,7 +5,7 @@
 #include "model/ModBreakTime.h"
 #include "model/ModelConstants.h"
 
-namespace IAST {
+namespace tess::model::IAST {
 
 namespace {
 using ModelConstants::GasConstant;
@@ -70,4 +70,4 @@ void setBreakTimeAndRange(SetUp& state, int i, double tStoich, double breakTime)
   if (state.BkTimeMin[i] < 0) state.BkTimeMin[i] = 0;
 }
 
-}  // namespace IAST
+}  // namespace tess::model::IAST

@@ -9,6 +9,8 @@
 #include "model/WaterZones.h"
 #include "state/InputRanges.h"
 
+namespace tess::model {
+
 namespace {
 
 using namespace ModelConstants;
@@ -279,3 +281,5 @@ CalculationStatus runCalculation(SetUp& state, const ModelOptions& options) {
   for (int i = 1; i <= state.TotalVapors; ++i) status.timeFixed[i] = true;
   return status;
 }
+
+}  // namespace tess::model

@@ -15,6 +15,8 @@
 #include "model/ModelBounds.h"
 #include "state/SetUp.h"
 
+namespace tess::model {
+
 //! How a calculation went.
 struct CalculationStatus {
   //! True when every vapor's time was worked out; the slots are then in ascending
@@ -61,3 +63,5 @@ CalculationStatus runCalculation(SetUp& state, const ModelOptions& options = {})
 //! [cm/s] (Q in L/min, d in cm, 15 = 60 s/min / 4), from BreathingAirFlow, Cart.BedDiam and
 //! NumCarts as they stand.
 void computeSuperficialVel(SetUp& state);
+
+}  // namespace tess::model

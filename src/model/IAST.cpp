@@ -11,7 +11,7 @@
 
 #include "model/ModelConstants.h"
 
-namespace IAST {
+namespace tess::model::IAST {
 
 namespace {
 using ModelConstants::GasConstant;
@@ -351,4 +351,4 @@ void SolveIAST(SetUp& state, const ModelOptions& options) {
   }
 }
 
-}  // namespace IAST
+}  // namespace tess::model::IAST

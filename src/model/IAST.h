@@ -23,7 +23,7 @@
 #include "model/ModelBounds.h"
 #include "state/SetUp.h"
 
-namespace IAST {
+namespace tess::model::IAST {
 
 //! Time step of the zones' time stepping [min].
 inline constexpr double TimeStep = 0.1;
@@ -84,4 +84,4 @@ double SumPartialP(const SetUp& state, int k);
 //! Saves adsorbed amounts, partial pressures and zone organic volumes of vapors 1..MixVapors.
 void SaveZoneState(SetUp& state);
 
-}  // namespace IAST
+}  // namespace tess::model::IAST

@@ -9,7 +9,7 @@
 #include "model/WtdCalcs.h"
 #include "model/ZoneStepper.h"
 
-namespace IAST {
+namespace tess::model::IAST {
 
 namespace {
 
@@ -158,4 +158,4 @@ void CalcMixtureBreakTimes(SetUp& state, const ModelOptions& options, int* fixed
   }
 }
 
-}  // namespace IAST
+}  // namespace tess::model::IAST

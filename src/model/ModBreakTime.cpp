@@ -4,7 +4,7 @@
 
 #include "model/ModelConstants.h"
 
-namespace ModBreakTime {
+namespace tess::model::ModBreakTime {
 
 namespace {
 using namespace ModelConstants;
@@ -99,4 +99,4 @@ double BreakthroughTime(const SetUp& state, double We, double tStoich, double kv
   return t;
 }
 
-}  // namespace ModBreakTime
+}  // namespace tess::model::ModBreakTime

@@ -20,7 +20,7 @@
 
 #include "state/SetUp.h"
 
-namespace ModBreakTime {
+namespace tess::model::ModBreakTime {
 
 //! Carbon volume of all cartridges on the respirator, d^2 L pi n / 4 [cm3].
 double CalcBedVolume(const SetUp& state);
@@ -55,4 +55,4 @@ double BreakthroughTime(const SetUp& state, double We, double tStoich, double kv
 //! Inlet concentration Co of vapor i, p M / (T R 10^6) [g/cm3].
 double InletConcentration(const SetUp& state, int i);
 
-}  // namespace ModBreakTime
+}  // namespace tess::model::ModBreakTime

@@ -11,6 +11,8 @@
 #include <stdexcept>
 #include <string>
 
+namespace tess::model {
+
 namespace ModelBounds {
 
 //! Grid steps of one fraction march (SolveAdsFraction): a backstop only, reached by no march that
@@ -79,3 +81,5 @@ struct ModelOptions {
   //! Where the bounds met are counted; none when null.
   BoundsMet* boundsMet = nullptr;
 };
+
+}  // namespace tess::model

@@ -4,7 +4,7 @@
 // and 2/sqrt(pi) written as 1.12838); replacing one by a more precise value would change results.
 #pragma once
 
-namespace ModelConstants {
+namespace tess::model::ModelConstants {
 
 //! Gas constant R [kJ/(mol K)].
 inline constexpr double GasConstant = 0.00831451;
@@ -36,4 +36,4 @@ inline constexpr double WaterLiquidDensity = 0.998;
 inline constexpr double AffinityFactor = 0.0862;
 inline constexpr double AffinityExponent = 0.75;
 
-}  // namespace ModelConstants
+}  // namespace tess::model::ModelConstants

@@ -6,7 +6,7 @@
 #include "model/ModelBounds.h"
 #include "model/ModelConstants.h"
 
-namespace WaterZones {
+namespace tess::model::WaterZones {
 
 namespace {
 using ModelConstants::GasConstant;
@@ -42,4 +42,4 @@ void stopAtEqualOrganics(int zone) {
   throw ModelStop(StopReason::ZeroOrganicDifference, 0, "humidity roll-up of zone " + std::to_string(zone));
 }
 
-}  // namespace WaterZones
+}  // namespace tess::model::WaterZones

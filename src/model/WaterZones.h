@@ -14,7 +14,7 @@
 
 #include "state/SetUp.h"
 
-namespace WaterZones {
+namespace tess::model::WaterZones {
 
 //! Sweeps over the zones per time step.
 inline constexpr int WaterPasses = 10;
@@ -73,4 +73,4 @@ inline double humidityRise(double waterDifference, double organicDifference, dou
   return (waterDifference / organicDifference) * pressureDifference / psatWater;
 }
 
-}  // namespace WaterZones
+}  // namespace tess::model::WaterZones

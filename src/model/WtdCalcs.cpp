@@ -4,7 +4,7 @@
 
 #include "model/ModelConstants.h"
 
-namespace WtdCalcs {
+namespace tess::model::WtdCalcs {
 
 namespace {
 using ModelConstants::GasConstant;
@@ -80,4 +80,4 @@ double StoichTime(const SetUp& state, int i) {
   return stoichTimeFromAmount(state, i, ComponentAdsorbed(state, i));
 }
 
-}  // namespace WtdCalcs
+}  // namespace tess::model::WtdCalcs

@@ -18,7 +18,7 @@
 #include "model/ModelConstants.h"
 #include "state/SetUp.h"
 
-namespace WtdCalcs {
+namespace tess::model::WtdCalcs {
 
 //! beta_mix of the first N vapors [-].
 double WtdAffinity(const SetUp& state, int N);
@@ -85,4 +85,4 @@ inline double stoichTimeFromAmount(const SetUp& state, int i, double componentAm
          state.TempK * ModelConstants::Cm3PerLitre / state.BreathingAirFlow;
 }
 
-}  // namespace WtdCalcs
+}  // namespace tess::model::WtdCalcs

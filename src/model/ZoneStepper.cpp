@@ -7,7 +7,7 @@
 #include "model/ModBreakTime.h"
 #include "model/WaterZones.h"
 
-namespace IAST {
+namespace tess::model {
 
 namespace {
 
@@ -34,7 +34,7 @@ ZoneStepper::ZoneStepper(SetUp& state, bool shortcuts)
   }
   for (int i = 1; i <= m_n; ++i) {
     if (s.PartialP[i] > 0) m_dissolution[i] = WtdCalcs::dissolution(s, i);
-    m_rate[i] = rateCoefficients(s, i);
+    m_rate[i] = IAST::rateCoefficients(s, i);
     m_kvTimesInlet[i] = m_rate[i].adjusted * ModBreakTime::InletConcentration(s, i);
     m_logOdds[i] = ModBreakTime::BreakthroughLogOdds(s, i);
   }
@@ -195,10 +195,10 @@ void ZoneStepper::updateBreakTimes() {
     const double tStoich = s.BkTime[i];
     const double t = ModBreakTime::BreakthroughTime(s, ModBreakTime::MixtureCapacity(s, i), tStoich,
                                                     m_kvTimesInlet[i], m_logOdds[i], i);
-    setBreakTimeAndRange(s, i, tStoich, t);
+    IAST::setBreakTimeAndRange(s, i, tStoich, t);
   }
   // The shared rate coefficients are those of the last vapor in play.
-  if (m_n >= 1) storeRateCoefficients(s, m_rate[m_n]);
+  if (m_n >= 1) IAST::storeRateCoefficients(s, m_rate[m_n]);
 }
 
 bool ZoneStepper::step() {
@@ -206,7 +206,7 @@ bool ZoneStepper::step() {
   const ZoneTable water = s.WaterVolume;
   const ZoneTable humidity = s.WaterRH;
   const ZoneTable organics = s.ZoneOrgVol;
-  s.ElapsedTime = afterTimeStep(s.ElapsedTime);
+  s.ElapsedTime = IAST::afterTimeStep(s.ElapsedTime);
   m_stepFactor = WaterZones::uptakeStepFactor(s, m_uptakeRate, s.ElapsedTime);
   for (Memo& memo : m_uptakeGap) memo.valid = false;
   for (Inputs& inputs : m_waterInputs) inputs.valid = false;
@@ -223,4 +223,4 @@ bool ZoneStepper::step() {
   return m_shortcuts && m_uptakeSettled && m_lastStepKeptState;
 }
 
-}  // namespace IAST
+}  // namespace tess::model

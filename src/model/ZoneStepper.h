@@ -25,7 +25,7 @@
 #include "model/WtdCalcs.h"
 #include "state/SetUp.h"
 
-namespace IAST {
+namespace tess::model {
 
 //! Performs the time steps of the zone that is current when it is made (MixVapors vapors in
 //! play).
@@ -85,7 +85,7 @@ class ZoneStepper {
   std::array<double, MaxVapors + 2> m_organicVolume{};
   // Per vapor.
   std::array<WtdCalcs::Dissolution, MaxVapors + 1> m_dissolution{};
-  std::array<RateCoefficients, MaxVapors + 1> m_rate{};
+  std::array<IAST::RateCoefficients, MaxVapors + 1> m_rate{};
   std::array<double, MaxVapors + 1> m_kvTimesInlet{};
   std::array<double, MaxVapors + 1> m_logOdds{};
   // The uptake law's factor -0.00005 theta u, and that factor times t / L at this step.
@@ -106,4 +106,4 @@ class ZoneStepper {
   bool m_lastStepKeptState = false;
 };
 
-}  // namespace IAST
+}  // namespace tess::model

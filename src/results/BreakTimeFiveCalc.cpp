@@ -39,13 +39,13 @@ void BreakTimeFive::BreakTimeFive_cmdCalc_Click() {
   }
   renewModelInputs();
 
-  CalculationStatus status;
+  model::CalculationStatus status;
   try {
-    status = runCalculation(m_state);
+    status = model::runCalculation(m_state);
   } catch (const std::exception& error) {
     // The model reports its own stops in the status; anything else (such as memory running out)
     // must not end the program.
-    status = CalculationStatus{};
+    status = model::CalculationStatus{};
     status.message = std::string("An unexpected error stopped the calculation: ") + error.what();
   }
 
@@ -114,7 +114,7 @@ std::string BreakTimeFive::inputRefusal() const {
 // reaches the water uptake too), and each breakthrough fraction follows its concentrations as they
 // stand now, so the result always belongs to the values on the screen.
 void BreakTimeFive::renewModelInputs() {
-  computeSuperficialVel(m_state);
+  model::computeSuperficialVel(m_state);
   for (int i = 1; i <= MaxVapors; ++i) renewBkFrac(m_state, i);
 }
 

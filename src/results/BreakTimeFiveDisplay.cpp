@@ -34,7 +34,7 @@ void BreakTimeFive::ShowInputsOnResults() {
   const float percent = m_state.RelHumid * 100.0f;
   RelHumid.setText(tess::text::formatNumber(tess::text::roundToTwoDecimals(percent), "00"));
   AirFlowVol.setText(tess::text::singleToText(m_state.BreathingAirFlow));
-  computeSuperficialVel(m_state);
+  model::computeSuperficialVel(m_state);
 }
 
 void BreakTimeFive::ClearResults() {

@@ -15,7 +15,7 @@ std::string slotName(const SetUp& state, int slot) {
 
 }  // namespace
 
-std::string calculationStopMessage(const SetUp& state, const CalculationStatus& status) {
+std::string calculationStopMessage(const SetUp& state, const model::CalculationStatus& status) {
   const int vapors = std::clamp<int>(state.TotalVapors, 0, MaxVapors);
   std::string missing;
   bool anyFixed = false;

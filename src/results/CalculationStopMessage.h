@@ -15,6 +15,6 @@ inline constexpr const char* CalculationStopTitle = "Calculation Incomplete";
 //! The message for a calculation that did not complete, naming the vapors of slots 1 to
 //! TotalVapors whose times were not fixed (in the slots' order after the run), the model's reason,
 //! and, when other vapors have times, that those are complete but not the cartridge's service life.
-std::string calculationStopMessage(const SetUp& state, const CalculationStatus& status);
+std::string calculationStopMessage(const SetUp& state, const model::CalculationStatus& status);
 
 }  // namespace tess::results

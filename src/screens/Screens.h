@@ -9,8 +9,9 @@
 
 #include <string>
 
+namespace tess {
 struct SetUp;
-
+}
 namespace tess::forms {
 class Application;
 }

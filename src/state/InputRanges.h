@@ -6,6 +6,8 @@
 
 #include <string>
 
+namespace tess {
+
 //! One quantity's range of typed values.
 struct InputRange {
   double Min;           //!< Lowest value [Unit].
@@ -27,3 +29,5 @@ inline constexpr InputRange VapConcRange{0.01, 100000, "0.01", "100,000", "ppm",
 
 //! What to enter, with the range and its unit: "a temperature from 0 to 75 degrees C".
 std::string rangeRequest(const InputRange& range);
+
+}  // namespace tess

@@ -1,5 +1,7 @@
 #include "state/SetUp.h"
 
+namespace tess {
+
 bool isNoneSelectedExact(std::string_view name) { return name == NoneSelected; }
 
 bool isNoneSelectedTrimmed(std::string_view name) {
@@ -24,3 +26,5 @@ void renewBkFrac(SetUp& state, int slot) {
   const float avgVapConc = state.Vapor[slot].AvgVapConc;
   if (avgVapConc > 0) state.BkFrac[slot] = breakthroughFraction(state.BkConc[slot], avgVapConc);
 }
+
+}  // namespace tess

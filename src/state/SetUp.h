@@ -7,7 +7,7 @@
 // std::int16_t. Per-vapor and per-zone tables are indexed 0 to MaxVapors; vapor slot 0 is never
 // used and zone 0 holds no vapor. At start every number is 0 and every text is empty.
 //
-// In a GoogleTest body write ::SetUp: the test class's own member SetUp() hides the type name.
+// In a GoogleTest body write tess::SetUp: the test class's own member SetUp() hides the type name.
 #pragma once
 
 #include <array>
@@ -15,6 +15,8 @@
 #include <optional>
 #include <string>
 #include <string_view>
+
+namespace tess {
 
 //! Number of vapor slots; per-vapor tables are indexed 0 to MaxVapors with slot 0 unused.
 inline constexpr int MaxVapors = 5;
@@ -139,3 +141,5 @@ inline double breakthroughFraction(double bkConc, double avgVapConc) { return bk
 //! Renews BkFrac of vapor slot slot (1 to MaxVapors) from its BkConc and AvgVapConc, when the
 //! vapor concentration is above 0; otherwise BkFrac keeps its value.
 void renewBkFrac(SetUp& state, int slot);
+
+}  // namespace tess

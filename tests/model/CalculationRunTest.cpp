@@ -12,13 +12,14 @@
 #include "model/ModelFixtures.h"
 #include "model/StateChecks.h"
 
+namespace tess::model {
 namespace {
 
 using namespace fixtures;
 
 // Five vapors at 10 ppm with breakthrough fractions 0.1 to 0.5.
-::SetUp fiveVaporMixture() {
-  ::SetUp s = typicalConditions();
+SetUp fiveVaporMixture() {
+  SetUp s = typicalConditions();
   addVapor(s, Toluene, 10, 0.1);
   addVapor(s, Acetone, 10, 0.2);
   addVapor(s, Hexane, 10, 0.3);
@@ -29,7 +30,7 @@ using namespace fixtures;
 }
 
 TEST(CalculationRun, SingleVaporAtHalfBreakthroughHasTheTwentyPercentRange) {
-  ::SetUp s = typicalConditions();
+  tess::SetUp s = typicalConditions();
   addVapor(s, Toluene, 500, 0.5);
   computeSuperficialVel(s);
   const CalculationStatus status = runCalculation(s);
@@ -48,7 +49,7 @@ TEST(CalculationRun, SingleVaporAtHalfBreakthroughHasTheTwentyPercentRange) {
 // The times of each slot are pinned by the reference runs; what they cannot show is a slot that a
 // run no longer uses.
 TEST(CalculationRun, ALaterRunWithFewerVaporsLeavesNoTimeInTheSlotsItNoLongerUses) {
-  ::SetUp s = fiveVaporMixture();
+  tess::SetUp s = fiveVaporMixture();
   ASSERT_TRUE(runCalculation(s).completed);
   EXPECT_EQ(nonFinite(s), "");
   s.TotalVapors = 2;
@@ -89,36 +90,36 @@ TEST(CalculationRun, TimeStepCountFollowsTheFloatingPointSum) {
 TEST(CalculationRun, UndefinedInputsAreRefusedUpFront) {
   struct Case {
     const char* name;
-    void (*spoil)(::SetUp&);
+    void (*spoil)(tess::SetUp&);
     int slot;
   };
   const Case cases[] = {
-      {"no vapor", [](::SetUp& s) { s.TotalVapors = 0; }, 0},
-      {"air flow 0", [](::SetUp& s) { s.BreathingAirFlow = 0; }, 0},
-      {"pressure 0", [](::SetUp& s) { s.AtmPressure = 0; }, 0},
-      {"no cartridges", [](::SetUp& s) { s.NumCarts = 0; }, 0},
-      {"bed diameter 0", [](::SetUp& s) { s.Cart.BedDiam = 0; }, 0},
-      {"bed depth 0", [](::SetUp& s) { s.Cart.Bed_Depth = 0; }, 0},
-      {"carbon weight 0", [](::SetUp& s) { s.Cart.CarbWgt = 0; }, 0},
-      {"micropore volume 0", [](::SetUp& s) { s.Cart.MicVol = 0; }, 0},
-      {"granule diameter 0", [](::SetUp& s) { s.Cart.DiamGran = 0; }, 0},
-      {"benzene potential 0", [](::SetUp& s) { s.Cart.APBenzene = 0; }, 0},
-      {"water affinity 0", [](::SetUp& s) { s.Cart.BetaH2O = 0; }, 0},
-      {"liquid density 0", [](::SetUp& s) { s.Vapor[2].LiqDensity = 0; }, 2},
-      {"molecular weight 0", [](::SetUp& s) { s.Vapor[1].MolWt = 0; }, 1},
-      {"polarizability 0", [](::SetUp& s) { s.Vapor[2].MolPol = 0; }, 2},
-      {"concentration 0", [](::SetUp& s) { s.Vapor[2].AvgVapConc = 0; }, 2},
-      {"Antoine C = -TempK", [](::SetUp& s) { s.Vapor[2].AntoineC = -static_cast<float>(23 + 273.15); }, 2},
-      {"breakthrough fraction 0", [](::SetUp& s) { s.BkFrac[1] = 0; }, 1},
-      {"breakthrough fraction 1", [](::SetUp& s) { s.BkFrac[2] = 1; }, 2},
-      {"concentration not a number", [](::SetUp& s) { s.Vapor[1].AvgVapConc = std::nanf(""); }, 1},
-      {"face velocity not computed", [](::SetUp& s) { s.SuperficialVel = INFINITY; }, 0},
+      {"no vapor", [](tess::SetUp& s) { s.TotalVapors = 0; }, 0},
+      {"air flow 0", [](tess::SetUp& s) { s.BreathingAirFlow = 0; }, 0},
+      {"pressure 0", [](tess::SetUp& s) { s.AtmPressure = 0; }, 0},
+      {"no cartridges", [](tess::SetUp& s) { s.NumCarts = 0; }, 0},
+      {"bed diameter 0", [](tess::SetUp& s) { s.Cart.BedDiam = 0; }, 0},
+      {"bed depth 0", [](tess::SetUp& s) { s.Cart.Bed_Depth = 0; }, 0},
+      {"carbon weight 0", [](tess::SetUp& s) { s.Cart.CarbWgt = 0; }, 0},
+      {"micropore volume 0", [](tess::SetUp& s) { s.Cart.MicVol = 0; }, 0},
+      {"granule diameter 0", [](tess::SetUp& s) { s.Cart.DiamGran = 0; }, 0},
+      {"benzene potential 0", [](tess::SetUp& s) { s.Cart.APBenzene = 0; }, 0},
+      {"water affinity 0", [](tess::SetUp& s) { s.Cart.BetaH2O = 0; }, 0},
+      {"liquid density 0", [](tess::SetUp& s) { s.Vapor[2].LiqDensity = 0; }, 2},
+      {"molecular weight 0", [](tess::SetUp& s) { s.Vapor[1].MolWt = 0; }, 1},
+      {"polarizability 0", [](tess::SetUp& s) { s.Vapor[2].MolPol = 0; }, 2},
+      {"concentration 0", [](tess::SetUp& s) { s.Vapor[2].AvgVapConc = 0; }, 2},
+      {"Antoine C = -TempK", [](tess::SetUp& s) { s.Vapor[2].AntoineC = -static_cast<float>(23 + 273.15); }, 2},
+      {"breakthrough fraction 0", [](tess::SetUp& s) { s.BkFrac[1] = 0; }, 1},
+      {"breakthrough fraction 1", [](tess::SetUp& s) { s.BkFrac[2] = 1; }, 2},
+      {"concentration not a number", [](tess::SetUp& s) { s.Vapor[1].AvgVapConc = std::nanf(""); }, 1},
+      {"face velocity not computed", [](tess::SetUp& s) { s.SuperficialVel = INFINITY; }, 0},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    ::SetUp s = typicalMixture({Toluene, Acetone}, 100);
+    tess::SetUp s = typicalMixture({Toluene, Acetone}, 100);
     c.spoil(s);
-    const ::SetUp before = s;
+    const tess::SetUp before = s;
     const CalculationStatus status = runCalculation(s);
     EXPECT_FALSE(status.completed);
     EXPECT_EQ(status.reason, StopReason::InvalidInput);
@@ -139,8 +140,8 @@ struct EnteredVapor {
   double BkFrac;
 };
 
-::SetUp fromInputs(const Entered& c, std::initializer_list<EnteredVapor> vapors) {
-  ::SetUp s;
+SetUp fromInputs(const Entered& c, std::initializer_list<EnteredVapor> vapors) {
+  SetUp s;
   s.Temperature = c.Temperature;
   s.AtmPressure = c.AtmPressure;
   s.RelHumid = c.RelHumid;
@@ -159,7 +160,7 @@ struct EnteredVapor {
 }
 
 // Three vapors whose roll-up clamps vapor 1's partial pressure to 0 once vapor 3 is fixed.
-::SetUp rolledUpToZero() {
+SetUp rolledUpToZero() {
   return fromInputs({29.8131084f, 1.11708117f, 0.385586083f, 161.670975f, 9, 0.226552695f, 4.44076538f,
                      0.597163618f, 0.762392521f, 0.748968482f, 0.364782095f, 2.2977736f, 0.0997991338f},
                     {{38.4257088f, 1.38062954f, 11.563221f, 0.939306796f, 1.25584579f, 13.2804441f,
@@ -175,7 +176,7 @@ struct EnteredVapor {
 TEST(CalculationRun, MixturesCompleteWhereTheEquilibriumMeetsABound) {
   struct Case {
     const char* name;
-    ::SetUp input;
+    tess::SetUp input;
     bool march, solve;
   };
   const Case cases[] = {
@@ -193,7 +194,7 @@ TEST(CalculationRun, MixturesCompleteWhereTheEquilibriumMeetsABound) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    ::SetUp s = c.input;
+    tess::SetUp s = c.input;
     const CalculationStatus status = runCalculation(s);
     ASSERT_TRUE(status.completed) << status.message;
     EXPECT_EQ(status.message, "");
@@ -212,13 +213,13 @@ TEST(CalculationRun, MixturesCompleteWhereTheEquilibriumMeetsABound) {
 TEST(CalculationRun, EachStopInsideTheModelIsReportedAndLeavesAUsableState) {
   struct Case {
     const char* name;
-    ::SetUp input;
+    tess::SetUp input;
     StopReason reason;
     int slot;
     const char* fixed;  // slots 1..5 whose times were fixed
     std::int64_t maxZoneTimeSteps = ModelBounds::MaxZoneTimeSteps;
   };
-  ::SetUp underflow = typicalMixture({Toluene}, 100);
+  tess::SetUp underflow = typicalMixture({Toluene}, 100);
   underflow.Vapor[1].AntoineC = -296.0f;  // TempK + C a hair above 0: exp(-B / 0.15) is 0
   // clang-format off
   const Case cases[] = {
@@ -251,7 +252,7 @@ TEST(CalculationRun, EachStopInsideTheModelIsReportedAndLeavesAUsableState) {
   // clang-format on
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    ::SetUp s = c.input;
+    tess::SetUp s = c.input;
     ModelOptions options;
     options.maxZoneTimeSteps = c.maxZoneTimeSteps;
     const CalculationStatus status = runCalculation(s, options);
@@ -279,11 +280,11 @@ TEST(CalculationRun, EachStopInsideTheModelIsReportedAndLeavesAUsableState) {
 }
 
 TEST(CalculationRun, StateAfterAStopServesTheNextRun) {
-  const ::SetUp fresh = fiveVaporMixture();
-  ::SetUp reference = fresh;
+  const tess::SetUp fresh = fiveVaporMixture();
+  tess::SetUp reference = fresh;
   ASSERT_TRUE(runCalculation(reference).completed);
 
-  ::SetUp s = rolledUpToZero();
+  tess::SetUp s = rolledUpToZero();
   ASSERT_EQ(runCalculation(s).reason, StopReason::ZeroPartialPressure);
   // The user picks other conditions and vapors and calculates again.
   s.Temperature = fresh.Temperature;
@@ -309,3 +310,4 @@ TEST(CalculationRun, StateAfterAStopServesTheNextRun) {
 }
 
 }  // namespace
+}  // namespace tess::model

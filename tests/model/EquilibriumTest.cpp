@@ -11,13 +11,14 @@
 #include "model/StateChecks.h"
 #include "model/WaterZones.h"
 
+namespace tess::model {
 namespace {
 
 using namespace IAST;
 
 // Three vapors in play (or the first two of them); the last one in play is the reference.
-::SetUp mixture(int vapors = 3) {
-  ::SetUp s;
+SetUp mixture(int vapors = 3) {
+  SetUp s;
   s.TempK = 296.15f;
   s.Cart.APBenzene = 21;
   s.MixVapors = s.TotalVapors = static_cast<std::int16_t>(vapors);
@@ -35,7 +36,7 @@ using namespace IAST;
 
 // Spreading pressure of vapor i at the fraction less that of the reference, scaled by 1e6: the
 // march stops at the first grid point where this is at most 1.
-double scaledDifference(::SetUp& s, int i, double fraction) {
+double scaledDifference(SetUp& s, int i, double fraction) {
   s.AdsMoleFrac[i] = fraction;
   CalcSpreadingPressure(s, i);
   CalcSpreadingPressure(s, s.MixVapors);
@@ -43,12 +44,12 @@ double scaledDifference(::SetUp& s, int i, double fraction) {
 }
 
 TEST(Equilibrium, MarchStopsAtTheFirstGridPointWithinTolerance) {
-  ::SetUp s = mixture();
+  tess::SetUp s = mixture();
   EXPECT_NEAR(s.AdsMoleFrac[1] + s.AdsMoleFrac[2] + s.AdsMoleFrac[3], 1, 1e-15);
   const double found = SolveAdsFraction(s, 2);
   EXPECT_EQ(s.AdsMoleFrac[2], found);
   EXPECT_GT(found, 0.0001);
-  ::SetUp probe = s;
+  tess::SetUp probe = s;
   EXPECT_LE(scaledDifference(probe, 2, found), 1);
   EXPECT_GT(scaledDifference(probe, 2, found - 0.0001), 1);
   // A vapor far more strongly held than the reference is already below it at the start, 0.0001.
@@ -58,13 +59,13 @@ TEST(Equilibrium, MarchStopsAtTheFirstGridPointWithinTolerance) {
 }
 
 TEST(Equilibrium, SolutionHasEqualSpreadingPressuresAndUnitSum) {
-  ::SetUp s = mixture();
+  tess::SetUp s = mixture();
   SolveIAST(s);
   EXPECT_NEAR(s.AdsMoleFrac[1] + s.AdsMoleFrac[2] + s.AdsMoleFrac[3], 1, 1e-15);
   // Each searched vapor lies within one grid step of the reference's spreading pressure: the raw
   // fraction of the last pass is the normalised one times the pass's raw sum.
   for (int k = 1; k <= 2; ++k) {
-    ::SetUp probe = s;
+    tess::SetUp probe = s;
     const double raw = std::round(s.AdsMoleFrac[k] * s.FracSum / 0.0001) * 0.0001;
     probe.AdsMoleFrac[3] = s.AdsMoleFrac[3] * s.FracSum;
     EXPECT_LE(scaledDifference(probe, k, raw), 1.0 + 1e-6) << k;
@@ -74,7 +75,7 @@ TEST(Equilibrium, SolutionHasEqualSpreadingPressuresAndUnitSum) {
 
 TEST(Equilibrium, OneAndTwoVaporMixtures) {
   // One vapor needs no search: its fraction becomes 1, the raw sum is what it held.
-  ::SetUp s = mixture();
+  tess::SetUp s = mixture();
   s.MixVapors = 1;
   s.AdsMoleFrac[1] = 0.37;
   SolveIAST(s);
@@ -92,9 +93,9 @@ TEST(Equilibrium, OneAndTwoVaporMixtures) {
 // on; so does a solve whose passes come back to a start value.
 TEST(Equilibrium, BoundsOfTheMarchAndTheSolveReturnTheirFractions) {
   // The reference's spreading pressure lies below the least that vapor 1 can reach.
-  ::SetUp unreachable = mixture();
-  ::SetUp unreachableOfTwo = mixture(2);
-  for (::SetUp* s : {&unreachable, &unreachableOfTwo}) {
+  tess::SetUp unreachable = mixture();
+  tess::SetUp unreachableOfTwo = mixture(2);
+  for (tess::SetUp* s : {&unreachable, &unreachableOfTwo}) {
     s->Vapor[s->MixVapors].Psat = 1e-9;
     s->Vapor[1].Psat = 1e9;
   }
@@ -104,17 +105,17 @@ TEST(Equilibrium, BoundsOfTheMarchAndTheSolveReturnTheirFractions) {
   // Without renormalisation: the last grid point, 0.0001 plus 9,999 additions of 0.0001, with its
   // own spreading values left behind; the same with and without the grid worked out once.
   for (const bool shortcuts : {true, false}) {
-    ::SetUp s = unreachable;
+    tess::SetUp s = unreachable;
     counted.shortcuts = shortcuts;
     EXPECT_EQ(SolveAdsFraction(s, 1, counted), 0x1.ffffffffffcb3p-1);
-    ::SetUp probe = s;
+    tess::SetUp probe = s;
     CalcSpreadingPressure(probe, 1);
     EXPECT_EQ(probe.SpreadPress[1], s.SpreadPress[1]);
     EXPECT_GT(scaledDifference(probe, 1, s.AdsMoleFrac[1]), 1);
   }
   // Renormalised in a two-vapor mixture: the fraction reaches 1 itself, after many thousands of steps
   // of which the shortcut evaluates only those where the march can stop; it leaves the same values.
-  ::SetUp full = unreachableOfTwo;
+  tess::SetUp full = unreachableOfTwo;
   counted.shortcuts = false;
   EXPECT_EQ(SolveAdsFraction(full, 1, counted), 1);
   counted.shortcuts = true;
@@ -124,9 +125,9 @@ TEST(Equilibrium, BoundsOfTheMarchAndTheSolveReturnTheirFractions) {
 
   // After a zone change the entry sum is below 1; passes from normalised fractions settle at a raw
   // sum of 1 and never come within 0.001 of it: the solve returns the settled fractions.
-  ::SetUp settled = mixture();
+  tess::SetUp settled = mixture();
   SolveIAST(settled);
-  ::SetUp afterZoneChange = settled;
+  tess::SetUp afterZoneChange = settled;
   afterZoneChange.AdsMoleFrac[3] *= 0.5;
   met = {};
   SolveIAST(afterZoneChange, counted);
@@ -136,7 +137,7 @@ TEST(Equilibrium, BoundsOfTheMarchAndTheSolveReturnTheirFractions) {
 
 // Each step that has no value for its inputs stops with its reason (slot -1: not one vapor's).
 TEST(ModelStops, StepsWithoutValueStopWithTheirReason) {
-  ::SetUp noPressure = mixture();
+  tess::SetUp noPressure = mixture();
   noPressure.PartialP[2] = 0;
   const struct {
     const char* name;
@@ -163,3 +164,4 @@ TEST(ModelStops, StepsWithoutValueStopWithTheirReason) {
 }
 
 }  // namespace
+}  // namespace tess::model

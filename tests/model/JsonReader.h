@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-namespace fixtures {
+namespace tess::model::fixtures {
 
 struct Json {
   enum class Kind { Null, Bool, Number, String, Array, Object } kind = Kind::Null;
@@ -98,4 +98,4 @@ class JsonReader {
   std::size_t m_pos = 0;
 };
 
-}  // namespace fixtures
+}  // namespace tess::model::fixtures

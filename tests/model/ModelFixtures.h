@@ -10,7 +10,7 @@
 #include "model/ModelBounds.h"
 #include "state/SetUp.h"
 
-namespace fixtures {
+namespace tess::model::fixtures {
 
 struct Solvent {
   const char* name;
@@ -24,8 +24,8 @@ inline constexpr Solvent Hexane{"Hexane", 86.18f, 0.659f, 29.9f, 0.0f, 15.8366f,
 inline constexpr Solvent EthylAcetate{"Ethyl acetate", 88.1f, 0.9f, 22.3f, 0.1f, 16.1516f, 2790.5f, -57.15f};
 
 //! Two cartridges of 8 cm x 2.5 cm beds with 60 g carbon each, 23 C, 1 atm, 50 % RH, 30 L/min.
-inline ::SetUp typicalConditions() {
-  ::SetUp s;
+inline SetUp typicalConditions() {
+  SetUp s;
   s.Temperature = 23;
   s.AtmPressure = 1;
   s.RelHumid = 0.5f;
@@ -36,7 +36,7 @@ inline ::SetUp typicalConditions() {
 }
 
 //! Puts a solvent at concentration ppm with breakthrough fraction frac into the next slot.
-inline void addVapor(::SetUp& s, const Solvent& v, float ppm, double frac = 0.1) {
+inline void addVapor(SetUp& s, const Solvent& v, float ppm, double frac = 0.1) {
   const int slot = ++s.TotalVapors;
   s.Vapor[slot] = {v.name,     v.MolWt,    v.LiqDensity, v.MolPol, v.WaterSol, ppm, v.AntoineA,
                    v.AntoineB, v.AntoineC, "",           0,        0,          0};
@@ -46,8 +46,8 @@ inline void addVapor(::SetUp& s, const Solvent& v, float ppm, double frac = 0.1)
 }
 
 //! Typical conditions with the solvents, each at ppm and fraction 0.1, face velocity set.
-inline ::SetUp typicalMixture(std::initializer_list<Solvent> solvents, float ppm) {
-  ::SetUp s = typicalConditions();
+inline SetUp typicalMixture(std::initializer_list<Solvent> solvents, float ppm) {
+  SetUp s = typicalConditions();
   for (const Solvent& v : solvents) addVapor(s, v, ppm);
   computeSuperficialVel(s);
   return s;
@@ -64,4 +64,4 @@ std::optional<ModelStop> stopOf(F f) {
   return std::nullopt;
 }
 
-}  // namespace fixtures
+}  // namespace tess::model::fixtures

@@ -7,11 +7,12 @@
 #include "model/BTSorting.h"
 #include "model/WaterZones.h"
 
+namespace tess::model {
 namespace {
 
 // n vapors in play; every slot's values tell the slot they started in.
-::SetUp namedSlots(int n) {
-  ::SetUp s;
+SetUp namedSlots(int n) {
+  SetUp s;
   s.MixVapors = s.TotalVapors = static_cast<std::int16_t>(n);
   for (int i = 1; i <= MaxVapors; ++i) {
     s.Vapor[i] = {"V" + std::to_string(i),   10.0f * i, 0, 0,        0, 0, 0, 0, 0,
@@ -27,14 +28,14 @@ namespace {
   return s;
 }
 
-std::string order(const ::SetUp& s, int n) {
+std::string order(const SetUp& s, int n) {
   std::string names;
   for (int i = 1; i <= n; ++i) names += s.Vapor[i].ChemName + " ";
   return names;
 }
 
 // What moves with a vapor's record.
-std::vector<double> carried(const ::SetUp& s, int i) {
+std::vector<double> carried(const SetUp& s, int i) {
   return {s.Vapor[i].MolWt, s.Vapor[i].Psat, s.PartialP[i], s.AdsMoleFrac[i],
           s.AdsAmount[i],   s.BkConc[i],     s.BkFrac[i]};
 }
@@ -53,10 +54,10 @@ TEST(BTSorting, StableAndSoundAboveTheMarkerMovingWholeRecords) {
       {"one vapor", {0, 9, 0, 0, 0, 0}, 1, "V1 V2 V3 V4 V5 "},
       {"keys at and above the marker", {0, 2e6, 1e6, 5, 3e6, 1.5e6}, 5, "V3 V2 V5 V1 V4 "},
   };
-  const ::SetUp before = namedSlots(5);
+  const tess::SetUp before = namedSlots(5);
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    ::SetUp s = namedSlots(c.n);
+    tess::SetUp s = namedSlots(c.n);
     s.SortKey = c.keys;
     BTSorting::SortVapors(s);
     EXPECT_EQ(order(s, 5), c.expected);
@@ -71,7 +72,7 @@ TEST(BTSorting, StableAndSoundAboveTheMarkerMovingWholeRecords) {
     }
   }
   // By polarizability: slots above MixVapors stay where they are.
-  ::SetUp s = namedSlots(3);
+  tess::SetUp s = namedSlots(3);
   const float polarizabilities[] = {0, 30, 10, 20, 1};
   for (int i = 1; i <= 4; ++i) s.Vapor[i].MolPol = polarizabilities[i];
   BTSorting::SortByPolarizability(s);
@@ -87,3 +88,4 @@ TEST(WaterZones, RolledUpHumidityIsClampedToItsBounds) {
 }
 
 }  // namespace
+}  // namespace tess::model

@@ -10,13 +10,14 @@
 #include "model/IAST.h"
 #include "model/ModelFixtures.h"
 
+namespace tess::model {
 namespace {
 
 using namespace fixtures;
 
 // Toluene at 500 ppm on dry carbon in dry air: no water competes for the micropores.
-::SetUp dryToluene(double fraction, float granules) {
-  ::SetUp s = typicalConditions();
+SetUp dryToluene(double fraction, float granules) {
+  SetUp s = typicalConditions();
   s.Cart.DiamGran = granules;
   s.RelHumid = 0;
   s.Cart.RelHumPre = 0.01f;
@@ -34,7 +35,7 @@ TEST(Physics, DrySingleVaporTimeFromTheCapacityAndRateEquations) {
   } cases[] = {{0.1, 0.13f}, {0.01, 0.13f}, {0.5, 0.13f}, {0.1, 0.06f}, {0.1, 0.05f}};
   for (const auto& [F, granules] : cases) {
     SCOPED_TRACE(std::to_string(F) + " " + std::to_string(granules));
-    ::SetUp s = dryToluene(F, granules);
+    tess::SetUp s = dryToluene(F, granules);
     ASSERT_TRUE(runCalculation(s).completed);
     // Inputs as the run holds them (single precision where it keeps them so). The carbon holds
     // about 1e-35 cm3/g of water: within 1e-8 of the dry time.
@@ -77,11 +78,11 @@ TEST(Physics, DrySingleVaporTimeFromTheCapacityAndRateEquations) {
 TEST(Physics, IdenticalVaporsShareTheAdsorbedPhaseAsTheyShareTheGas) {
   // One solvent entered three times at different concentrations: the equilibrium gives each the
   // fraction it has in the gas (to the march's grid step of 0.0001, renormalised).
-  ::SetUp s = typicalConditions();
+  tess::SetUp s = typicalConditions();
   const double ppm[] = {0, 300, 100, 600};
   for (int i = 1; i <= 3; ++i) addVapor(s, Toluene, static_cast<float>(ppm[i]));
   ASSERT_TRUE(runCalculation(s).completed);
-  ::SetUp again = typicalMixture({Toluene, Toluene, Toluene}, 100);
+  tess::SetUp again = typicalMixture({Toluene, Toluene, Toluene}, 100);
   for (int i = 1; i <= 3; ++i) again.Vapor[i].AvgVapConc = static_cast<float>(ppm[i]);
   runCalculation(again);
   // Solve again from the run's inputs, all three in play.
@@ -93,20 +94,20 @@ TEST(Physics, IdenticalVaporsShareTheAdsorbedPhaseAsTheyShareTheGas) {
 }
 
 TEST(Physics, MoreCarbonLastsLongerMoreVaporOrFlowShorter) {
-  const std::function<void(::SetUp&)> longer[] = {[](::SetUp& s) { s.Cart.CarbWgt *= 1.5f; },
-                                                  [](::SetUp& s) { s.NumCarts = 3; },
-                                                  [](::SetUp& s) { s.Cart.MicVol *= 1.2f; }};
-  const std::function<void(::SetUp&)> shorter[] = {[](::SetUp& s) { s.Vapor[1].AvgVapConc *= 2; },
-                                                   [](::SetUp& s) { s.BreathingAirFlow *= 2; },
-                                                   [](::SetUp& s) { s.RelHumid = 0.9f; }};
+  const std::function<void(tess::SetUp&)> longer[] = {[](tess::SetUp& s) { s.Cart.CarbWgt *= 1.5f; },
+                                                  [](tess::SetUp& s) { s.NumCarts = 3; },
+                                                  [](tess::SetUp& s) { s.Cart.MicVol *= 1.2f; }};
+  const std::function<void(tess::SetUp&)> shorter[] = {[](tess::SetUp& s) { s.Vapor[1].AvgVapConc *= 2; },
+                                                   [](tess::SetUp& s) { s.BreathingAirFlow *= 2; },
+                                                   [](tess::SetUp& s) { s.RelHumid = 0.9f; }};
   for (const bool mixture : {false, true}) {
-    ::SetUp base = mixture ? typicalMixture({Toluene, Acetone}, 200) : typicalMixture({Toluene}, 200);
-    ::SetUp reference = base;
+    tess::SetUp base = mixture ? typicalMixture({Toluene, Acetone}, 200) : typicalMixture({Toluene}, 200);
+    tess::SetUp reference = base;
     ASSERT_TRUE(runCalculation(reference).completed);
-    auto longest = [](const ::SetUp& s) { return s.FinalBkTime[s.TotalVapors]; };
+    auto longest = [](const tess::SetUp& s) { return s.FinalBkTime[s.TotalVapors]; };
     for (int k = 0; k < 6; ++k) {
       SCOPED_TRACE(std::to_string(mixture) + " change " + std::to_string(k));
-      ::SetUp changed = base;
+      tess::SetUp changed = base;
       (k < 3 ? longer[k] : shorter[k - 3])(changed);
       computeSuperficialVel(changed);
       ASSERT_TRUE(runCalculation(changed).completed);
@@ -120,3 +121,4 @@ TEST(Physics, MoreCarbonLastsLongerMoreVaporOrFlowShorter) {
 }
 
 }  // namespace
+}  // namespace tess::model

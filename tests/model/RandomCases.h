@@ -11,15 +11,15 @@
 #include "model/CalculationRun.h"
 #include "state/SetUp.h"
 
-namespace fixtures {
+namespace tess::model::fixtures {
 
 class RandomCases {
  public:
   explicit RandomCases(std::uint64_t seed) : m_engine(seed) {}
 
   //! A filled shared state as the screens leave it before "Calculate Results".
-  ::SetUp next() {
-    ::SetUp s;
+  SetUp next() {
+    SetUp s;
     s.Temperature = uniform(0, 75);
     s.AtmPressure = uniform(0.5, 1.5);
     s.RelHumid = percent();
@@ -67,4 +67,4 @@ class RandomCases {
   std::mt19937_64 m_engine;
 };
 
-}  // namespace fixtures
+}  // namespace tess::model::fixtures

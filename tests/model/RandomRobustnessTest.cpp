@@ -8,6 +8,7 @@
 #include "model/RandomCases.h"
 #include "model/StateChecks.h"
 
+namespace tess::model {
 namespace {
 
 #ifdef TESSALORAN_FEWER_RANDOM_CASES
@@ -21,7 +22,7 @@ class RandomRobustness : public ::testing::TestWithParam<int> {};
 TEST_P(RandomRobustness, EveryCaseCompletesOrStopsCleanly) {
   fixtures::RandomCases cases(1000 + GetParam());
   for (int k = 0; k < CasesPerShard; ++k) {
-    ::SetUp s = cases.next();
+    tess::SetUp s = cases.next();
     const int vapors = s.TotalVapors;
     const CalculationStatus status = runCalculation(s);
     SCOPED_TRACE("shard " + std::to_string(GetParam()) + " case " + std::to_string(k));
@@ -46,3 +47,4 @@ TEST_P(RandomRobustness, EveryCaseCompletesOrStopsCleanly) {
 INSTANTIATE_TEST_SUITE_P(Shards, RandomRobustness, ::testing::Range(0, 8));
 
 }  // namespace
+}  // namespace tess::model

@@ -11,7 +11,7 @@
 #include "platform/text/NumberText.h"
 #include "state/SetUp.h"
 
-namespace fixtures {
+namespace tess::model::fixtures {
 
 inline Json referenceRuns() { return JsonReader::parseFile(TESSALORAN_REFERENCE_RUNS); }
 
@@ -27,10 +27,10 @@ inline Json referenceRun(const std::string& name) {
 //! The shared state as the screens leave it before "Calculate Results" when inputs (a case's
 //! "inputs") are typed into them: each number read from its text with the leading-number
 //! conversion, as each screen stores it.
-inline ::SetUp typedInputs(const Json& inputs) {
+inline SetUp typedInputs(const Json& inputs) {
   auto typed = [](const Json& field) { return tess::text::leadingNumber(field.text); };
   auto single = [&](const Json& field) { return static_cast<float>(typed(field)); };
-  ::SetUp s;
+  SetUp s;
   // Cartridge screen: humidity typed in percent; the water affinity scaled by 5/3 after humid
   // preconditioning, then halved.
   const Json& cart = inputs["cartridge"];
@@ -73,4 +73,4 @@ inline ::SetUp typedInputs(const Json& inputs) {
   return s;
 }
 
-}  // namespace fixtures
+}  // namespace tess::model::fixtures

@@ -8,6 +8,7 @@
 #include "model/CalculationRun.h"
 #include "model/ReferenceRuns.h"
 
+namespace tess::model {
 namespace {
 
 using namespace fixtures;
@@ -29,7 +30,7 @@ TEST(ReferenceRuns, EveryTimeIsExactAndShownAsExpected) {
   for (const Json& run : runs["cases"].items) {
     const std::string name = run["name"].text;
     SCOPED_TRACE(name);
-    ::SetUp s = typedInputs(run["inputs"]);
+    tess::SetUp s = typedInputs(run["inputs"]);
     const CalculationStatus status = runCalculation(s);
     const Json& expected = run["expected"];
     ASSERT_EQ(status.completed, expected["completed"].text == "true") << status.message;
@@ -55,3 +56,4 @@ TEST(ReferenceRuns, EveryTimeIsExactAndShownAsExpected) {
 }
 
 }  // namespace
+}  // namespace tess::model

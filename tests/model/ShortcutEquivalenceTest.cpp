@@ -15,6 +15,7 @@
 #include "model/ReferenceRuns.h"
 #include "model/StateChecks.h"
 
+namespace tess::model {
 namespace {
 
 using namespace fixtures;
@@ -37,8 +38,8 @@ class RealisticCases {
  public:
   explicit RealisticCases(std::uint64_t seed, double minPpm = 50, double maxPpm = 10000)
       : m_engine(seed), m_minPpm(minPpm), m_maxPpm(maxPpm) {}
-  ::SetUp next() {
-    ::SetUp s = typicalConditions();
+  SetUp next() {
+    SetUp s = typicalConditions();
     s.Temperature = uniform(0, 40);
     s.RelHumid = uniform(0.05, 0.95);
     s.BreathingAirFlow = uniform(15, 100);
@@ -73,9 +74,9 @@ class RealisticCases {
 };
 
 // Runs the case both ways when its fixed times are short enough; returns whether it compared.
-bool compareBothWays(const ::SetUp& input, const std::string& where, bool always = false, double minTime = 0,
+bool compareBothWays(const SetUp& input, const std::string& where, bool always = false, double minTime = 0,
                      double maxTime = MaxComparedTime) {
-  ::SetUp fast = input;
+  SetUp fast = input;
   const CalculationStatus quick = runCalculation(fast);
   double total = 0;
   for (int i = 1; i <= MaxVapors; ++i) total += quick.timeFixed[i] ? fast.FinalBkTime[i] : 0;
@@ -85,7 +86,7 @@ bool compareBothWays(const ::SetUp& input, const std::string& where, bool always
                   quick.boundsMet.march > MaxComparedMarchBounds || total < minTime || total > maxTime)) {
     return false;
   }
-  ::SetUp full = input;
+  SetUp full = input;
   ModelOptions plain;
   plain.shortcuts = false;
   const CalculationStatus slow = runCalculation(full, plain);
@@ -114,14 +115,14 @@ TEST(ShortcutEquivalence, ReferenceCasesAndZonesThatSettle) {
   compareBothWays(typicalMixture({Toluene, Benzene, EthylAcetate}, 100), "three vapors at 100 ppm", true);
   // At 0 degrees C the water uptake is 0 at every time: the zones settle at their first steps and
   // the rest of each zone is the clock alone.
-  ::SetUp cold = typicalConditions();
+  tess::SetUp cold = typicalConditions();
   cold.Temperature = 0;
   addVapor(cold, Toluene, 200);
   addVapor(cold, Acetone, 300);
   computeSuperficialVel(cold);
   compareBothWays(cold, "0 degrees C", true);
   // Hot air at a high face velocity: the uptake is complete within minutes.
-  ::SetUp hot = typicalConditions();
+  tess::SetUp hot = typicalConditions();
   hot.Temperature = 75;
   hot.BreathingAirFlow = 200;
   hot.Cart.BedDiam = 2;
@@ -155,3 +156,4 @@ TEST_P(LongerMixtures, AgreeInEveryBit) {
 INSTANTIATE_TEST_SUITE_P(Shards, LongerMixtures, ::testing::Range(0, 4));
 
 }  // namespace
+}  // namespace tess::model

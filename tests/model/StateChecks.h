@@ -10,10 +10,10 @@
 
 #include "state/SetUp.h"
 
-namespace fixtures {
+namespace tess::model::fixtures {
 
 //! Every number of the state, named, in a fixed order.
-inline std::vector<std::pair<std::string, double>> numbers(const ::SetUp& s) {
+inline std::vector<std::pair<std::string, double>> numbers(const SetUp& s) {
   // clang-format off
   std::vector<std::pair<std::string, double>> out{
       {"TempK", s.TempK},                   {"LinVelocity", s.LinVelocity},
@@ -54,7 +54,7 @@ inline std::vector<std::pair<std::string, double>> numbers(const ::SetUp& s) {
 }
 
 //! Names of the numbers that are infinite or not a number.
-inline std::string nonFinite(const ::SetUp& s) {
+inline std::string nonFinite(const SetUp& s) {
   std::string names;
   for (const auto& [name, value] : numbers(s)) {
     if (!std::isfinite(value)) names += name + " ";
@@ -63,7 +63,7 @@ inline std::string nonFinite(const ::SetUp& s) {
 }
 
 //! Names of the numbers whose bits differ, and of the slots whose names differ.
-inline std::string differences(const ::SetUp& a, const ::SetUp& b) {
+inline std::string differences(const SetUp& a, const SetUp& b) {
   std::string names;
   const auto x = numbers(a);
   const auto y = numbers(b);
@@ -79,4 +79,4 @@ inline std::string differences(const ::SetUp& a, const ::SetUp& b) {
   return names;
 }
 
-}  // namespace fixtures
+}  // namespace tess::model::fixtures

@@ -3,6 +3,7 @@
 
 #include "state/SetUp.h"
 
+namespace tess {
 namespace {
 
 TEST(SetUp, EmptySlotNameComparisons) {
@@ -28,3 +29,4 @@ TEST(SetUp, EmptySlotNameComparisons) {
 }
 
 }  // namespace
+}  // namespace tess

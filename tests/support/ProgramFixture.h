@@ -120,7 +120,7 @@ class ProgramFixture : public ::testing::Test {
   std::filesystem::path programFolder;
   forms::ScriptedApplication app;
   program::Program program{app, programFolder.string()};
-  ::SetUp& state = program.state();
+  tess::SetUp& state = program.state();
   input::InputMasterFive& input = program.inputMaster();
   databases::frmVaporMulti& vapor = program.vaporScreen();
   databases::frmCartridgeMulti& cartridge = program.cartridgeScreen();
