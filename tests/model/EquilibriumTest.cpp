@@ -73,22 +73,6 @@ TEST(Equilibrium, SolutionHasEqualSpreadingPressuresAndUnitSum) {
   }
 }
 
-TEST(Equilibrium, OneAndTwoVaporMixtures) {
-  // One vapor needs no search: its fraction becomes 1, the raw sum is what it held.
-  tess::SetUp s = mixture();
-  s.MixVapors = 1;
-  s.AdsMoleFrac[1] = 0.37;
-  SolveIAST(s);
-  EXPECT_EQ(s.AdsMoleFrac[1], 1);
-  EXPECT_EQ(s.FracSum, 0.37);
-  // Two vapors stay normalised while the march runs.
-  s = mixture(2);
-  SolveAdsFraction(s, 1);
-  EXPECT_NEAR(s.AdsMoleFrac[1] + s.AdsMoleFrac[2], 1, 1e-15);
-  NormalizeAdsFractions(s, 2);
-  EXPECT_NEAR(s.FracSum, 1, 1e-15);
-}
-
 // A march that cannot come down to the reference ends at a fraction of 1 and the calculation goes
 // on; so does a solve whose passes come back to a start value.
 TEST(Equilibrium, BoundsOfTheMarchAndTheSolveReturnTheirFractions) {

@@ -14,7 +14,6 @@
 namespace tess::model::fixtures {
 
 struct Json {
-  enum class Kind { Null, Bool, Number, String, Array, Object } kind = Kind::Null;
   std::string text;  // a string's value, a number's text, "true" or "false"
   std::vector<Json> items;
   std::map<std::string, Json> members;
@@ -63,7 +62,6 @@ class JsonReader {
     Json v;
     const char c = peek();
     if (c == '{') {
-      v.kind = Json::Kind::Object;
       ++m_pos;
       while (peek() != '}') {
         std::string name = string();
@@ -73,7 +71,6 @@ class JsonReader {
       }
       ++m_pos;
     } else if (c == '[') {
-      v.kind = Json::Kind::Array;
       ++m_pos;
       while (peek() != ']') {
         v.items.push_back(value());
@@ -81,15 +78,11 @@ class JsonReader {
       }
       ++m_pos;
     } else if (c == '"') {
-      v.kind = Json::Kind::String;
       v.text = string();
     } else {
       const std::size_t end = m_text.find_first_of(",]} \t\r\n", m_pos);
       v.text = m_text.substr(m_pos, end - m_pos);
       m_pos = end;
-      v.kind = v.text == "null"                          ? Json::Kind::Null
-               : (v.text == "true" || v.text == "false") ? Json::Kind::Bool
-                                                         : Json::Kind::Number;
     }
     return v;
   }

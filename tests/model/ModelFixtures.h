@@ -1,5 +1,5 @@
-// Shared inputs for the model's tests: a typical cartridge, typical use conditions and a few
-// common solvents (Antoine constants for ln(p / torr) with T in kelvin).
+// Shared inputs for the model's tests: a typical cartridge and typical use conditions, with the
+// tests' common solvents.
 #pragma once
 
 #include <initializer_list>
@@ -9,19 +9,12 @@
 #include "model/CalculationRun.h"
 #include "model/ModelBounds.h"
 #include "state/SetUp.h"
+#include "support/Solvents.h"
 
 namespace tess::model::fixtures {
 
-struct Solvent {
-  const char* name;
-  float MolWt, LiqDensity, MolPol, WaterSol, AntoineA, AntoineB, AntoineC;
-};
-
-inline constexpr Solvent Toluene{"Toluene", 92.14f, 0.867f, 31.1f, 0.0f, 16.0137f, 3096.52f, -53.67f};
-inline constexpr Solvent Acetone{"Acetone", 58.08f, 0.79f, 16.2f, 1.0f, 16.6513f, 2940.46f, -35.93f};
-inline constexpr Solvent Benzene{"Benzene", 78.11f, 0.879f, 26.2f, 0.0f, 15.9008f, 2788.51f, -52.36f};
-inline constexpr Solvent Hexane{"Hexane", 86.18f, 0.659f, 29.9f, 0.0f, 15.8366f, 2697.55f, -48.78f};
-inline constexpr Solvent EthylAcetate{"Ethyl acetate", 88.1f, 0.9f, 22.3f, 0.1f, 16.1516f, 2790.5f, -57.15f};
+using testing::Solvent;
+using testing::Toluene, testing::Acetone, testing::Benzene, testing::Hexane, testing::EthylAcetate;
 
 //! Two cartridges of 8 cm x 2.5 cm beds with 60 g carbon each, 23 C, 1 atm, 50 % RH, 30 L/min.
 inline SetUp typicalConditions() {
@@ -38,8 +31,7 @@ inline SetUp typicalConditions() {
 //! Puts a solvent at concentration ppm with breakthrough fraction frac into the next slot.
 inline void addVapor(SetUp& s, const Solvent& v, float ppm, double frac = 0.1) {
   const int slot = ++s.TotalVapors;
-  s.Vapor[slot] = {v.name,     v.MolWt,    v.LiqDensity, v.MolPol, v.WaterSol, ppm, v.AntoineA,
-                   v.AntoineB, v.AntoineC, "",           0,        0,          0};
+  s.Vapor[slot] = v.data(ppm);
   s.BkConc[slot] = ppm * frac;
   s.BkFrac[slot] = frac;
   s.MixVapors = s.TotalVapors;

@@ -53,7 +53,7 @@ class RandomCases {
     return s;
   }
 
- private:
+ protected:
   float uniform(double low, double high) {
     return static_cast<float>(std::uniform_real_distribution<double>(low, high)(m_engine));
   }
@@ -66,5 +66,12 @@ class RandomCases {
 
   std::mt19937_64 m_engine;
 };
+
+//! Case index (from 0) of the cases drawn with seed.
+inline SetUp randomCase(std::uint64_t seed, int index) {
+  RandomCases cases(seed);
+  for (int k = 0; k < index; ++k) cases.next();
+  return cases.next();
+}
 
 }  // namespace tess::model::fixtures

@@ -25,6 +25,8 @@ inline constexpr Solvent Toluene{"Toluene", "108-88-3", 92.14f, 0.867f, 31.1f, 0
 inline constexpr Solvent Acetone{"Acetone", "67-64-1", 58.08f, 0.79f, 16.2f, 1, 16.6513f, 2940.46f, -35.93f};
 inline constexpr Solvent Benzene{"Benzene", "71-43-2", 78.11f, 0.879f, 26.2f, 0, 15.9008f, 2788.51f, -52.36f};
 inline constexpr Solvent Hexane{"Hexane", "110-54-3", 86.18f, 0.659f, 29.9f, 0, 15.8366f, 2697.55f, -48.78f};
+inline constexpr Solvent EthylAcetate{"Ethyl acetate", "141-78-6", 88.1f, 0.9f, 22.3f, 0.1f, 16.1516f, 2790.5f,
+                                     -57.15f};
 
 //! A value as the screens show it, and as a test types it.
 inline std::string typed(float value) { return text::singleToText(value); }
