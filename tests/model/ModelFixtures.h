@@ -1,5 +1,5 @@
-// Shared inputs for the model's tests: a typical cartridge and typical use conditions, with the
-// tests' common solvents.
+// Shared inputs for the model's tests: the tests' typical conditions and common solvents, put into
+// the shared state as the screens leave it.
 #pragma once
 
 #include <initializer_list>
@@ -13,20 +13,8 @@
 
 namespace tess::model::fixtures {
 
-using testing::Solvent;
+using testing::Solvent, testing::typicalConditions;
 using testing::Toluene, testing::Acetone, testing::Benzene, testing::Hexane, testing::EthylAcetate;
-
-//! Two cartridges of 8 cm x 2.5 cm beds with 60 g carbon each, 23 C, 1 atm, 50 % RH, 30 L/min.
-inline SetUp typicalConditions() {
-  SetUp s;
-  s.Temperature = 23;
-  s.AtmPressure = 1;
-  s.RelHumid = 0.5f;
-  s.BreathingAirFlow = 30;
-  s.NumCarts = 2;
-  s.Cart = {"Typical", 8, 2.5f, 60, 0.45f, 0.5f, 0.13f, 21, 0.06f, 0.03f, 0, 0};
-  return s;
-}
 
 //! Puts a solvent at concentration ppm with breakthrough fraction frac into the next slot.
 inline void addVapor(SetUp& s, const Solvent& v, float ppm, double frac = 0.1) {

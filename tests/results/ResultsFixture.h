@@ -13,13 +13,7 @@ using namespace testing;
 class ResultsScreenTest : public ProgramFixture {
  protected:
   ResultsScreenTest() {
-    // Two cartridges of 8 cm x 2.5 cm beds with 60 g carbon each; 23 C, 1 atm, 50 %, 30 L/min.
-    state.Cart = CartridgeData{"Typical cartridge", 8, 2.5f, 60, 0.45f, 0.5f, 0.13f, 21, 0.06f, 0.03f, 0, 0};
-    state.Temperature = 23;
-    state.AtmPressure = 1;
-    state.RelHumid = 0.5f;
-    state.BreathingAirFlow = 30;
-    state.NumCarts = 2;
+    state = typicalConditions();
     continueToDataInput();
     input.CartName.setCaption(state.Cart.CartName);
   }
