@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build
   googletest libgtest-dev libgmock-dev libbenchmark-dev
-  qt6-base-dev libgl-dev fonts-liberation2 poppler-utils
+  qt6-base-dev libgl-dev fonts-liberation2 poppler-utils nlohmann-json3-dev
 )
 # The Windows cross-build of the core (scripts/test-windows.sh) needs these too.
 if [ "${TESSALORAN_WINDOWS:-0}" = 1 ]; then

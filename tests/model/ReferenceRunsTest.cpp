@@ -26,27 +26,26 @@ double hexValue(const std::string& text) {
 
 TEST(ReferenceRuns, EveryTimeIsExactAndShownAsExpected) {
   const Json runs = referenceRuns();
-  ASSERT_EQ(runs["cases"].items.size(), 7u);
-  for (const Json& run : runs["cases"].items) {
-    const std::string name = run["name"].text;
+  ASSERT_EQ(runs.at("cases").size(), 7u);
+  for (const Json& run : runs.at("cases")) {
+    const std::string name = run.at("name");
     SCOPED_TRACE(name);
-    tess::SetUp s = typedInputs(run["inputs"]);
+    tess::SetUp s = typedInputs(run.at("inputs"));
     const CalculationStatus status = runCalculation(s);
-    const Json& expected = run["expected"];
-    ASSERT_EQ(status.completed, expected["completed"].text == "true") << status.message;
+    const Json& expected = run.at("expected");
+    ASSERT_EQ(status.completed, expected.at("completed").get<bool>()) << status.message;
     EXPECT_EQ(status.message, "");
-    const auto& slots = expected["slots_after_run"].items;
+    const Json& slots = expected.at("slots_after_run");
     ASSERT_EQ(slots.size(), static_cast<std::size_t>(s.TotalVapors));
     for (int i = 1; i <= s.TotalVapors; ++i) {
-      const Json& slot = slots[static_cast<std::size_t>(i - 1)];
-      SCOPED_TRACE(slot["ChemName"].text);
-      EXPECT_EQ(s.Vapor[i].ChemName, slot["ChemName"].text);
+      const Json& slot = slots.at(static_cast<std::size_t>(i - 1));
+      SCOPED_TRACE(slot.at("ChemName").get<std::string>());
+      EXPECT_EQ(s.Vapor[i].ChemName, slot.at("ChemName").get<std::string>());
       const double times[] = {s.FinalBkTime[i], s.BkTimeMin[i], s.BkTimeMax[i]};
       const char* fields[] = {"FinalBkTime", "BkTimeMin", "BkTimeMax"};
       for (int k = 0; k < 3; ++k) {
-        EXPECT_EQ(times[k], hexValue(slot[fields[k]].text)) << fields[k];
-        EXPECT_EQ(tess::text::formatNumber(times[k], "0"),
-                  slot["shown"].items[static_cast<std::size_t>(k)].text)
+        EXPECT_EQ(times[k], hexValue(slot.at(fields[k]).get<std::string>())) << fields[k];
+        EXPECT_EQ(tess::text::formatNumber(times[k], "0"), slot.at("shown").at(static_cast<std::size_t>(k)).get<std::string>())
             << fields[k];
       }
     }

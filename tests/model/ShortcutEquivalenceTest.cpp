@@ -126,7 +126,7 @@ TEST(ShortcutEquivalence, ReferenceCasesAndZonesThatSettle) {
   computeSuperficialVel(hot);
   compareBothWays(hot, "hot and fast air", true);
   // Marches of the equilibrium that end at a fraction of 1, with and without renormalisation.
-  compareBothWays(typedInputs(referenceRun("five_vapors_march_bound")["inputs"]), "march bounds", true);
+  compareBothWays(typedInputs(referenceRun("five_vapors_march_bound").at("inputs")), "march bounds", true);
   compareBothWays(randomCase(1000, 126), "two-vapor march to 1", true);
 #ifndef TESSALORAN_FEWER_RANDOM_CASES
   // More than a million steps in full, about forty thousand of them before the zone settles.
