@@ -24,8 +24,7 @@ TEST_F(CartridgeScreenTest, LoadListsTheFileSearchFillsTheFieldsAndSaveAppendsOr
   EXPECT_EQ(texts({&c.CartName, &c.BedDiam, &c.AffinityForWater}), (Texts{"None Selected", "", ""}));
   EXPECT_TRUE(c.CartName.hasFocus());
   // The whole name is selected, so typing replaces it.
-  EXPECT_EQ(c.CartName.selStart(), 0);
-  EXPECT_EQ(c.CartName.selLength(), 13);
+  EXPECT_EQ(std::pair(c.CartName.selStart(), c.CartName.selLength()), std::pair(0, 13));
   typeCartridge("Mine");
   app.chooseItem(c.CartName, 0);
   EXPECT_EQ(texts({&c.CartName, &c.BedDiam, &c.AffinityForWater}), (Texts{listKey("TYPE A"), "", ""}));

@@ -88,29 +88,9 @@ TEST(RecordFile, FailedWritesLoseNothingThatWasInTheFile) {
   }
 
   // A revise that fails after writing 50 bytes: the old record is written back.
-  class FailingOnce : public ByteFile {
-   public:
-    explicit FailingOnce(std::shared_ptr<MemoryByteFile::Storage> s) : m_inner(std::move(s)) {}
-    FileError length(std::uint64_t& b) override { return m_inner.length(b); }
-    FileError readAt(std::uint64_t o, std::size_t n, std::string& b) override {
-      return m_inner.readAt(o, n, b);
-    }
-    FileError writeAt(std::uint64_t o, std::string_view d) override {
-      if (!m_failNext) return m_inner.writeAt(o, d);
-      m_failNext = false;
-      m_inner.writeAt(o, d.substr(0, 50));
-      return {FileErrorKind::Write, "Input/output error"};
-    }
-    FileError resize(std::uint64_t b) override { return m_inner.resize(b); }
-    bool writable() const override { return true; }
-    void close() override {}
-
-   private:
-    MemoryByteFile m_inner;
-    bool m_failNext = true;
-  };
   auto storage = storageOf(record('a') + record('b'));
-  RecordFile file(std::make_unique<FailingOnce>(storage), Length);
+  storage->failNextWriteAfter = 50;
+  RecordFile file = memoryFile(storage);
   EXPECT_EQ(file.writeRecord(1, record('x')).kind, FileErrorKind::Write);
   EXPECT_EQ(storage->bytes, record('a') + record('b'));
 

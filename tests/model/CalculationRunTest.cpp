@@ -5,6 +5,7 @@
 #include <cmath>
 #include <random>
 #include <string>
+#include <vector>
 
 #include "model/CalculationRun.h"
 #include "model/IAST.h"
@@ -37,11 +38,8 @@ TEST(CalculationRun, ALaterRunWithFewerVaporsLeavesNoTimeInTheSlotsItNoLongerUse
   EXPECT_EQ(nonFinite(s), "");
   s.TotalVapors = 2;
   ASSERT_TRUE(runCalculation(s).completed);
-  for (int i = 3; i <= 5; ++i) {
-    EXPECT_EQ(s.FinalBkTime[i], 0) << i;
-    EXPECT_EQ(s.BkTimeMin[i], 0) << i;
-    EXPECT_EQ(s.BkTimeMax[i], 0) << i;
-  }
+  for (int i = 3; i <= 5; ++i)
+    EXPECT_EQ(std::vector({s.FinalBkTime[i], s.BkTimeMin[i], s.BkTimeMax[i]}), std::vector(3, 0.0)) << i;
 }
 
 TEST(CalculationRun, TimeStepCountFollowsTheFloatingPointSum) {

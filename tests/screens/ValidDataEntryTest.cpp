@@ -4,8 +4,7 @@
 
 #include <stdexcept>
 
-#include "platform/forms/Form.h"
-#include "platform/forms/ScriptedApplication.h"
+#include "platform/TestForm.h"
 #include "platform/forms/TextBox.h"
 #include "screens/ValidDataEntry.h"
 
@@ -14,13 +13,8 @@ namespace {
 
 using ValidDataEntry::ValidUserInput;
 
-class ValidDataEntryTest : public ::testing::Test {
+class ValidDataEntryTest : public forms::ScriptedTest {
  protected:
-  ValidDataEntryTest() {
-    app.setFailureHandler([](const std::string& what) { ADD_FAILURE() << what; });
-  }
-  ~ValidDataEntryTest() override { app.checkDone(); }
-
   //! The box as the user left it after typing text (DataChanged set, caret at the end).
   forms::TextBox& typed(const std::string& text) {
     box.setText(text);
@@ -29,8 +23,6 @@ class ValidDataEntryTest : public ::testing::Test {
     return box;
   }
 
-  forms::ScriptedApplication app;
-  forms::Form form{app, "Entry"};
   forms::TextBox box{form, "Field"};
 };
 

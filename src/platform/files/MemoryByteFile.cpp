@@ -1,6 +1,7 @@
 #include "platform/files/MemoryByteFile.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace tess::files {
 namespace {
@@ -27,6 +28,10 @@ FileError MemoryByteFile::readAt(std::uint64_t offset, std::size_t size, std::st
 FileError MemoryByteFile::writeAt(std::uint64_t offset, std::string_view data) {
   if (m_storage->closed) return Closed;
   if (!m_storage->writable) return ReadOnly;
+  if (const std::optional<std::size_t> cut = std::exchange(m_storage->failNextWriteAfter, std::nullopt)) {
+    writeAt(offset, data.substr(0, std::min(*cut, data.size())));
+    return {FileErrorKind::Write, "Input/output error"};
+  }
   std::string& bytes = m_storage->bytes;
   const std::uint64_t end = offset + data.size();
   const std::uint64_t fits = std::min(end, std::max<std::uint64_t>(m_storage->lengthLimit, bytes.size()));

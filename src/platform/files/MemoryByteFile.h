@@ -1,10 +1,12 @@
 // A ByteFile held in memory, for tests of code that reads and writes record files. It can stand
-// for a full disk: writes that would make the file longer than a limit write what fits, then fail.
+// for a full disk (writes that would make the file longer than a limit write what fits, then fail)
+// and for a medium that fails in the middle of a write.
 #pragma once
 
 #include <cstdint>
 #include <limits>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "platform/files/ByteFile.h"
@@ -20,6 +22,9 @@ class MemoryByteFile final : public ByteFile {
     std::uint64_t lengthLimit = std::numeric_limits<std::uint64_t>::max();
     bool writable = true;
     bool failReads = false;  //!< every read fails (an unreadable medium)
+    //! The next write writes at most this many bytes [bytes], then fails (a medium failing
+    //! mid-write); later writes work again.
+    std::optional<std::size_t> failNextWriteAfter = std::nullopt;
     bool closed = false;
   };
 
