@@ -21,9 +21,9 @@ namespace tess::results {
 void BreakTimeFive::BreakTimeFive_cmdCalc_Click() {
   const int vapors = std::clamp<int>(m_state.TotalVapors, 0, MaxVapors);
   for (int i = 1; i <= vapors; ++i) {
-    const results::RowConcentrations row{VapConc[i].text(), VapBkConc[i].text(), m_state.Vapor[i].AvgVapConc,
+    const RowConcentrations row{VapConc[i].text(), VapBkConc[i].text(), m_state.Vapor[i].AvgVapConc,
                                          m_state.BkConc[i]};
-    if (!results::rowWithinLimits(row)) {
+    if (!rowWithinLimits(row)) {
       if (m_screens.limitsMessage) m_screens.limitsMessage->show();
       hide();
       return;
@@ -33,7 +33,7 @@ void BreakTimeFive::BreakTimeFive_cmdCalc_Click() {
   ClearResults();
   const std::string refusal = inputRefusal();
   if (!refusal.empty()) {
-    m_app.messageBox(refusal, results::CalculationStopTitle, forms::MsgButtons::OK,
+    m_app.messageBox(refusal, CalculationStopTitle, forms::MsgButtons::OK,
                      forms::MsgIcon::Exclamation);
     return;
   }
@@ -58,7 +58,7 @@ void BreakTimeFive::BreakTimeFive_cmdCalc_Click() {
       BkTMin[i].setCaption("");
       BkTMax[i].setCaption("");
     }
-    m_app.messageBox(results::calculationStopMessage(m_state, status), results::CalculationStopTitle,
+    m_app.messageBox(calculationStopMessage(m_state, status), CalculationStopTitle,
                      forms::MsgButtons::OK, forms::MsgIcon::Exclamation);
   }
   show();

@@ -19,6 +19,8 @@ struct Decimal {
   bool negative = false;
   std::string digits;  // no leading zeros; empty for zero
   long long power = 0;
+  bool found = false;         // the text starts with a number at all
+  bool withExponent = false;  // that number is written with an exponent
 };
 
 // Reads the longest number at the start of text with the grammar of leadingNumber.
@@ -47,6 +49,8 @@ Decimal parseDecimal(std::string_view text) {
     ++pos;
   }
   if (!sawDigit) return Decimal{};
+  d.found = true;
+  d.withExponent = grammar::hasExponent(text, pos);
   const long long exponent = grammar::readExponent(text, pos);
   d.power = exponent - fractionDigits;
   if (d.digits.empty()) d.negative = false;
@@ -186,27 +190,6 @@ std::string exponentText(const Decimal& d) {
   return out + magnitude;
 }
 
-// Where the digits of the number at the start of text begin (after blanks and one sign), or npos
-// when text starts with no number.
-std::size_t numberDigitsStart(std::string_view text) {
-  std::size_t pos = 0;
-  while (pos < text.size() && (text[pos] == ' ' || text[pos] == '\t')) ++pos;
-  if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) ++pos;
-  if (pos < text.size() && isDigit(text[pos])) return pos;
-  if (pos + 1 < text.size() && text[pos] == '.' && isDigit(text[pos + 1])) return pos;
-  return std::string_view::npos;
-}
-
-// Whether the number whose digits begin at pos is written with an exponent.
-bool writtenWithExponent(std::string_view text, std::size_t pos) {
-  bool afterPoint = false;
-  while (pos < text.size() && (isDigit(text[pos]) || (text[pos] == '.' && !afterPoint))) {
-    if (text[pos] == '.') afterPoint = true;
-    ++pos;
-  }
-  return grammar::hasExponent(text, pos);
-}
-
 }  // namespace
 
 std::string singleToText(float value) {
@@ -233,11 +216,10 @@ std::string formatSingle(float value, std::string_view pattern) {
 }
 
 std::string numberToFit(std::string_view text, std::size_t width) {
-  const std::size_t digitsStart = numberDigitsStart(text);
-  if (digitsStart == std::string_view::npos) return {};
   const Decimal value = parseDecimal(text);
+  if (!value.found) return {};
   if (value.digits.empty()) return width > 0 ? "0" : "";
-  const bool exponentFirst = writtenWithExponent(text, digitsStart);
+  const bool exponentFirst = value.withExponent;
   const auto limit = static_cast<long long>(width);
   for (std::size_t digits = value.digits.size(); digits > 0; --digits) {
     const Decimal rounded = roundedTo(value, digits);
