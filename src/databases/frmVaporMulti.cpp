@@ -131,6 +131,7 @@ void frmVaporMulti::setUpControls() {
 void frmVaporMulti::wireHandlers() {
   onLoad = [this] { frmVaporMulti_Form_Load(); };
   ChemName.onChange = [this] { frmVaporMulti_ChemName_Change(); };
+  ChemName.onClick = [this] { frmVaporMulti_ChemName_Click(); };
   ChemName.onGotFocus = [this] { frmVaporMulti_ChemName_GotFocus(); };
   ChemName.onLostFocus = [this] { frmVaporMulti_ChemName_LostFocus(); };
   CAS.onGotFocus = [this] { frmVaporMulti_CAS_GotFocus(); };
@@ -276,6 +277,10 @@ void frmVaporMulti::frmVaporMulti_ChemName_Change() {
   SearchByCAS = 0;
   ClearVaporData();
 }
+
+// Choosing an entry from the list names another chemical, just as typing its name does: the boxes
+// must not go on showing the previous chemical's numbers under the chosen name.
+void frmVaporMulti::frmVaporMulti_ChemName_Click() { frmVaporMulti_ChemName_Change(); }
 
 void frmVaporMulti::frmVaporMulti_ChemName_GotFocus() {
   if (ChemName.text().empty()) ChemName.setText(std::string(NoneSelected));

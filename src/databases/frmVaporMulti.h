@@ -11,8 +11,8 @@
 // the screen stays usable with what it has (an empty list when nothing could be read).
 //
 // The flag SearchByCAS says which key box the user left last: 1 the CAS box (the next search looks
-// the CAS number up), 0 the name box. Any change of the name box's text clears it and empties the
-// nine data boxes; choosing an entry from the list is no such change.
+// the CAS number up), 0 the name box. Any change of the name box's text, typed, set by the program
+// or chosen from the list, clears it and empties the nine data boxes.
 //
 // The screen is created once and never destroyed; its close box acts as Return.
 #pragma once
@@ -108,6 +108,7 @@ class frmVaporMulti : public forms::Form {
   // Event handlers.
   void frmVaporMulti_Form_Load();
   void frmVaporMulti_ChemName_Change();
+  void frmVaporMulti_ChemName_Click();
   void frmVaporMulti_ChemName_GotFocus();
   void frmVaporMulti_ChemName_LostFocus();
   void frmVaporMulti_CAS_GotFocus();

@@ -108,11 +108,14 @@ TEST_F(VaporScreenTest, SearchResultsByNameAndByCASNumberAndTheKeyBoxLeftLast) {
   app.editText(v.ChemName, "A");
   EXPECT_EQ(v.SearchByCAS, 0);
   EXPECT_EQ(v.CAS.text(), "");
-  // Choosing a list entry leaves the boxes as they were; the search trims the padded key.
-  app.editText(v.MolWt, "58");
+  // Choosing a list entry is a change of the name: it empties the boxes and returns to the name
+  // search; the search trims the padded key.
+  type({{&v.MolWt, "58"}, {&v.CAS, "67-64-1"}});
   app.focus(v.ChemName);
+  EXPECT_EQ(v.SearchByCAS, 1);
   app.chooseItem(v.ChemName, 0);
-  EXPECT_EQ(texts({&v.ChemName, &v.MolWt}), (Texts{listKey("ACETONE"), "58"}));
+  EXPECT_EQ(texts({&v.ChemName, &v.MolWt, &v.CAS}), (Texts{listKey("ACETONE"), "", ""}));
+  EXPECT_EQ(v.SearchByCAS, 0);
   app.click(v.cmdSearch);
   EXPECT_EQ(texts({&v.ChemName, &v.MolWt}), (Texts{"Acetone", "58.08"}));
 
@@ -286,6 +289,29 @@ TEST_F(VaporScreenTest, IncompleteEntryGoesThroughTheDialogAndStoresNothing) {
   app.click(v.cmdExit);
   EXPECT_EQ(texts({&v.ChemName, &v.MolWt, &v.CAS}), (Texts{"None Selected", "", ""}));
   EXPECT_EQ(state.TotalVapors, 1);
+}
+
+// A slot opened after another keeps the previous vapor's numbers in its boxes until the name
+// changes; a name chosen from the list is such a change, so Return cannot store another vapor's
+// numbers under it.
+TEST_F(VaporScreenTest, AVaporChosenFromTheListNeverTakesThePreviousVaporsNumbers) {
+  writeRecords(vaporPath(), {vaporRecord(Toluene.name, Toluene.cas, typed(Toluene.MolWt)), vaporRecord("Acetone")});
+  openVaporSlot(1);
+  frmVaporMulti& v = vapor;
+  app.chooseItem(v.ChemName, 1);
+  app.click(v.cmdSearch);
+  app.click(v.cmdExit);
+  openVaporSlot(2);
+  ASSERT_EQ(texts({&v.ChemName, &v.MolWt, &v.CAS}), (Texts{"", "92.14", "108-88-3"}));
+  app.chooseItem(v.ChemName, 0);
+  EXPECT_EQ(texts({&v.ChemName, &v.MolWt, &v.CAS}), (Texts{listKey("ACETONE"), "", ""}));
+  expectIncompleteDialog();
+  app.click(v.cmdExit);
+  EXPECT_EQ(state.Vapor[2].ChemName, "");
+  app.click(v.cmdSearch);
+  app.click(v.cmdExit);
+  EXPECT_EQ(std::pair(state.Vapor[2].ChemName, state.Vapor[2].MolWt), std::pair(std::string("Acetone"), 58.08f));
+  EXPECT_EQ(state.Vapor[1].MolWt, 92.14f);
 }
 
 // The incomplete-information dialog: shown over the screen with the focus on Exit; Exit answered No

@@ -4,6 +4,7 @@
 // results screen printed to a PDF file, and Exit answered Yes. What the screens do with the input
 // is the headless typical run's part (tests/program); this one shows that real keys, clicks, focus
 // and message boxes reach them. The record files lie in a temporary folder.
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
 #include <QFileInfo>
@@ -28,6 +29,7 @@
 #include "program/Program.h"
 #include "qt/FormWindow.h"
 #include "qt/QtApplication.h"
+#include "records/RecordFixtures.h"
 #include "results/BreakTimeFive.h"
 #include "state/SetUp.h"
 #include "support/Solvents.h"
@@ -212,6 +214,42 @@ TEST_F(EndToEndTest, TypicalRunFromStartUpToPrintedResults) {
 
   EXPECT_TRUE(answers.unexpected.empty()) << answers.unexpected.front();
   EXPECT_TRUE(answers.expected.empty());
+}
+
+// A vapor chosen from the name list, by keyboard or by mouse, is a new name: the boxes that still
+// held the previous vapor's numbers are emptied, so that Return cannot store them under it.
+TEST_F(EndToEndTest, AVaporChosenFromTheListByKeyboardOrMouseEmptiesTheBoxes) {
+  using tess::testing::vaporRecord;
+  tess::testing::writeBytes(folder.path() / "VaporB30.DB",
+                            vaporRecord("Toluene", "108-88-3", "92.14").toBytes() + vaporRecord("Acetone").toBytes());
+  databases::frmVaporMulti& vapor = program.vaporScreen();
+  program.start();
+  click(program.opening().Continue);
+  click(program.inputMaster().SelectVap[1]);
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&app.window(vapor)));
+  auto* combo = qobject_cast<QComboBox*>(app.widget(vapor.ChemName));
+  ASSERT_TRUE(vapor.ChemName.hasFocus());
+
+  const auto fillBoxes = [&] {
+    vapor.MolWt.setText("92.14");
+    vapor.CAS.setText("108-88-3");
+  };
+  fillBoxes();
+  press(vapor, Qt::Key_Down);
+  ASSERT_GE(combo->currentIndex(), 0);
+  EXPECT_EQ(vapor.ChemName.text(), combo->itemText(combo->currentIndex()).toStdString());
+  EXPECT_EQ(vapor.MolWt.text() + vapor.CAS.text(), "");
+
+  fillBoxes();
+  QTest::mouseClick(combo, Qt::LeftButton, {}, QPoint(combo->width() - 6, combo->height() / 2));
+  QAbstractItemView* view = combo->view();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(view->window()));
+  QTest::qWait(QApplication::doubleClickInterval() + 50);
+  QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(view->model()->index(1, 0)).center());
+  QApplication::processEvents();
+  EXPECT_EQ(vapor.ChemName.text(), combo->itemText(1).toStdString());
+  EXPECT_EQ(vapor.MolWt.text() + vapor.CAS.text(), "");
+  EXPECT_TRUE(answers.unexpected.empty()) << answers.unexpected.front();
 }
 
 }  // namespace
