@@ -8,6 +8,7 @@
 #include "records/CartridgeRecord.h"
 #include "records/RecordIndex.h"
 #include "records/VaporRecord.h"
+#include "screens/ValidDataEntry.h"
 
 namespace tess::databases {
 
@@ -45,7 +46,12 @@ bool storeReturnedNumbers(forms::Form& screen, std::initializer_list<ReturnedNum
   std::vector<float> values;
   values.reserve(numbers.size());
   for (const ReturnedNumber& number : numbers) {
-    const forms::TextBox& box = number.field->box();
+    forms::TextBox& box = number.field->box();
+    // A record written with a decimal comma shows it in the box unchecked; it is refused here.
+    if (screens::ValidDataEntry::refusesDecimalComma(box)) {
+      box.setFocus();
+      return false;
+    }
     const float stored = static_cast<float>(text::leadingNumber(box.text()));
     // Beyond the largest 32-bit value a conversion gives infinity, which no calculation can use.
     if (std::isfinite(stored) && std::isfinite(static_cast<float>(number.scale * stored))) {

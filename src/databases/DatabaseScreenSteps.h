@@ -54,7 +54,8 @@ struct ReturnedNumber {
 };
 
 //! Reads each box once, as the shared state keeps a typed number: its leading-number value in
-//! single precision. When every value (times its scale) can be held as a 32-bit value, writes each
+//! single precision. A number written with a decimal comma (such as "8,5" from a record) is
+//! refused with the check's message, the focus moved to its box and nothing stored. When every value (times its scale) can be held as a 32-bit value, writes each
 //! into its store and returns true. At the first that cannot, such as a molecular weight of 1e39
 //! shown from a record, says that the value is too large, naming the quantity and its bounds, moves
 //! the focus to the box and returns false, having stored nothing.

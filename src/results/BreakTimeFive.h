@@ -47,7 +47,9 @@ class BreakTimeFive : public forms::Form {
   void BreakTimeFive_cmdPrint_Click();
   void BreakTimeFive_VapBkConc_GotFocus(int Index);
   void BreakTimeFive_VapBkConc_KeyDown(int Index, int KeyCode, int Shift);
+  void BreakTimeFive_VapBkConc_Validate(int Index, bool& Cancel);
   void BreakTimeFive_VapBkConc_LostFocus(int Index);
+  void BreakTimeFive_VapConc_Validate(int Index, bool& Cancel);
   void BreakTimeFive_VapConc_LostFocus(int Index);
   void BreakTimeFive_Temperature_GotFocus();
   void BreakTimeFive_Temperature_KeyDown(int KeyCode, int Shift);

@@ -1,6 +1,8 @@
 #include "screens/ValidDataEntry.h"
 
 #include <exception>
+#include <optional>
+#include <string_view>
 
 #include "platform/text/LeadingNumber.h"
 #include "platform/text/TextTrim.h"
@@ -43,6 +45,20 @@ void EntryZeroMsg(forms::Application& app) {
   showIgnoringErrors(app, "This entry must not equal zero ", InvalidEntryTitle);
 }
 
+void DecimalCommaMsg(forms::Application& app, const std::string& typedText, const std::string& withPoint) {
+  showIgnoringErrors(app,
+                     typedText + " is not a number this box can take. Use a point for the decimals: " + withPoint,
+                     InvalidEntryTitle);
+}
+
+bool refusesDecimalComma(forms::TextControl& Entry) {
+  const std::string_view typedText = tess::text::trimBlanks(Entry.text());
+  const std::optional<std::string> withPoint = tess::text::decimalCommaAsPoint(typedText);
+  if (!withPoint) return false;
+  DecimalCommaMsg(Entry.app(), std::string(typedText), *withPoint);
+  return true;
+}
+
 void ReportError(forms::Application& app, const std::string& ProcName, const std::string& ErrorText) {
   showIgnoringErrors(app, ProcName + " " + ErrorText + " ", app.title());
 }
@@ -66,6 +82,7 @@ bool ValidUserInput(forms::TextControl& Entry, double MinVal, double MaxVal, con
   try {
     if (!Entry.DataChanged()) return true;
     Entry.setText(std::string(tess::text::trimBlanks(Entry.text())));
+    if (refusesDecimalComma(Entry)) return false;
     if (MinVal <= 0 && MaxVal >= 0 && Entry.text() == "0") return true;
     if (ValidNumInput(Entry)) {
       const double value = tess::text::leadingNumber(Entry.text());

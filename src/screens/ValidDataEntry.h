@@ -7,10 +7,15 @@
 // Continue buttons. Numbers are read with the leading-number conversion (tess::text), so "12abc"
 // reads as 12 and passes where 12 does.
 //
-// Messages (OK button, no icon; the texts end in a blank):
+// A number written with a decimal comma ("22,5") is refused with its own message rather than
+// read as the digits before the comma.
+//
+// Messages (OK button, no icon; the first three texts end in a blank):
 //   EntryTooSmallMsg  "This entry must be greater than or equal to " + MinText + " "  "Invalid Entry"
 //   EntryTooLargeMsg  "This entry must be less than or equal to " + MaxText + " "     "Invalid Entry"
 //   EntryZeroMsg      "This entry must not equal zero "                                "Invalid Entry"
+//   DecimalCommaMsg   "22,5 is not a number this box can take. Use a point for the decimals: 22.5"
+//                                                                                      "Invalid Entry"
 //   ReportError       ProcName + " " + the error's description + " "    the application's title
 //
 // The message procedures take the application whose message boxes they use; an error while a
@@ -27,7 +32,8 @@ namespace tess::screens::ValidDataEntry {
 //! Whether the field's text may stand within MinVal to MaxVal (both inclusive). MinText and
 //! MaxText are the bounds as the messages show them (such as "1,000"). In order:
 //!  1. a field whose DataChanged is false passes at once, untouched;
-//!  2. the text loses its leading and trailing blanks;
+//!  2. the text loses its leading and trailing blanks; a number written with a decimal comma is
+//!     refused with DecimalCommaMsg, the text left as it is;
 //!  3. "0" passes when MinVal <= 0 <= MaxVal;
 //!  4. a non-zero number v passes when MinVal <= v <= MaxVal (the text stays as it is, characters
 //!     after the number included); below: EntryTooSmallMsg, refused; above: EntryTooLargeMsg,
@@ -47,6 +53,12 @@ bool ValidNumInput(forms::TextControl& Entry);
 void EntryTooSmallMsg(forms::Application& app, const std::string& MinText);
 void EntryTooLargeMsg(forms::Application& app, const std::string& MaxText);
 void EntryZeroMsg(forms::Application& app);
+//! Tells the user that typedText is a number with a decimal comma, and shows it with a point.
+void DecimalCommaMsg(forms::Application& app, const std::string& typedText, const std::string& withPoint);
+//! When the field's text, without its surrounding blanks, is a number written with a decimal comma
+//! (see tess::text::decimalCommaAsPoint): shows DecimalCommaMsg and returns true. The text is not
+//! changed. Used by every field that reads a typed number, checked or not.
+bool refusesDecimalComma(forms::TextControl& Entry);
 //! Reports an unexpected error inside the check: ProcName (which begins with a blank, such as
 //! " ValidUserInput"), a blank, the error's description and a blank, titled with the
 //! application's title.

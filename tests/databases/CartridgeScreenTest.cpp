@@ -179,5 +179,37 @@ TEST_F(CartridgeScreenTest, FieldsCheckOnEnterAndTheLastHandsTheFocusToReturn) {
   EXPECT_TRUE(c.visible());
 }
 
+// A number typed with a decimal comma is refused in every box, so Save cannot write it; one that
+// stands in a record (written so before) is refused by Return, which then stores nothing.
+TEST_F(CartridgeScreenTest, ADecimalCommaIsRefusedByEveryBoxAndByReturn) {
+  writeRecords(cartridgePath(), {cartridgeRecord("Old", "8,5")});
+  openCartridge();
+  frmCartridgeMulti& c = cartridge;
+  typeCartridge("Cart");
+  const std::pair<forms::TextBox*, const char*> typedWithComma[] = {
+      {&c.BedDiam, "8,5"}, {&c.MicVol, "0,5"}, {&c.DiamGran, "0,15"}, {&c.AffinityForWater, "0,06"}};
+  for (const auto& [box, text] : typedWithComma) {
+    std::string withPoint = text;
+    withPoint[withPoint.find(',')] = '.';
+    const std::string before = box->text();
+    app.editText(*box, text);
+    app.expectMessage(decimalCommaMessage(text, withPoint), "Invalid Entry");
+    app.click(c.cmdSave);
+    EXPECT_TRUE(box->hasFocus()) << text;
+    EXPECT_EQ(box->text(), text);
+    app.editText(*box, before);
+  }
+  EXPECT_EQ(fileBytes(cartridgePath()).size(), 99u);
+
+  app.editText(c.CartName, "Old");
+  app.click(c.cmdSearch);
+  ASSERT_EQ(c.BedDiam.text(), "8,5");
+  app.expectMessage(decimalCommaMessage("8,5", "8.5"), "Invalid Entry");
+  app.click(c.cmdExit);
+  EXPECT_TRUE(c.BedDiam.hasFocus());
+  EXPECT_EQ(state.Cart.CartName, "");
+  EXPECT_EQ(state.Cart.BedDiam, 0.0f);
+}
+
 }  // namespace
 }  // namespace tess::databases

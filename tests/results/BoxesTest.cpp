@@ -43,6 +43,14 @@ TEST_F(BoxesTest, BreakthroughConcentrationIsStoredWhenTheBoxLosesTheFocus) {
     EXPECT_DOUBLE_EQ(state.BkFrac[c.row], c.bkFrac);
     EXPECT_EQ(results.VapBkConc[c.row].text(), c.textAfter);
   }
+  // A decimal comma keeps the focus in the box, whether left by Enter or by Tab, and stores nothing.
+  const double before = state.BkConc[1];
+  for (int i = 0; i < 2; ++i) app.expectMessage(decimalCommaMessage("20,5", "20.5"), "Invalid Entry");
+  app.editText(results.VapBkConc[1], "20,5");
+  app.pressKey(forms::KeyReturn);
+  EXPECT_FALSE(app.tab());
+  EXPECT_TRUE(results.VapBkConc[1].hasFocus());
+  EXPECT_DOUBLE_EQ(state.BkConc[1], before);
 }
 
 TEST_F(BoxesTest, VaporConcentrationIsCheckedAndStoredOnLosingTheFocus) {
@@ -59,7 +67,7 @@ TEST_F(BoxesTest, VaporConcentrationIsCheckedAndStoredOnLosingTheFocus) {
       {"0", "This entry must not equal zero ", 200000, 0.00005},  // nothing stored
       {"-5", "This entry must be greater than or equal to 0.01 ", 200000, 0.00005},
       {"1e300", "This entry must be less than or equal to 100,000 ", 200000, 0.00005},  // no float holds it
-      {"1,000", nullptr, 1, 10},                                                        // reads as 1
+      {"1", nullptr, 1, 10},
       {"", nullptr, 0, 10},  // blank stores 0, fraction kept
       {"100", nullptr, 100, 0.1},
   };
@@ -72,6 +80,11 @@ TEST_F(BoxesTest, VaporConcentrationIsCheckedAndStoredOnLosingTheFocus) {
     EXPECT_DOUBLE_EQ(state.BkFrac[1], c.bkFrac);
     EXPECT_TRUE(results.CartName.hasFocus()) << "the focus is not brought back";
   }
+  // A decimal comma is refused before the box is left: the focus stays and nothing is stored.
+  app.expectMessage(decimalCommaMessage("0,5", "0.5"), "Invalid Entry");
+  enter(results.VapConc[1], "0,5");
+  EXPECT_TRUE(results.VapConc[1].hasFocus());
+  EXPECT_FLOAT_EQ(state.Vapor[1].AvgVapConc, 100);
 }
 
 // A value beyond the box's bounds is refused on Enter, on Tab and on a click on "Calculate Results"
@@ -82,7 +95,9 @@ TEST_F(BoxesTest, UseConditionsAreCheckedThenStoredAndCopiedToTheirTwins) {
   struct Case {
     forms::TextBox &box, &twin;
     float& stored;
-    const char *refused, *message, *accepted;
+    const char* refused;
+    std::string message;
+    const char* accepted;
     bool byEnter;  // else by Tab
     float value;
   };
@@ -95,6 +110,8 @@ TEST_F(BoxesTest, UseConditionsAreCheckedThenStoredAndCopiedToTheirTwins) {
        0.8f},
       {results.AirFlowVol, twins.BreathingAirFlow, state.BreathingAirFlow, "9",
        "This entry must be greater than or equal to 10 ", "", false, 0},  // a cleared box passes: 0 stored
+      {results.Temperature, twins.Temperature, state.Temperature, "22,5", decimalCommaMessage("22,5", "22.5"),
+       "22.5", false, 22.5f},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.box.displayName());

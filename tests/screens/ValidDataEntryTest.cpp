@@ -47,6 +47,8 @@ TEST_F(ValidDataEntryTest, EntriesStandOrShowTheirMessage) {
     bool dataChangedAfter;
   };
   const char* const Zero = "This entry must not equal zero ";
+  const char* const DecimalComma22 = "22,5 is not a number this box can take. Use a point for the decimals: 22.5";
+  const char* const DecimalComma006 = "0,06 is not a number this box can take. Use a point for the decimals: 0.06";
   // clang-format off
   const Case cases[] = {
       {"  12 ", 2, 1000, "", "", "", "12", true},                // trimmed, then in range
@@ -58,7 +60,8 @@ TEST_F(ValidDataEntryTest, EntriesStandOrShowTheirMessage) {
       {" 0 ", -120, 50, "", "", "", "0", true},
       {"-48.78", -120, 50, "", "", "", "-48.78", true},
       {"0.01", 0.01, 100000, "", "", "", "0.01", true},          // a decimal bound compared as a number
-      {"1,000", 0.01, 100000, "", "", "", "1,000", true},        // the number stops at the comma: 1
+      {"1,", 0.01, 100000, "", "", "", "1,", true},              // the number stops at the comma: 1
+      {"12, 5", 2, 1000, "", "", "", "12, 5", true},
       {"0.0", 2, 1000, "", "", "", "", false},                   // zero written otherwise: blanked
       {"-0", 2, 1000, "", "", "", "", false},
       {"00", 0, 75, "", "", "", "", false},
@@ -73,6 +76,8 @@ TEST_F(ValidDataEntryTest, EntriesStandOrShowTheirMessage) {
       {"1.9999", 2, 1000, "2", "1,000", "This entry must be greater than or equal to 2 ", "1.9999", true},
       {"200000x", 0.01, 100000, "0.01", "100,000", "This entry must be less than or equal to 100,000 ",
        "200000x", true},
+      {" 22,5 ", 0, 75, "0", "75", DecimalComma22, "22,5", true},  // a decimal comma, whatever the bounds
+      {"0,06", 0.01, 1, "0.01", "1", DecimalComma006, "0,06", true},
       {"0", 2, 1000, "2", "1,000", Zero, "0", true},
       {" 0", 0.5, 1.5, "0.5", "1.5", Zero, "0", true},
       {"0", -10, -1, "-10", "-1", Zero, "0", true},

@@ -37,6 +37,11 @@ inline std::string reviseQuestion(const std::string& kind) {
   return "This " + kind + " is already on file.\r\nDo you want to save \r\na revised record?";
 }
 
+//! The message that refuses a number typed with a decimal comma (typedText) and shows it with a point.
+inline std::string decimalCommaMessage(const std::string& typedText, const std::string& withPoint) {
+  return typedText + " is not a number this box can take. Use a point for the decimals: " + withPoint;
+}
+
 //! An index key as the name list shows it: upper case, blank-padded to 41 characters.
 inline std::string listKey(const std::string& upperName) {
   return upperName + std::string(41 - upperName.size(), ' ');
