@@ -5,6 +5,7 @@
 #include "platform/forms/Application.h"
 #include "platform/text/LeadingNumber.h"
 #include "platform/text/TextTrim.h"
+#include "platform/text/Windows1252.h"
 #include "records/CartridgeRecord.h"
 #include "records/RecordIndex.h"
 #include "records/VaporRecord.h"
@@ -73,6 +74,25 @@ bool storeReturnedNumbers(forms::Form& screen, std::initializer_list<ReturnedNum
     ++value;
   }
   return true;
+}
+
+bool confirmStoredName(forms::Form& screen, const std::string& typedName) {
+  const std::string typed(text::trimTrailingBlanks(typedName));
+  const std::string stored = records::storedName(typedName);
+  if (stored == typed) return true;
+  std::string reasons;
+  if (text::windows1252ToUtf8(text::utf8ToWindows1252(typed)) != typed) {
+    reasons += "The database file cannot hold some of its characters; each is written as \"?\".\r\n";
+  }
+  if (text::utf8Length(typed) > records::NameFieldWidth) {
+    reasons += "The database file keeps only the first " + std::to_string(records::NameFieldWidth) +
+               " characters of a name.\r\n";
+  }
+  const forms::MsgAnswer answer = screen.app().messageBox(
+      "This name cannot be stored as it is typed.\r\n" + reasons + "It will be stored as \"" + stored +
+          "\".\r\nDo you want to save it under that name?",
+      "Add a Record", forms::MsgButtons::YesNo, forms::MsgIcon::None, forms::MsgAnswer::No);
+  return answer == forms::MsgAnswer::Yes;
 }
 
 template <class Record, class IndexEntry>

@@ -69,6 +69,12 @@ void fillNameList(forms::ComboBox& list, const std::vector<IndexEntry>& index, i
   for (int i = 1; i <= last; ++i) list.addItem(index[static_cast<std::size_t>(i)].Name);
 }
 
+//! Before Save: a name that the record's name field cannot hold as typed (longer than its 35
+//! characters, or with characters that the single-byte file cannot hold) is shown as it would be
+//! stored, and the user chooses to go on (Yes) or to go back and change it (No, the default). True
+//! when Save may go on.
+bool confirmStoredName(forms::Form& screen, const std::string& typedName);
+
 //! Save's writing, once the screen has checked the name, looked it up (position, 0 when not on
 //! file) and assembled the record from its boxes. A name on file asks the revise question, whose
 //! first line is onFileLine, and on Yes writes the record over the one found; a new name is

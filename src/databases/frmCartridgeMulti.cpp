@@ -221,9 +221,8 @@ void frmCartridgeMulti::frmCartridgeMulti_cmdSave_Click() {
     app().messageBox("Enter a cartridge name.", "Add a Record");
     return;
   }
-  // The key of the name as the record will hold it (cut to 35 characters), so that a long name
-  // saved twice finds its own record.
-  const std::int16_t position = Search(records::saveLookupKey(name));
+  if (!confirmStoredName(*this, name)) return;
+  const std::int16_t position = Search(records::searchKey(name));
   const CartridgeRecord record =
       CartridgeRecord::assemble(name, BedDiam.text(), Bed_Depth.text(), CarbWgt.text(), MicVol.text(),
                                 RelHumPre.text(), DiamGran.text(), APBenzene.text(), AffinityForWater.text());

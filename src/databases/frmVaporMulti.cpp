@@ -256,9 +256,8 @@ void frmVaporMulti::frmVaporMulti_cmdSave_Click() {
     app().messageBox("Enter a chemical name.", "Add a Record");
     return;
   }
-  // The key of the name as the record will hold it (cut to 35 characters), so that a long name
-  // saved twice finds its own record.
-  const std::string key = records::saveLookupKey(name);
+  if (!confirmStoredName(*this, name)) return;
+  const std::string key = records::searchKey(name);
   const std::int16_t position = m_vaporFile->findName(key);
   const VaporRecord record =
       VaporRecord::assemble(name, MolWt.text(), LiqDensity.text(), MolPol.text(), WaterSol.text(), AvgVapConc.text(),

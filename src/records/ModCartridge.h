@@ -9,7 +9,7 @@
 // - ShowCartridgeRecord(n): readRecord(n), then the boxes from CartRec() with trailing blanks
 //   removed.
 // - Search button: p = Search(searchKey(name box)).
-// - Save: key = saveLookupKey(name box text); p = Search(key); then revise(CartIndex()[p].RecNum,
+// - Save: key = searchKey(name box text); p = Search(key); then revise(CartIndex()[p].RecNum,
 //   record) on Yes, or append(record), which rebuilds the index.
 //
 // Positions are 1-based: CartIndex() holds positions 0 to NumCartRecords(), position 0 unused, and

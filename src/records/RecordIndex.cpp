@@ -57,12 +57,12 @@ std::string makeIndexKey(std::string_view name) {
   return padTo(text::upperCase(text::trimBlanks(name)), IndexKeyWidth);
 }
 
-std::string searchKey(std::string_view nameBoxText) {
-  return text::upperCase(text::trimBlanks(nameBoxText));
+std::string storedName(std::string_view typedName) {
+  return std::string(text::trimTrailingBlanks(fitField(typedName, NameFieldWidth)));
 }
 
-std::string saveLookupKey(std::string_view typedName) {
-  return searchKey(fitField(typedName, NameFieldWidth));
+std::string searchKey(std::string_view nameBoxText) {
+  return text::upperCase(text::trimBlanks(storedName(nameBoxText)));
 }
 
 // How equal keys end up ordered. In pass i the exchanges carry the smallest key seen so far from

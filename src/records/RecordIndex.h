@@ -42,14 +42,15 @@ struct CartridgeIndexEntry {
 //! The key of a stored name: trimmed at both ends, upper-cased, blank-padded to 41 characters.
 std::string makeIndexKey(std::string_view name);
 
-//! A text from a name box as the searches compare it: trimmed at both ends and upper-cased. Used
-//! by both Search buttons and, through saveLookupKey, by both Saves.
-std::string searchKey(std::string_view nameBoxText);
+//! A typed name as a record's name field holds it, without its trailing blanks: cut to 35
+//! characters, with "?" for each character that Windows-1252 cannot hold.
+std::string storedName(std::string_view typedName);
 
-//! The key under which Save looks a typed name up: the name as the record will hold it (cut to 35
-//! characters, Windows-1252), then trimmed and upper-cased. A name longer than 35 characters thus
-//! finds the record that an earlier Save of it stored.
-std::string saveLookupKey(std::string_view typedName);
+//! A text from a name box as both Search buttons and both Saves look it up: the name as a record
+//! would hold it (storedName), trimmed at both ends and upper-cased. A name longer than 35
+//! characters, or one with characters the file cannot hold, thus finds the record that a Save of
+//! it stored.
+std::string searchKey(std::string_view nameBoxText);
 
 //! The order that the exchange sort gives: for i = 1..N-1, for j = i+1..N, swap entries i and j
 //! when key i is greater than key j (equal keys are never swapped). Returns, for each position of

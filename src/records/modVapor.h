@@ -10,7 +10,7 @@
 //   removed (CAS trimmed at both ends).
 // - Search button: Search(key, SearchByCAS) with key = searchKey(name box) or the CAS box trimmed;
 //   in CAS mode the screen adds result.casMatchNames to its emptied list; in name mode it refills.
-// - Save: key = saveLookupKey(name box text); p = findName(key); then revise(VaporIndex()[p].RecNum,
+// - Save: key = searchKey(name box text); p = findName(key); then revise(VaporIndex()[p].RecNum,
 //   record) on Yes, or append(record), which rebuilds the index; record =
 //   VaporRecord::assemble(box texts...). After an append, VaporRec() holds the new record as
 //   stored, for showing it.
@@ -46,7 +46,7 @@ class modVapor : public RecordDatabase<VaporRecord, VaporIndexEntry> {
   //! searchVaporIndex). Changes nothing.
   VaporSearchResult Search(std::string_view findText, std::int16_t SearchByCAS) const;
 
-  //! The Save's lookup of a key (saveLookupKey of the typed name): the last position whose name
+  //! The Save's lookup of a key (searchKey of the typed name): the last position whose name
   //! equals it, 0 when none. By name, whatever the screen's SearchByCAS says.
   std::int16_t findName(std::string_view key) const;
 };

@@ -64,9 +64,12 @@ TEST_F(CartridgeScreenTest, LoadListsTheFileSearchFillsTheFieldsAndSaveAppendsOr
   app.click(c.cmdSave);
   EXPECT_EQ(fileBytes(cartridgePath()), bytes);
   // A name longer than the 35 characters of its field, saved twice, is asked about the second time.
+  const std::string cutQuestion = storedNameQuestion(NameTooLong, "Powered air purifying respirator ca");
   typeCartridge("Powered air purifying respirator cartridge");  // 42 characters
+  app.expectMessage(cutQuestion, "Add a Record", forms::MsgAnswer::Yes);
   app.click(c.cmdSave);
   typeCartridge("Powered air purifying respirator cartridge");
+  app.expectMessage(cutQuestion, "Add a Record", forms::MsgAnswer::Yes);
   app.expectMessage(reviseQuestion("cartridge"), "Revise a Record", forms::MsgAnswer::No);
   app.click(c.cmdSave);
   EXPECT_EQ(c.NumCartRecords(), 4);

@@ -68,12 +68,19 @@ TEST_F(VaporScreenTest, SaveAppendsNamesCutToTheirFieldsAndRevisesNamesOnFileInP
   EXPECT_EQ(fileBytes(vaporPath()), revised);
   EXPECT_EQ(v.MolWt.text(), "99");
 
-  // A name longer than the 35 characters of its field is looked up by what the field holds.
+  // A name longer than the 35 characters of its field is stored cut once the user agrees, and is
+  // looked up by what the field holds.
   const std::string longName = "Dipropylene glycol monomethyl ether acetate";  // 43 characters
+  const std::string cutQuestion = storedNameQuestion(NameTooLong, longName.substr(0, 35));
   typeVapor(longName, "88917-22-0");
+  app.expectMessage(cutQuestion, "Add a Record", forms::MsgAnswer::No);
+  app.click(v.cmdSave);
+  EXPECT_EQ(v.NumVaporRecords(), 2);
+  app.expectMessage(cutQuestion, "Add a Record", forms::MsgAnswer::Yes);
   app.click(v.cmdSave);
   EXPECT_EQ(v.ChemName.text(), longName.substr(0, 35));
   typeVapor(longName, "88917-22-0");
+  app.expectMessage(cutQuestion, "Add a Record", forms::MsgAnswer::Yes);
   app.expectMessage(reviseQuestion("chemical"), "Revise a Record", forms::MsgAnswer::Yes);
   app.click(v.cmdSave);
   EXPECT_EQ(v.NumVaporRecords(), 3);
@@ -289,6 +296,42 @@ TEST_F(VaporScreenTest, IncompleteEntryGoesThroughTheDialogAndStoresNothing) {
   app.click(v.cmdExit);
   EXPECT_EQ(texts({&v.ChemName, &v.MolWt, &v.CAS}), (Texts{"None Selected", "", ""}));
   EXPECT_EQ(state.TotalVapors, 1);
+}
+
+// A name that the file cannot hold as typed is shown as it would be stored before Save goes on;
+// Search and Save look a typed name up as stored. Letters that the file holds are stored as typed.
+TEST_F(VaporScreenTest, ANameStoredOtherwiseThanTypedIsAskedAboutAndFoundAsStored) {
+  openVaporSlot(1);
+  frmVaporMulti& v = vapor;
+  const std::string typedName = "\u03A9mega\u2192test \u4E2D";  // Omega, an arrow, a CJK character
+  const std::string question = storedNameQuestion(
+      "The database file cannot hold some of its characters; each is written as \"?\".\r\n", "?mega?test ?");
+  typeVapor(typedName, "1-1-1");
+  app.expectMessage(question, "Add a Record", forms::MsgAnswer::No);
+  app.click(v.cmdSave);
+  EXPECT_EQ(fileBytes(vaporPath()), "");
+  EXPECT_EQ(v.ChemName.text(), typedName);
+  app.expectMessage(question, "Add a Record", forms::MsgAnswer::Yes);
+  app.click(v.cmdSave);
+  EXPECT_EQ(fileBytes(vaporPath()).substr(0, 13), "?mega?test ? ");
+  EXPECT_EQ(v.ChemName.text(), "?mega?test ?");
+
+  app.editText(v.ChemName, typedName);
+  app.click(v.cmdSearch);
+  EXPECT_EQ(texts({&v.ChemName, &v.CAS}), (Texts{"?mega?test ?", "1-1-1"}));
+  typeVapor(typedName, "1-1-2");
+  app.expectMessage(question, "Add a Record", forms::MsgAnswer::Yes);
+  app.expectMessage(reviseQuestion("chemical"), "Revise a Record", forms::MsgAnswer::Yes);
+  app.click(v.cmdSave);
+  EXPECT_EQ(fileBytes(vaporPath()).substr(99, 5), "1-1-2");
+
+  const std::string accented = "\u00C9th\u00E9r \u00FC\u00F1\u00DF \u00B0\u00B5\u20AC";
+  typeVapor(accented, "2-2-2");
+  app.click(v.cmdSave);
+  app.editText(v.ChemName, accented);
+  app.click(v.cmdSearch);
+  EXPECT_EQ(texts({&v.ChemName, &v.CAS}), (Texts{accented, "2-2-2"}));
+  EXPECT_EQ(v.NumVaporRecords(), 2);
 }
 
 // A slot opened after another keeps the previous vapor's numbers in its boxes until the name

@@ -56,11 +56,11 @@ TEST(VaporDatabase, SaveLookupFindsLongNamesAndIgnoresCaseAndTheCASIndexWaitsFor
   EXPECT_FALSE(db.open(std::make_unique<MemoryByteFile>(storageOf("")), "VaporB30.DB"));
   const std::string longName = "Some chemical with a very long name, longer than the field";
   ASSERT_FALSE(db.append(vaporRecord(longName, "1-1-1")));
-  EXPECT_EQ(db.findName(saveLookupKey(longName)), 1);
-  EXPECT_EQ(db.findName(saveLookupKey("SOME CHEMICAL WITH A VERY LONG NAME, longer than that")), 1);
+  EXPECT_EQ(db.findName(searchKey(longName)), 1);
+  EXPECT_EQ(db.findName(searchKey("SOME CHEMICAL WITH A VERY LONG NAME, longer than that")), 1);
   ASSERT_FALSE(db.append(vaporRecord("  Acetone")));
-  EXPECT_EQ(db.findName(saveLookupKey("acetone")), 1);  // ACETONE sorts first
-  EXPECT_EQ(db.findName(saveLookupKey("benzene")), 0);
+  EXPECT_EQ(db.findName(searchKey("acetone")), 1);  // ACETONE sorts first
+  EXPECT_EQ(db.findName(searchKey("benzene")), 0);
   ASSERT_FALSE(db.revise(2, vaporRecord("ACETONE", "999-99-9")));
   EXPECT_EQ(db.Search("67-64-1", 1).position, 1);
   EXPECT_EQ(db.Search("999-99-9", 1).position, 0);

@@ -37,6 +37,14 @@ inline std::string reviseQuestion(const std::string& kind) {
   return "This " + kind + " is already on file.\r\nDo you want to save \r\na revised record?";
 }
 
+//! The question Save asks before it stores a name otherwise than typed: reasons are its lines
+//! that say why, stored the name as the file will hold it.
+inline std::string storedNameQuestion(const std::string& reasons, const std::string& stored) {
+  return "This name cannot be stored as it is typed.\r\n" + reasons + "It will be stored as \"" + stored +
+         "\".\r\nDo you want to save it under that name?";
+}
+inline const std::string NameTooLong = "The database file keeps only the first 35 characters of a name.\r\n";
+
 //! The message that refuses a number typed with a decimal comma (typedText) and shows it with a point.
 inline std::string decimalCommaMessage(const std::string& typedText, const std::string& withPoint) {
   return typedText + " is not a number this box can take. Use a point for the decimals: " + withPoint;
