@@ -3,8 +3,9 @@
 // the file's lock, and the user's messages for every failure.
 //
 // Other copies of the program may write the same file at the same time. The count is taken from
-// the file's length; recount() tells when the length has changed since, and every write is made
-// under the file's exclusive lock (see lock()), which the caller takes around the count it writes at.
+// the file's length, and recount() tells when the length has changed since. Writes are made under
+// the file's exclusive lock (lock()), taken before the count is read again, so that an append goes
+// after the last record of the file as it is then.
 //
 // Failures never throw. Each is returned as a FileProblem whose message names the file and the
 // reason, ready for a message box; the object stays usable (a file that could not be opened
