@@ -71,7 +71,8 @@ bool storeReturnedNumbers(forms::Form& screen, std::initializer_list<ReturnedNum
 
 template <class Record, class IndexEntry>
 bool saveRecord(forms::Form& screen, records::RecordDatabase<Record, IndexEntry>& database,
-                const std::function<std::int16_t()>& lookUp, const Record& record, const std::string& onFileLine) {
+                const std::function<std::int16_t()>& lookUp, const Record& record,
+                const std::string& onFileLine) {
   if (reportFileProblem(screen, database.lock(), "Add a Record")) return false;
   std::int16_t position = lookUp();
   if (position > 0) {
@@ -102,7 +103,8 @@ bool saveRecord(forms::Form& screen, records::RecordDatabase<Record, IndexEntry>
 
 template bool saveRecord(forms::Form&,
                          records::RecordDatabase<records::VaporRecord, records::VaporIndexEntry>&,
-                         const std::function<std::int16_t()>&, const records::VaporRecord&, const std::string&);
+                         const std::function<std::int16_t()>&, const records::VaporRecord&,
+                         const std::string&);
 template bool saveRecord(forms::Form&,
                          records::RecordDatabase<records::CartridgeRecord, records::CartridgeIndexEntry>&,
                          const std::function<std::int16_t()>&, const records::CartridgeRecord&,

@@ -79,7 +79,8 @@ void fillNameList(forms::ComboBox& list, const std::vector<IndexEntry>& index, i
 //! as stored; otherwise its boxes and list stay as they are.
 template <class Record, class IndexEntry>
 bool saveRecord(forms::Form& screen, records::RecordDatabase<Record, IndexEntry>& database,
-                const std::function<std::int16_t()>& lookUp, const Record& record, const std::string& onFileLine);
+                const std::function<std::int16_t()>& lookUp, const Record& record,
+                const std::string& onFileLine);
 
 //! Hides screen, shows the incomplete-information dialog modally and, once the dialog's Return has
 //! hidden it, shows screen again (unless the program ended meanwhile).

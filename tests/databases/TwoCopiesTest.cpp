@@ -2,8 +2,8 @@
 // one saves is never lost by the other's Save, and each finds the other's records under their names.
 #include <gtest/gtest.h>
 
-#include "support/ProgramFixture.h"
 #include "records/VaporRecord.h"
+#include "support/ProgramFixture.h"
 
 namespace tess::databases {
 using namespace testing;
@@ -14,7 +14,9 @@ namespace {
 // Copy A is the fixture's program; copy B a second program on the same folder.
 class TwoCopiesTest : public ProgramFixture {
  protected:
-  TwoCopiesTest() { appB.setFailureHandler([](const std::string& what) { ADD_FAILURE() << "copy B: " << what; }); }
+  TwoCopiesTest() {
+    appB.setFailureHandler([](const std::string& what) { ADD_FAILURE() << "copy B: " << what; });
+  }
   void TearDown() override {
     ProgramFixture::TearDown();
     appB.checkDone();
@@ -88,9 +90,9 @@ TEST_F(TwoCopiesTest, SaveOfANameTheOtherCopyAddedRevisesThatRecord) {
   app.click(cartridge.cmdSave);
   const std::string after = fileBytes(cartridgePath());
   EXPECT_EQ(after.substr(0, 99) + after.substr(198), before.substr(0, 99) + before.substr(198));
-  EXPECT_EQ(after.substr(99, 99),
-            records::CartridgeRecord::assemble("cart b", "8.4", "1.9", "42", "0.45", "60", "0.15", "28.0", "0.1")
-                .toBytes());
+  EXPECT_EQ(after.substr(99, 99), records::CartridgeRecord::assemble("cart b", "8.4", "1.9", "42", "0.45",
+                                                                     "60", "0.15", "28.0", "0.1")
+                                      .toBytes());
   // A cartridge Search finds B's other record; the list is left as it was.
   app.editText(cartridge.CartName, "Cart C");
   app.click(cartridge.cmdSearch);

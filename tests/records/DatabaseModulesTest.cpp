@@ -124,8 +124,9 @@ TEST(RecordDatabases, WhileAnotherCopyHoldsTheLockSaveWritesNothing) {
   ASSERT_FALSE(b.open(std::make_unique<MemoryByteFile>(storage), "VaporB30.DB"));
   ASSERT_FALSE(a.lock());
   const std::string before = storage->bytes;
-  for (const FileReport& report : {b.append(vaporRecord("Benzene")), b.revise(1, vaporRecord("ACETONE", "1-1-1")),
-                                   b.lock(std::chrono::milliseconds{0})}) {
+  for (const FileReport& report :
+       {b.append(vaporRecord("Benzene")), b.revise(1, vaporRecord("ACETONE", "1-1-1")),
+        b.lock(std::chrono::milliseconds{0})}) {
     ASSERT_TRUE(report);
     EXPECT_EQ(report->kind, FileErrorKind::Locked);
     EXPECT_EQ(report->message,
