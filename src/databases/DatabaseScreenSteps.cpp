@@ -97,28 +97,44 @@ bool confirmStoredName(forms::Form& screen, const std::string& typedName) {
 
 template <class Record, class IndexEntry>
 bool saveRecord(forms::Form& screen, records::RecordDatabase<Record, IndexEntry>& database,
-                std::int16_t position, const Record& record, const std::string& onFileLine) {
+                const std::function<std::int16_t()>& lookUp, const Record& record,
+                const std::string& onFileLine) {
+  if (reportFileProblem(screen, database.lock(), "Add a Record")) return false;
+  std::int16_t position = lookUp();
   if (position > 0) {
+    // The question waits for the user: the lock is released meanwhile, and taken again on Yes,
+    // when the name is looked up again on the file as it is then. Records are never deleted, so
+    // the name is still on file.
+    database.unlock();
     const forms::MsgAnswer answer = screen.app().messageBox(
         onFileLine + "\r\nDo you want to save \r\na revised record?", "Revise a Record", forms::MsgButtons::YesNo,
         forms::MsgIcon::None, forms::MsgAnswer::Yes);
     if (answer != forms::MsgAnswer::Yes) return false;
+    if (reportFileProblem(screen, database.lock(), "Revise a Record")) return false;
+    position = lookUp();
+  }
+  bool appended = false;
+  if (position > 0) {
     const std::int16_t recNum = database.index()[static_cast<std::size_t>(position)].RecNum;
     reportFileProblem(screen, database.revise(recNum, record), "Revise a Record");
-    return false;
+  } else {
+    const std::int16_t countBefore = database.recordCount();
+    reportFileProblem(screen, database.append(record), "Add a Record");
+    // Not written: the boxes keep what was typed.
+    appended = database.recordCount() != countBefore;
   }
-  const std::int16_t countBefore = database.recordCount();
-  reportFileProblem(screen, database.append(record), "Add a Record");
-  // Not written: the boxes keep what was typed.
-  return database.recordCount() != countBefore;
+  database.unlock();
+  return appended;
 }
 
 template bool saveRecord(forms::Form&,
                          records::RecordDatabase<records::VaporRecord, records::VaporIndexEntry>&,
-                         std::int16_t, const records::VaporRecord&, const std::string&);
+                         const std::function<std::int16_t()>&, const records::VaporRecord&,
+                         const std::string&);
 template bool saveRecord(forms::Form&,
                          records::RecordDatabase<records::CartridgeRecord, records::CartridgeIndexEntry>&,
-                         std::int16_t, const records::CartridgeRecord&, const std::string&);
+                         const std::function<std::int16_t()>&, const records::CartridgeRecord&,
+                         const std::string&);
 
 void showExitDialogOver(forms::Form& screen, forms::Form& exitDialog) {
   screen.hide();

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <functional>
 #include <initializer_list>
 #include <string>
 #include <string_view>
@@ -75,14 +76,18 @@ void fillNameList(forms::ComboBox& list, const std::vector<IndexEntry>& index, i
 //! when Save may go on.
 bool confirmStoredName(forms::Form& screen, const std::string& typedName);
 
-//! Save's writing, once the screen has checked the name, looked it up (position, 0 when not on
-//! file) and assembled the record from its boxes. A name on file asks the revise question, whose
-//! first line is onFileLine, and on Yes writes the record over the one found; a new name is
-//! appended. File failures are reported. True when a record was appended: the screen then refills
-//! its list and shows the record as stored; otherwise its boxes and list stay as they are.
+//! Save's writing, once the screen has checked the name and assembled the record from its boxes.
+//! lookUp gives the name's index position (0 when it is not on file); it is called under the
+//! file's lock on the index as the file is then, so that a record that another copy of the program
+//! saved meanwhile is found. A name on file asks the revise question, whose first line is
+//! onFileLine, and on Yes writes the record over the one found; a new name is appended at the end
+//! of the file. File failures, a lock held by another program included, are reported and write
+//! nothing. True when a record was appended: the screen then refills its list and shows the record
+//! as stored; otherwise its boxes and list stay as they are.
 template <class Record, class IndexEntry>
 bool saveRecord(forms::Form& screen, records::RecordDatabase<Record, IndexEntry>& database,
-                std::int16_t position, const Record& record, const std::string& onFileLine);
+                const std::function<std::int16_t()>& lookUp, const Record& record,
+                const std::string& onFileLine);
 
 //! Hides screen, shows the incomplete-information dialog modally and, once the dialog's Return has
 //! hidden it, shows screen again (unless the program ended meanwhile).

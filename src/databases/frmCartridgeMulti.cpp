@@ -202,6 +202,9 @@ void frmCartridgeMulti::ShowCartridgeRecord(std::int16_t n) {
 
 std::int16_t frmCartridgeMulti::Search(const std::string& findText) {
   ensureLoaded();
+  // Another copy of the program may have written the file since it was read. The list is left as
+  // it is: a Search never refills it.
+  reportFileProblem(*this, m_cartridgeFile->refresh(), FileMessageTitle);
   return m_cartridgeFile->Search(findText);
 }
 
@@ -222,11 +225,12 @@ void frmCartridgeMulti::frmCartridgeMulti_cmdSave_Click() {
     return;
   }
   if (!confirmStoredName(*this, name)) return;
-  const std::int16_t position = Search(records::searchKey(name));
+  const std::string key = records::searchKey(name);
   const CartridgeRecord record =
       CartridgeRecord::assemble(name, BedDiam.text(), Bed_Depth.text(), CarbWgt.text(), MicVol.text(),
                                 RelHumPre.text(), DiamGran.text(), APBenzene.text(), AffinityForWater.text());
-  if (!saveRecord(*this, *m_cartridgeFile, position, record, "This cartridge is already on file.")) {
+  const auto lookUp = [&] { return m_cartridgeFile->Search(key); };
+  if (!saveRecord(*this, *m_cartridgeFile, lookUp, record, "This cartridge is already on file.")) {
     return;
   }
   // Appended: the list takes the new name in and the fields show the record as the file holds it.

@@ -76,7 +76,8 @@ class frmCartridgeMulti : public forms::Form {
   void setBetaH2O(const std::string& aString);
   //! Rebuilds CartIndex from every record of the cartridge file.
   void CreateIndex1();
-  //! Binary search of CartIndex for the key findText; the index position found, 0 when none.
+  //! Binary search of CartIndex, refreshed first, for the key findText; the index position found,
+  //! 0 when none.
   std::int16_t Search(const std::string& findText);
   //! Adds the keys of index positions 1 to numCartridges to the end of the name list.
   void FillCartridgeList(int numCartridges);

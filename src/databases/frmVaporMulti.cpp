@@ -196,6 +196,11 @@ void frmVaporMulti::RefillChemicalList(int numVapors) {
   FillChemicalList(numVapors);
 }
 
+void frmVaporMulti::refreshRecords() {
+  ensureLoaded();
+  reportFileProblem(*this, m_vaporFile->refresh(), FileMessageTitle);
+}
+
 std::int16_t frmVaporMulti::NumVaporRecords() const { return m_vaporFile->NumVaporRecords(); }
 
 void frmVaporMulti::closeFile() { m_vaporFile->close(); }
@@ -221,7 +226,7 @@ void frmVaporMulti::ShowVaporRecord(std::int16_t n) {
 }
 
 std::int16_t frmVaporMulti::Search(const std::string& findText) {
-  ensureLoaded();
+  refreshRecords();
   const records::VaporSearchResult result = m_vaporFile->Search(findText, SearchByCAS);
   if (SearchByCAS == 1) {
     for (const std::string& name : result.casMatchNames) ChemName.addItem(name);
@@ -258,11 +263,11 @@ void frmVaporMulti::frmVaporMulti_cmdSave_Click() {
   }
   if (!confirmStoredName(*this, name)) return;
   const std::string key = records::searchKey(name);
-  const std::int16_t position = m_vaporFile->findName(key);
   const VaporRecord record =
       VaporRecord::assemble(name, MolWt.text(), LiqDensity.text(), MolPol.text(), WaterSol.text(), AvgVapConc.text(),
                             AntoineA.text(), AntoineB.text(), AntoineC.text(), CAS.text());
-  if (!saveRecord(*this, *m_vaporFile, position, record, "This chemical is already on file.")) {
+  const auto lookUp = [&] { return m_vaporFile->findName(key); };
+  if (!saveRecord(*this, *m_vaporFile, lookUp, record, "This chemical is already on file.")) {
     return;
   }
   // Appended: the list takes the new name in and the boxes show the record as the file holds it.

@@ -85,8 +85,8 @@ class frmVaporMulti : public forms::Form {
   //! Shows vapor slot vapIndex (1 to MaxVapors) of the shared state in the boxes: the name first,
   //! then the eight numbers as single-precision text, then the CAS number.
   void SetOldVaporFields(int vapIndex);
-  //! Searches VaporIndex for findText by name or, when SearchByCAS is 1, by CAS number; returns
-  //! the last matching index position, 0 when none matches.
+  //! Searches VaporIndex, refreshed first, for findText by name or, when SearchByCAS is 1, by CAS
+  //! number; returns the last matching index position, 0 when none matches.
   std::int16_t Search(const std::string& findText);
   //! Adds the keys of index positions 1 to numVapors to the end of the name list.
   void FillChemicalList(int numVapors);
@@ -96,6 +96,9 @@ class frmVaporMulti : public forms::Form {
   void ClearVaporData();
   //! Empties the nine data boxes and the name box.
   void ClearVaporForm();
+  //! Reads the vapor file again, its count and VaporIndex, when another copy of the program has
+  //! written it since it was read (its length differs); a file that cannot be read is reported.
+  void refreshRecords();
   //! The number of records of the vapor file; 0 before the screen is loaded.
   std::int16_t NumVaporRecords() const;
   //! Reads record n of the vapor file and shows it: the name first, then the other boxes.

@@ -143,6 +143,8 @@ void InputMasterFive::SelectVapor(int Index) {
     vaporScreen.ChemName.setFocus();
     hide();
   }
+  // The list shows the vapor file as it is now, with what other copies of the program added.
+  vaporScreen.refreshRecords();
   vaporScreen.RefillChemicalList(vaporScreen.NumVaporRecords());
   // Emptying the name list empties the name box, so the slot's fields are shown again after it. A
   // blank label (a slot that the results display found without a vapor) is no "None Selected":

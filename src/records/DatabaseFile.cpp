@@ -1,5 +1,7 @@
 #include "records/DatabaseFile.h"
 
+#include <algorithm>
+
 #include "platform/files/ProgramFolder.h"
 #include "records/RecordIndex.h"
 
@@ -40,6 +42,8 @@ FileReport DatabaseFile::open(const std::filesystem::path& folder) {
 FileReport DatabaseFile::open(std::unique_ptr<files::ByteFile> file, const std::string& displayPath) {
   m_displayPath = displayPath;
   m_count = 0;
+  m_length.reset();
+  m_locked = false;
   m_readFailed = false;
   m_tooMany = false;
   m_file = file ? files::RecordFile(std::move(file), m_recordLength) : files::RecordFile();
@@ -48,14 +52,19 @@ FileReport DatabaseFile::open(std::unique_ptr<files::ByteFile> file, const std::
 }
 
 FileReport DatabaseFile::countRecords() {
-  std::uint64_t count = 0;
-  if (files::FileError error = m_file.recordCount(count)) {
+  std::uint64_t length = 0;
+  if (files::FileError error = m_file.length(length)) {
+    m_count = 0;
+    m_length.reset();
     m_readFailed = true;
     return problem(error.kind, "The " + std::string(m_words.description) + " \"" + m_displayPath +
                                    "\" could not be read: " + error.reason + ".\r\nThe list of " +
                                    std::string(m_words.entries) +
                                    " stays empty, and entries cannot be saved.");
   }
+  m_length = length;
+  const std::uint64_t count = files::RecordFile::recordCountForLength(length, m_recordLength);
+  m_tooMany = false;
   if (count > static_cast<std::uint64_t>(MaxRecords)) {
     m_tooMany = true;
     m_count = MaxRecords;
@@ -66,6 +75,37 @@ FileReport DatabaseFile::countRecords() {
   }
   m_count = static_cast<std::int16_t>(count);
   return std::nullopt;
+}
+
+FileReport DatabaseFile::recount(bool& changed) {
+  changed = false;
+  if (!m_file.isOpen() || m_readFailed) return std::nullopt;
+  std::uint64_t length = 0;
+  const bool known = !m_file.length(length);
+  if (known && m_length == length) return std::nullopt;
+  changed = true;
+  return countRecords();
+}
+
+FileReport DatabaseFile::lock(std::chrono::milliseconds wait) {
+  if (m_locked || !canWrite()) return std::nullopt;
+  if (files::FileError error = m_file.lock(wait)) {
+    const std::string file = "the " + std::string(m_words.description) + " \"" + m_displayPath + "\"";
+    if (error.kind == FileErrorKind::Locked) {
+      return problem(error.kind, "The entry was not saved: " + file +
+                                     " is in use by another program.\r\nNothing in the file has changed. "
+                                     "Try Save again in a moment.");
+    }
+    return problem(error.kind, "The entry was not saved: " + file + " could not be locked: " + error.reason +
+                                   ".\r\nNothing in the file has changed.");
+  }
+  m_locked = true;
+  return std::nullopt;
+}
+
+void DatabaseFile::unlock() {
+  if (m_locked) m_file.unlock();
+  m_locked = false;
 }
 
 FileReport DatabaseFile::readAll(std::string& bytes) {
@@ -114,6 +154,9 @@ FileReport DatabaseFile::append(std::string_view bytes) {
                                    ".\r\nNothing in the file has changed.");
   }
   ++m_count;
+  // The file now ends with the new record: a counted trailing part was padded to a whole record,
+  // a shorter one was written over.
+  m_length = static_cast<std::uint64_t>(m_count) * m_recordLength;
   return std::nullopt;
 }
 
@@ -134,9 +177,14 @@ FileReport DatabaseFile::revise(std::int16_t n, std::string_view bytes) {
     return problem(error.kind, "The entry could not be saved in " + file + ": " + error.reason +
                                    ".\r\nNothing in the file has changed.");
   }
+  // A counted trailing part of a record has been padded to a whole one.
+  if (m_length) m_length = std::max(*m_length, static_cast<std::uint64_t>(m_count) * m_recordLength);
   return std::nullopt;
 }
 
-void DatabaseFile::close() { m_file.close(); }
+void DatabaseFile::close() {
+  m_file.close();
+  m_locked = false;
+}
 
 }  // namespace tess::records

@@ -65,6 +65,35 @@ FileReport RecordDatabase<Record, IndexEntry>::rebuildIndex() {
 }
 
 template <class Record, class IndexEntry>
+FileReport RecordDatabase<Record, IndexEntry>::refresh() {
+  bool changed = false;
+  FileReport report = m_file.recount(changed);
+  if (!changed) return report;
+  FileReport built = buildFromFile();
+  return report ? report : built;
+}
+
+template <class Record, class IndexEntry>
+FileReport RecordDatabase<Record, IndexEntry>::lock(std::chrono::milliseconds wait) {
+  if (FileReport report = m_file.lock(wait)) return report;
+  if (FileReport report = refresh()) {
+    unlock();
+    return report;
+  }
+  return std::nullopt;
+}
+
+template <class Record, class IndexEntry>
+template <class Write>
+FileReport RecordDatabase<Record, IndexEntry>::underLock(Write write) {
+  const bool lockedHere = !m_file.isLocked();
+  FileReport report = lockedHere ? lock() : refresh();
+  if (!report) report = write();
+  if (lockedHere) unlock();
+  return report;
+}
+
+template <class Record, class IndexEntry>
 FileReport RecordDatabase<Record, IndexEntry>::readRecord(std::int16_t n) {
   std::string bytes;
   if (FileReport report = m_file.readRecord(n, bytes)) return report;
@@ -75,24 +104,30 @@ FileReport RecordDatabase<Record, IndexEntry>::readRecord(std::int16_t n) {
 template <class Record, class IndexEntry>
 FileReport RecordDatabase<Record, IndexEntry>::append(const Record& record) {
   m_buffer = record;
-  if (FileReport report = m_file.append(record.toBytes())) return report;
-  m_entries.push_back(indexEntry(record, static_cast<std::int16_t>(m_entries.size() + 1)));
-  if (FileReport report = rebuildIndex()) {
-    // The record is written but the file could not be read back: index what is known.
-    m_index = sortedIndex(m_entries);
-    m_count = m_file.count();
-    m_buffer = record;
-    return report;
-  }
-  return std::nullopt;
+  return underLock([&]() -> FileReport {
+    if (FileReport report = m_file.append(record.toBytes())) return report;
+    m_entries.push_back(indexEntry(record, m_file.count()));
+    if (FileReport report = rebuildIndex()) {
+      // The record is written but the file could not be read back: index what is known.
+      m_index = sortedIndex(m_entries);
+      m_count = m_file.count();
+      m_buffer = record;
+      return report;
+    }
+    return std::nullopt;
+  });
 }
 
 template <class Record, class IndexEntry>
 FileReport RecordDatabase<Record, IndexEntry>::revise(std::int16_t recNum, const Record& record) {
   m_buffer = record;
-  if (FileReport report = m_file.revise(recNum, record.toBytes())) return report;
-  m_entries[static_cast<std::size_t>(recNum - 1)] = indexEntry(record, recNum);
-  return std::nullopt;
+  return underLock([&]() -> FileReport {
+    if (FileReport report = m_file.revise(recNum, record.toBytes())) return report;
+    if (static_cast<std::size_t>(recNum) <= m_entries.size()) {
+      m_entries[static_cast<std::size_t>(recNum - 1)] = indexEntry(record, recNum);
+    }
+    return std::nullopt;
+  });
 }
 
 template class RecordDatabase<VaporRecord, VaporIndexEntry>;

@@ -4,8 +4,14 @@
 //
 // Positions are 1-based: index() holds positions 0 to recordCount(), position 0 unused, and is
 // empty while the file holds no record.
+//
+// Another copy of the program may add records to the file at any time. refresh() reads the file
+// again when its length has changed; a Save looks its name up and writes between lock() and
+// unlock(), on the index as the file is then. Records are never deleted, so a record number found
+// once stays valid.
 #pragma once
 
+#include <chrono>
 #include <cstdint>
 #include <filesystem>
 #include <memory>
@@ -34,19 +40,33 @@ class RecordDatabase {
   //! The record buffer: the last record read, assembled or written.
   const Record& buffer() const { return m_buffer; }
 
+  //! Reads the file again, its count and its index, when its length differs from when it was last
+  //! counted or written: another program has written it since. On failure the index is empty and
+  //! Save is refused, and the message says so.
+  FileReport refresh();
+
+  //! Takes the file's exclusive lock, waiting up to wait while another program holds it, then
+  //! refreshes. Until unlock(), no other copy of the program writes the file, so a name looked up
+  //! in the index can be revised or appended without losing or doubling another's record. On
+  //! failure the lock is not held and the message says that nothing was saved. Never hold the
+  //! lock while the user is asked something.
+  FileReport lock(std::chrono::milliseconds wait = SaveLockWait);
+  void unlock() { m_file.unlock(); }
+
   //! Reads record n (1..recordCount()) into the buffer; on failure the buffer is unchanged.
   FileReport readRecord(std::int16_t n);
 
-  //! Save of a new name: buffer = record; writes it as record recordCount() + 1, counts it and
-  //! rebuilds the index. Refused, with nothing changed but the buffer, when the file already holds
-  //! 32,767 records or cannot be written.
+  //! Save of a new name: buffer = record; writes it after the last record of the file as it is now,
+  //! counts it and rebuilds the index. Refused, with nothing changed but the buffer, when the file
+  //! already holds 32,767 records, cannot be written or its lock cannot be had. Takes the lock for
+  //! the write unless it is held already.
   FileReport append(const Record& record);
 
   //! Save of a name on file, answered Yes: buffer = record, written over record recNum. The index
-  //! is not rebuilt.
+  //! is not rebuilt. Takes the lock for the write unless it is held already.
   FileReport revise(std::int16_t recNum, const Record& record);
 
-  //! Closes the file (at the end of the program).
+  //! Closes the file (at the end of the program), releasing its lock.
   void close() { m_file.close(); }
 
  protected:
@@ -57,6 +77,10 @@ class RecordDatabase {
 
  private:
   FileReport buildFromFile();
+  //! Runs write, which returns its report, under the file's lock on a refreshed index: the lock
+  //! held already, or taken for the write alone.
+  template <class Write>
+  FileReport underLock(Write write);
 
   DatabaseFile m_file;
   std::int16_t m_count = 0;

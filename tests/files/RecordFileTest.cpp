@@ -105,6 +105,28 @@ TEST(RecordFile, FailedWritesLoseNothingThatWasInTheFile) {
   EXPECT_EQ(closed.writeRecord(1, record('b')).kind, FileErrorKind::Closed);
 }
 
+// Two opens of one path stand for two copies of the program: one lock at a time, reads allowed to
+// both while it is held, released by unlock and by closing.
+TEST(RecordFile, TwoOpensOfOneFileTakeItsLockInTurn) {
+  TemporaryFolder folder;
+  const auto path = joinPath(folder.path(), "VaporB30.DB");
+  FileError error;
+  RecordFile first = RecordFile::open(path, Length, error);
+  RecordFile second = RecordFile::open(path, Length, error);
+  const std::chrono::milliseconds shortWait{20};
+  ASSERT_FALSE(first.lock(shortWait));
+  ASSERT_FALSE(first.writeRecord(1, record('a')));
+  EXPECT_EQ(second.lock(shortWait).kind, FileErrorKind::Locked);
+  std::string bytes;
+  EXPECT_FALSE(second.readRecord(1, bytes));
+  EXPECT_EQ(bytes, record('a'));
+  first.unlock();
+  ASSERT_FALSE(second.lock(shortWait));
+  EXPECT_EQ(first.lock(shortWait).kind, FileErrorKind::Locked);
+  second.close();
+  EXPECT_FALSE(first.lock(shortWait));
+}
+
 #ifdef __linux__
 // The system's always-full device: a real failing write through the disk file.
 TEST(RecordFile, WriteToAFullDeviceReportsTheSystemsReason) {

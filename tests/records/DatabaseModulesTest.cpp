@@ -114,6 +114,35 @@ TEST(RecordDatabases, FailedFilesLoseNothingAndChangeNothing) {
   EXPECT_EQ(readOnly->bytes, cartridgeRecord("A").toBytes() + cartridgeRecord("B").toBytes());
 }
 
+// Two copies on one file: while one holds the lock for its Save, the other's Save is refused with a
+// message and writes nothing; afterwards it goes after the last record of the file as it is then.
+TEST(RecordDatabases, WhileAnotherCopyHoldsTheLockSaveWritesNothing) {
+  auto storage = storageOf(vaporRecord("Acetone").toBytes());
+  modVapor a;
+  modVapor b;
+  ASSERT_FALSE(a.open(std::make_unique<MemoryByteFile>(storage), "VaporB30.DB"));
+  ASSERT_FALSE(b.open(std::make_unique<MemoryByteFile>(storage), "VaporB30.DB"));
+  ASSERT_FALSE(a.lock());
+  const std::string before = storage->bytes;
+  for (const FileReport& report :
+       {b.append(vaporRecord("Benzene")), b.revise(1, vaporRecord("ACETONE", "1-1-1")),
+        b.lock(std::chrono::milliseconds{0})}) {
+    ASSERT_TRUE(report);
+    EXPECT_EQ(report->kind, FileErrorKind::Locked);
+    EXPECT_EQ(report->message,
+              "The entry was not saved: the vapor database file \"VaporB30.DB\" is in use by another "
+              "program.\r\nNothing in the file has changed. Try Save again in a moment.");
+  }
+  EXPECT_EQ(storage->bytes, before);
+
+  ASSERT_FALSE(a.append(vaporRecord("Cumene")));
+  a.unlock();
+  ASSERT_FALSE(b.append(vaporRecord("Benzene")));
+  EXPECT_EQ(storage->bytes, before + vaporRecord("Cumene").toBytes() + vaporRecord("Benzene").toBytes());
+  EXPECT_EQ(b.NumVaporRecords(), 3);
+  EXPECT_FALSE(storage->locked);
+}
+
 // A file longer than a record count can say (32,767) is listed up to the count, reported, and
 // not written.
 TEST(VaporDatabase, AFileOfMoreThan32767RecordsIsReportedAndNotWritten) {

@@ -5,6 +5,7 @@
 // written exactly as they are: there is no text mode and no translation of line ends.
 #pragma once
 
+#include <chrono>
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
@@ -31,6 +32,13 @@ class ByteFile {
   virtual FileError resize(std::uint64_t bytes) = 0;
   //! False when the file was opened for reading only.
   virtual bool writable() const = 0;
+  //! Takes an exclusive lock on the file, so that no other program that locks it before writing
+  //! (another copy of this one) writes it until unlock. While another holds the lock, tries again
+  //! until wait has passed, then reports FileErrorKind::Locked. Reads stay allowed to everyone
+  //! while the lock is held. Taking a lock already held through this file does nothing.
+  virtual FileError lock(std::chrono::milliseconds wait) = 0;
+  //! Releases the lock taken through this file, if any. Closing the file releases it too.
+  virtual void unlock() = 0;
   //! Closes the file; later operations report FileErrorKind::Closed.
   virtual void close() = 0;
 };

@@ -1,13 +1,30 @@
 // ByteFile on a real file through the C runtime's streams, unbuffered, always in binary mode.
+//
+// The lock is the operating system's: flock on Linux (whole-file and advisory: it binds only
+// programs that lock too, and it is held per open file, so two opens of one path contend even in
+// one process), LockFileEx on Windows. A Windows lock forbids the locked bytes to every other
+// handle, reads included, so it is put on one byte far beyond any record (LockOffset): copies
+// that read the file while another one writes it are never refused.
+#include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <cstdio>
 #include <cstring>
+#include <thread>
 
 #include "platform/files/ByteFile.h"
 
 #ifdef _WIN32
+#ifndef WIN32_LEAN_AND_MEAN
+#define WIN32_LEAN_AND_MEAN
+#endif
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
 #include <io.h>
+#include <windows.h>
 #else
+#include <sys/file.h>
 #include <unistd.h>
 #endif
 
@@ -51,6 +68,51 @@ int resizeStream(std::FILE* stream, std::uint64_t bytes) {
   return ::ftruncate(::fileno(stream), static_cast<off_t>(bytes));
 #endif
 }
+
+//! How long to sleep between two attempts to take a lock that another program holds [ms].
+constexpr std::chrono::milliseconds LockRetryInterval{50};
+
+const FileError LockedByAnother = {FileErrorKind::Locked, "Another program holds the file's lock."};
+
+// One attempt to take the exclusive lock without waiting. Returns true when it is held; otherwise
+// false, with contended set when another holds it and reason saying why it failed.
+#ifdef _WIN32
+//! Offset of the one byte that the Windows lock covers [bytes]: 2^62, beyond any record.
+constexpr DWORD LockOffsetHigh = 0x40000000;
+
+HANDLE osHandle(std::FILE* stream) { return reinterpret_cast<HANDLE>(::_get_osfhandle(::_fileno(stream))); }
+
+bool tryLock(std::FILE* stream, bool& contended, std::string& reason) {
+  OVERLAPPED range{};
+  range.OffsetHigh = LockOffsetHigh;
+  if (::LockFileEx(osHandle(stream), LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, 1, 0, &range)) {
+    return true;
+  }
+  const DWORD code = ::GetLastError();
+  contended = code == ERROR_LOCK_VIOLATION;
+  reason = "Windows error " + std::to_string(code);
+  return false;
+}
+
+void releaseLock(std::FILE* stream) {
+  OVERLAPPED range{};
+  range.OffsetHigh = LockOffsetHigh;
+  ::UnlockFileEx(osHandle(stream), 0, 1, 0, &range);
+}
+#else
+bool tryLock(std::FILE* stream, bool& contended, std::string& reason) {
+  int result = 0;
+  do {
+    result = ::flock(::fileno(stream), LOCK_EX | LOCK_NB);
+  } while (result != 0 && errno == EINTR);
+  if (result == 0) return true;
+  contended = errno == EWOULDBLOCK;
+  reason = osReason(errno);
+  return false;
+}
+
+void releaseLock(std::FILE* stream) { ::flock(::fileno(stream), LOCK_UN); }
+#endif
 
 class DiskFile final : public ByteFile {
  public:
@@ -114,7 +176,32 @@ class DiskFile final : public ByteFile {
 
   bool writable() const override { return m_writable; }
 
+  FileError lock(std::chrono::milliseconds wait) override {
+    if (m_stream == nullptr) return closedError();
+    if (m_locked) return {};
+    const auto deadline = std::chrono::steady_clock::now() + wait;
+    for (;;) {
+      bool contended = false;
+      std::string reason;
+      if (tryLock(m_stream, contended, reason)) {
+        m_locked = true;
+        return {};
+      }
+      if (!contended) return {FileErrorKind::Write, reason};
+      const auto now = std::chrono::steady_clock::now();
+      if (now >= deadline) return LockedByAnother;
+      std::this_thread::sleep_for(
+          std::min<std::chrono::steady_clock::duration>(LockRetryInterval, deadline - now));
+    }
+  }
+
+  void unlock() override {
+    if (m_stream != nullptr && m_locked) releaseLock(m_stream);
+    m_locked = false;
+  }
+
   void close() override {
+    unlock();
     if (m_stream != nullptr) std::fclose(m_stream);
     m_stream = nullptr;
   }
@@ -128,6 +215,7 @@ class DiskFile final : public ByteFile {
 
   std::FILE* m_stream = nullptr;
   bool m_writable = false;
+  bool m_locked = false;  //!< this file holds the lock
 };
 
 }  // namespace

@@ -11,6 +11,7 @@ const char* describe(FileErrorKind kind) {
     case FileErrorKind::Write: return "could not be written";
     case FileErrorKind::ReadOnly: return "can only be read";
     case FileErrorKind::Closed: return "is not open";
+    case FileErrorKind::Locked: return "is in use by another program";
     case FileErrorKind::Argument: return "was given an invalid record number";
   }
   return "failed";

@@ -13,6 +13,7 @@ enum class FileErrorKind {
   Write,     //!< writing failed (nothing of the file was lost: see RecordFile)
   ReadOnly,  //!< the file could only be opened for reading, so it cannot be written
   Closed,    //!< the file is not open
+  Locked,    //!< another program held the file's lock for as long as it was waited for
   Argument,  //!< a record number or record length outside what the file allows
 };
 

@@ -8,6 +8,7 @@ namespace {
 const FileError DiskFull = {FileErrorKind::Write, "No space left on device"};
 const FileError Closed = {FileErrorKind::Closed, "The file is not open."};
 const FileError ReadOnly = {FileErrorKind::ReadOnly, "The file was opened for reading only."};
+const FileError Locked = {FileErrorKind::Locked, "Another program holds the file's lock."};
 }  // namespace
 
 FileError MemoryByteFile::length(std::uint64_t& bytes) {
@@ -49,6 +50,26 @@ FileError MemoryByteFile::resize(std::uint64_t newLength) {
   if (newLength > m_storage->bytes.size() && newLength > m_storage->lengthLimit) return DiskFull;
   m_storage->bytes.resize(static_cast<std::size_t>(newLength), '\0');
   return {};
+}
+
+// Nothing can release a lock held by another while this waits, so the wait is not waited out.
+FileError MemoryByteFile::lock(std::chrono::milliseconds /*wait*/) {
+  if (m_storage->closed) return Closed;
+  if (m_holdsLock) return {};
+  if (m_storage->locked) return Locked;
+  m_storage->locked = true;
+  m_holdsLock = true;
+  return {};
+}
+
+void MemoryByteFile::unlock() {
+  if (m_holdsLock) m_storage->locked = false;
+  m_holdsLock = false;
+}
+
+void MemoryByteFile::close() {
+  unlock();
+  m_storage->closed = true;
 }
 
 }  // namespace tess::files

@@ -1,6 +1,7 @@
 // A ByteFile held in memory, for tests of code that reads and writes record files. It can stand
-// for a full disk (writes that would make the file longer than a limit write what fits, then fail)
-// and for a medium that fails in the middle of a write.
+// for a full disk (writes that would make the file longer than a limit write what fits, then fail),
+// for a medium that fails in the middle of a write, and, through the shared storage, for one file
+// opened by two copies of the program, each taking the file's lock in turn.
 #pragma once
 
 #include <cstdint>
@@ -26,6 +27,9 @@ class MemoryByteFile final : public ByteFile {
     //! mid-write); later writes work again.
     std::optional<std::size_t> failNextWriteAfter = std::nullopt;
     bool closed = false;
+    //! The file's lock is held, by one of the files on this storage or, set by a test, by another
+    //! program that keeps it: a lock() through any other file then fails at once.
+    bool locked = false;
   };
 
   explicit MemoryByteFile(std::shared_ptr<Storage> storage) : m_storage(std::move(storage)) {}
@@ -35,10 +39,13 @@ class MemoryByteFile final : public ByteFile {
   FileError writeAt(std::uint64_t offset, std::string_view data) override;
   FileError resize(std::uint64_t bytes) override;
   bool writable() const override { return m_storage->writable; }
-  void close() override { m_storage->closed = true; }
+  FileError lock(std::chrono::milliseconds wait) override;
+  void unlock() override;
+  void close() override;
 
  private:
   std::shared_ptr<Storage> m_storage;
+  bool m_holdsLock = false;  //!< the storage's lock was taken through this file
 };
 
 }  // namespace tess::files

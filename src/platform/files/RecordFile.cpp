@@ -21,6 +21,12 @@ std::uint64_t RecordFile::recordCountForLength(std::uint64_t fileLength, std::si
   return (fileLength + recordLength / 2) / recordLength;
 }
 
+FileError RecordFile::length(std::uint64_t& bytes) {
+  bytes = 0;
+  if (!m_file) return NotOpen;
+  return m_file->length(bytes);
+}
+
 FileError RecordFile::recordCount(std::uint64_t& count) {
   count = 0;
   if (!m_file) return NotOpen;
@@ -78,6 +84,15 @@ FileError RecordFile::writeRecord(std::uint64_t n, std::string_view bytes) {
   }
   if (FileError error = m_file->writeAt(offset, bytes)) return restore(error);
   return {};
+}
+
+FileError RecordFile::lock(std::chrono::milliseconds wait) {
+  if (!m_file) return NotOpen;
+  return m_file->lock(wait);
+}
+
+void RecordFile::unlock() {
+  if (m_file) m_file->unlock();
 }
 
 void RecordFile::close() {

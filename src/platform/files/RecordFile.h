@@ -13,6 +13,7 @@
 //   back and the file is cut back to its former length, so nothing that was in it is lost.
 #pragma once
 
+#include <chrono>
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
@@ -42,6 +43,8 @@ class RecordFile {
   //! The number of records for a file of fileLength [bytes], rounded to the nearest whole number.
   static std::uint64_t recordCountForLength(std::uint64_t fileLength, std::size_t recordLength);
 
+  //! The length of the file as it is now [bytes].
+  FileError length(std::uint64_t& bytes);
   //! The number of records in the file, rounded as above.
   FileError recordCount(std::uint64_t& count);
 
@@ -57,7 +60,13 @@ class RecordFile {
   //! record count + 1; n = count + 1 extends the file by one record.
   FileError writeRecord(std::uint64_t n, std::string_view bytes);
 
-  //! Closes the file; later operations report FileErrorKind::Closed.
+  //! Takes the file's exclusive lock, waiting up to wait while another program holds it (see
+  //! ByteFile::lock); FileErrorKind::Locked when it could not be had in that time.
+  FileError lock(std::chrono::milliseconds wait);
+  //! Releases the lock, if this file holds it.
+  void unlock();
+
+  //! Closes the file, releasing its lock; later operations report FileErrorKind::Closed.
   void close();
 
  private:
