@@ -71,10 +71,7 @@ TEST_F(UseOneMTest, EachFieldRefusesValuesBeyondItsBoundsStoresNothingAndKeepsTh
       {screen.BreathingAirFlow, "9", atLeast + "10 "},
       // a decimal comma is refused, never read as the digits before it
       {screen.Temperature, "22,5", decimalCommaMessage("22,5", "22.5")},
-      {screen.AtmPressure, " 1,2 ", decimalCommaMessage("1,2", "1.2")},
-      {screen.RelHumid, "50,5", decimalCommaMessage("50,5", "50.5")},
-      {screen.NumCarts, "2,5", decimalCommaMessage("2,5", "2.5")},
-      {screen.BreathingAirFlow, "1e1,5", decimalCommaMessage("1e1,5", "1e1.5")},
+      {screen.NumCarts, " 2,5 ", decimalCommaMessage("2,5", "2.5")},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.box.displayName() + " " + c.text);
