@@ -9,8 +9,9 @@
 // - ShowCartridgeRecord(n): readRecord(n), then the boxes from CartRec() with trailing blanks
 //   removed.
 // - Search button: p = Search(searchKey(name box)).
-// - Save: key = searchKey(name box text); p = Search(key); then revise(CartIndex()[p].RecNum,
-//   record) on Yes, or append(record), which rebuilds the index.
+// - Save: key = searchKey(name box text); under lock(), p = Search(key). A new name:
+//   append(record), which rebuilds the index. A name on file: unlock() while the question waits;
+//   on Yes lock() again, p = Search(key) again and revise(CartIndex()[p].RecNum, record).
 //
 // Positions are 1-based: CartIndex() holds positions 0 to NumCartRecords(), position 0 unused, and
 // is empty while the file holds no record.

@@ -10,9 +10,10 @@
 //   removed (CAS trimmed at both ends).
 // - Search button: Search(key, SearchByCAS) with key = searchKey(name box) or the CAS box trimmed;
 //   in CAS mode the screen adds result.casMatchNames to its emptied list; in name mode it refills.
-// - Save: key = searchKey(name box text); p = findName(key); then revise(VaporIndex()[p].RecNum,
-//   record) on Yes, or append(record), which rebuilds the index; record =
-//   VaporRecord::assemble(box texts...). After an append, VaporRec() holds the new record as
+// - Save: record = VaporRecord::assemble(box texts...), key = searchKey(name box text); under
+//   lock(), p = findName(key). A new name: append(record), which rebuilds the index. A name on
+//   file: unlock() while the question waits; on Yes lock() again, p = findName(key) again and
+//   revise(VaporIndex()[p].RecNum, record). After an append, VaporRec() holds the new record as
 //   stored, for showing it.
 //
 // Positions are 1-based: VaporIndex() holds positions 0 to NumVaporRecords(), position 0 unused,
