@@ -16,6 +16,10 @@ FileReport DatabaseFile::problem(FileErrorKind kind, const std::string& message)
   return FileProblem{kind, message};
 }
 
+std::string DatabaseFile::namedFile() const {
+  return "the " + std::string(m_words.description) + " \"" + m_displayPath + "\"";
+}
+
 FileReport DatabaseFile::open(const std::filesystem::path& folder) {
   const std::filesystem::path path = files::joinPath(folder, m_words.fileName);
   files::OpenedFile opened = files::openOrCreate(path);
@@ -90,7 +94,7 @@ FileReport DatabaseFile::recount(bool& changed) {
 FileReport DatabaseFile::lock(std::chrono::milliseconds wait) {
   if (m_locked || !canWrite()) return std::nullopt;
   if (files::FileError error = m_file.lock(wait)) {
-    const std::string file = "the " + std::string(m_words.description) + " \"" + m_displayPath + "\"";
+    const std::string file = namedFile();
     if (error.kind == FileErrorKind::Locked) {
       return problem(error.kind, "The entry was not saved: " + file +
                                      " is in use by another program.\r\nNothing in the file has changed. "
@@ -137,7 +141,7 @@ FileReport DatabaseFile::readRecord(std::int16_t n, std::string& bytes) {
 }
 
 FileReport DatabaseFile::append(std::string_view bytes) {
-  const std::string file = "the " + std::string(m_words.description) + " \"" + m_displayPath + "\"";
+  const std::string file = namedFile();
   if (!m_file.isOpen()) {
     return problem(FileErrorKind::Closed, "The entry was not saved: " + file + " is not open.");
   }
@@ -161,7 +165,7 @@ FileReport DatabaseFile::append(std::string_view bytes) {
 }
 
 FileReport DatabaseFile::revise(std::int16_t n, std::string_view bytes) {
-  const std::string file = "the " + std::string(m_words.description) + " \"" + m_displayPath + "\"";
+  const std::string file = namedFile();
   if (!m_file.isOpen()) {
     return problem(FileErrorKind::Closed, "The entry was not saved: " + file + " is not open.");
   }

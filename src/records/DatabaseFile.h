@@ -94,6 +94,8 @@ class DatabaseFile {
 
  private:
   FileReport problem(files::FileErrorKind kind, const std::string& message) const;
+  //! The file as messages name it within a sentence: the vapor database file "<path>".
+  std::string namedFile() const;
   FileReport countRecords();
 
   DatabaseWords m_words;
