@@ -103,8 +103,8 @@ bool saveRecord(forms::Form& screen, records::RecordDatabase<Record, IndexEntry>
   std::int16_t position = lookUp();
   if (position > 0) {
     // The question waits for the user: the lock is released meanwhile, and taken again on Yes,
-    // when the name is looked up again on the file as it is then. Records are never deleted, so
-    // the name is still on file.
+    // when the name is looked up again on the file at the path as it is then. Should another
+    // program have put a file without the name in its place meanwhile, the record is appended.
     database.unlock();
     const forms::MsgAnswer answer = screen.app().messageBox(
         onFileLine + "\r\nDo you want to save \r\na revised record?", "Revise a Record", forms::MsgButtons::YesNo,

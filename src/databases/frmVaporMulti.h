@@ -96,8 +96,8 @@ class frmVaporMulti : public forms::Form {
   void ClearVaporData();
   //! Empties the nine data boxes and the name box.
   void ClearVaporForm();
-  //! Reads the vapor file again, its count and VaporIndex, when another copy of the program has
-  //! written it since it was read (its length differs); a file that cannot be read is reported.
+  //! Reads the vapor file again, its count and VaporIndex, when another program has written or
+  //! replaced it since it was read; a file that cannot be read is reported.
   void refreshRecords();
   //! The number of records of the vapor file; 0 before the screen is loaded.
   std::int16_t NumVaporRecords() const;

@@ -1,7 +1,5 @@
 #include "records/DatabaseFile.h"
 
-#include <algorithm>
-
 #include "platform/files/ProgramFolder.h"
 #include "records/RecordIndex.h"
 
@@ -21,11 +19,15 @@ std::string DatabaseFile::namedFile() const {
 }
 
 FileReport DatabaseFile::open(const std::filesystem::path& folder) {
-  const std::filesystem::path path = files::joinPath(folder, m_words.fileName);
+  return openAt(files::joinPath(folder, m_words.fileName));
+}
+
+FileReport DatabaseFile::openAt(const std::filesystem::path& path) {
   files::OpenedFile opened = files::openOrCreate(path);
   const std::string shown = files::pathToUtf8(path);
   if (!opened.file) {
     open(nullptr, shown);
+    m_path = path;
     return problem(opened.error.kind,
                    "The " + std::string(m_words.description) + " \"" + shown + "\" " +
                        files::describe(opened.error.kind) + ": " + opened.error.reason +
@@ -34,6 +36,7 @@ FileReport DatabaseFile::open(const std::filesystem::path& folder) {
   }
   const bool readOnly = !opened.file->writable();
   FileReport report = open(std::move(opened.file), shown);
+  m_path = path;
   if (!report && readOnly) {
     report = problem(FileErrorKind::ReadOnly,
                      "The " + std::string(m_words.description) + " \"" + shown +
@@ -45,8 +48,9 @@ FileReport DatabaseFile::open(const std::filesystem::path& folder) {
 
 FileReport DatabaseFile::open(std::unique_ptr<files::ByteFile> file, const std::string& displayPath) {
   m_displayPath = displayPath;
+  m_path.clear();
   m_count = 0;
-  m_length.reset();
+  m_version.reset();
   m_locked = false;
   m_readFailed = false;
   m_tooMany = false;
@@ -56,18 +60,18 @@ FileReport DatabaseFile::open(std::unique_ptr<files::ByteFile> file, const std::
 }
 
 FileReport DatabaseFile::countRecords() {
-  std::uint64_t length = 0;
-  if (files::FileError error = m_file.length(length)) {
+  files::FileVersion version;
+  if (files::FileError error = m_file.version(version)) {
     m_count = 0;
-    m_length.reset();
+    m_version.reset();
     m_readFailed = true;
     return problem(error.kind, "The " + std::string(m_words.description) + " \"" + m_displayPath +
                                    "\" could not be read: " + error.reason + ".\r\nThe list of " +
                                    std::string(m_words.entries) +
                                    " stays empty, and entries cannot be saved.");
   }
-  m_length = length;
-  const std::uint64_t count = files::RecordFile::recordCountForLength(length, m_recordLength);
+  m_version = version;
+  const std::uint64_t count = files::RecordFile::recordCountForLength(version.length, m_recordLength);
   m_tooMany = false;
   if (count > static_cast<std::uint64_t>(MaxRecords)) {
     m_tooMany = true;
@@ -81,18 +85,52 @@ FileReport DatabaseFile::countRecords() {
   return std::nullopt;
 }
 
+void DatabaseFile::rememberVersion() {
+  files::FileVersion version;
+  if (m_file.version(version)) {
+    m_version.reset();
+  } else {
+    m_version = version;
+  }
+}
+
 FileReport DatabaseFile::recount(bool& changed) {
   changed = false;
   if (!m_file.isOpen() || m_readFailed) return std::nullopt;
-  std::uint64_t length = 0;
-  const bool known = !m_file.length(length);
-  if (known && m_length == length) return std::nullopt;
+  // Only a file opened by its path can have left it.
+  for (int round = 0; !m_path.empty(); ++round) {
+    bool atPath = true;
+    if (files::FileError error = m_file.stillAtPath(atPath)) {
+      return problem(error.kind, "The " + std::string(m_words.description) + " \"" + m_displayPath +
+                                     "\" could not be read: " + error.reason + ".");
+    }
+    if (atPath) break;
+    changed = true;
+    if (round == MaxReopens) {
+      return problem(FileErrorKind::Open, "The " + std::string(m_words.description) + " \"" + m_displayPath +
+                                              "\" is being replaced by another program.\r\nNothing has been "
+                                              "saved in it. Try again in a moment.");
+    }
+    if (FileReport report = reopen()) return report;
+  }
+  files::FileVersion version;
+  const bool known = !m_file.version(version);
+  if (known && m_version == version) return std::nullopt;
   changed = true;
   return countRecords();
 }
 
+FileReport DatabaseFile::reopen() {
+  const bool relock = m_locked;
+  m_file.close();  // releases the lock, which no longer keeps anyone from the file at the path
+  m_locked = false;
+  if (FileReport report = openAt(m_path)) return report;
+  return relock ? lock(m_lockWait) : std::nullopt;
+}
+
 FileReport DatabaseFile::lock(std::chrono::milliseconds wait) {
   if (m_locked || !canWrite()) return std::nullopt;
+  m_lockWait = wait;
   if (files::FileError error = m_file.lock(wait)) {
     const std::string file = namedFile();
     if (error.kind == FileErrorKind::Locked) {
@@ -158,9 +196,7 @@ FileReport DatabaseFile::append(std::string_view bytes) {
                                    ".\r\nNothing in the file has changed.");
   }
   ++m_count;
-  // The file now ends with the new record: a counted trailing part was padded to a whole record,
-  // a shorter one was written over.
-  m_length = static_cast<std::uint64_t>(m_count) * m_recordLength;
+  rememberVersion();
   return std::nullopt;
 }
 
@@ -181,8 +217,7 @@ FileReport DatabaseFile::revise(std::int16_t n, std::string_view bytes) {
     return problem(error.kind, "The entry could not be saved in " + file + ": " + error.reason +
                                    ".\r\nNothing in the file has changed.");
   }
-  // A counted trailing part of a record has been padded to a whole one.
-  if (m_length) m_length = std::max(*m_length, static_cast<std::uint64_t>(m_count) * m_recordLength);
+  rememberVersion();
   return std::nullopt;
 }
 

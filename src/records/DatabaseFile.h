@@ -2,10 +2,13 @@
 // ModCartridge: opening or creating the file in a folder, counting, reading and writing records,
 // the file's lock, and the user's messages for every failure.
 //
-// Other copies of the program may write the same file at the same time. The count is taken from
-// the file's length, and recount() tells when the length has changed since. Writes are made under
-// the file's exclusive lock (lock()), taken before the count is read again, so that an append goes
-// after the last record of the file as it is then.
+// Other copies of the program may write the same file at the same time, and other programs
+// (backup and synchronising tools) may rewrite it, delete it or put another file in its place.
+// The count is taken from the file's length; recount() opens the path again when the open file is
+// no longer the one there, and counts again when the file's length or times have changed since it
+// was last counted or written. Writes are made under the file's exclusive lock (lock()), taken
+// before recount(), so that a record goes into the file at the path, after its last record as it
+// is then.
 //
 // Failures never throw. Each is returned as a FileProblem whose message names the file and the
 // reason, ready for a message box; the object stays usable (a file that could not be opened
@@ -39,6 +42,10 @@ using FileReport = std::optional<FileProblem>;
 //! lock before it gives up and says so [ms].
 inline constexpr std::chrono::milliseconds SaveLockWait{5000};
 
+//! How many times in a row recount() opens the path again when the file it opened has at once been
+//! replaced again, before it gives up and says so.
+inline constexpr int MaxReopens = 4;
+
 //! What one database calls its file and its entries in messages.
 struct DatabaseWords {
   std::string_view fileName;     //!< "VaporB30.DB"
@@ -65,9 +72,12 @@ class DatabaseFile {
   //! The record count: 0 before open, then from the file length, rounded to the nearest record.
   std::int16_t count() const { return m_count; }
 
-  //! Reads the file's length again. When it differs from the length last counted or written,
-  //! another program has written the file: counts its records again and sets changed. Does nothing
-  //! on a file that is not open or could not be read before.
+  //! Makes the count that of the file at the path as it is now, and sets changed when it may
+  //! differ from the records known so far. When another file has been put at the path, or none
+  //! is there, opens the path again as open() does (creating an empty file where none is) and, if
+  //! the lock was held, takes it on that file. When the file's length or times differ from when
+  //! it was last counted or written, another program has written it: counts its records again.
+  //! Does nothing on a file that is not open or could not be read before.
   FileReport recount(bool& changed);
 
   //! Takes the file's exclusive lock for a Save, waiting up to wait while another program holds
@@ -93,6 +103,12 @@ class DatabaseFile {
   void close();
 
  private:
+  //! Opens, or creates empty when missing, the file at path, and counts its records.
+  FileReport openAt(const std::filesystem::path& path);
+  //! Closes the file that has left the path and opens the path again, keeping the lock if held.
+  FileReport reopen();
+  //! Keeps the file's version after a write of this program's own.
+  void rememberVersion();
   FileReport problem(files::FileErrorKind kind, const std::string& message) const;
   //! The file as messages name it within a sentence: the vapor database file "<path>".
   std::string namedFile() const;
@@ -102,10 +118,13 @@ class DatabaseFile {
   std::size_t m_recordLength;
   files::RecordFile m_file;
   std::string m_displayPath;
+  //! The path the file was opened by; empty for a file that the caller opened.
+  std::filesystem::path m_path;
   std::int16_t m_count = 0;
-  //! The file's length when it was last counted or written [bytes]; none when it is not known.
-  std::optional<std::uint64_t> m_length;
+  //! The file's version when it was last counted or written; none when it is not known.
+  std::optional<files::FileVersion> m_version;
   bool m_locked = false;
+  std::chrono::milliseconds m_lockWait = SaveLockWait;  //!< the wait of the last lock()
   bool m_readFailed = false;
   bool m_tooMany = false;
 };

@@ -5,10 +5,10 @@
 // Positions are 1-based: index() holds positions 0 to recordCount(), position 0 unused, and is
 // empty while the file holds no record.
 //
-// Another copy of the program may add records to the file at any time. refresh() reads the file
-// again when its length has changed; a Save looks its name up and writes between lock() and
-// unlock(), on the index as the file is then. Records are never deleted, so a record number found
-// once stays valid.
+// Another copy of the program may add records to the file at any time, and another program may
+// rewrite the file or put another in its place. refresh() reads the file at the path again when it
+// has changed (see DatabaseFile::recount); a Save looks its name up and writes between lock() and
+// unlock(), on the index of the file at the path as it is then.
 #pragma once
 
 #include <chrono>
@@ -40,9 +40,10 @@ class RecordDatabase {
   //! The record buffer: the last record read, assembled or written.
   const Record& buffer() const { return m_buffer; }
 
-  //! Reads the file again, its count and its index, when its length differs from when it was last
-  //! counted or written: another program has written it since. On failure the index is empty and
-  //! Save is refused, and the message says so.
+  //! Reads the file at the path again, its count and its index, when it is another file than the
+  //! one open or its length or times differ from when it was last counted or written: another
+  //! program has written or replaced it since. On failure the message says so; when the file could
+  //! not be read, the index is empty and Save is refused.
   FileReport refresh();
 
   //! Takes the file's exclusive lock, waiting up to wait while another program holds it, then

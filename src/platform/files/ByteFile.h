@@ -17,12 +17,29 @@
 
 namespace tess::files {
 
+//! What tells one state of a file's bytes from another without reading them: its length and the
+//! times the system keeps of its last changes. Only ever compared: the times' units are the
+//! system's own.
+struct FileVersion {
+  std::uint64_t length = 0;  //!< [bytes]
+  std::int64_t modified = 0;  //!< last change of the bytes, as the file's times say
+  std::int64_t changed = 0;   //!< last change of the bytes or of what the system keeps of the file
+
+  bool operator==(const FileVersion&) const = default;
+};
+
 class ByteFile {
  public:
   virtual ~ByteFile() = default;
 
   //! Length of the file [bytes].
   virtual FileError length(std::uint64_t& bytes) = 0;
+  //! Length and times of the file as they are now.
+  virtual FileError version(FileVersion& version) = 0;
+  //! Whether this file is still the one at the path it was opened by: false once it has been
+  //! deleted there, or another file has been put in its place (renamed over it, as backup and
+  //! synchronising tools do), while this one stayed open.
+  virtual FileError stillAtPath(bool& atPath) = 0;
   //! Reads up to size bytes at offset into into (resized to what was read; short at the end).
   virtual FileError readAt(std::uint64_t offset, std::size_t size, std::string& into) = 0;
   //! Writes data at offset, extending the file when it reaches past the end, and flushes it to
@@ -50,10 +67,27 @@ struct OpenedFile {
   bool created = false;            //!< the file was missing and has been created empty
 };
 
+//! The three ways in which openOrCreate opens a path, each a single step of the system's, so that a
+//! test can put another program's work between them. Each returns null when the file could not be
+//! opened, with error set to the system's error number (ENOENT, EEXIST, EACCES...).
+class PathOpener {
+ public:
+  virtual ~PathOpener() = default;
+  //! Opens an existing file for reading and writing.
+  virtual std::unique_ptr<ByteFile> openForUpdate(const std::filesystem::path& path, int& error);
+  //! Creates a new empty file for reading and writing; fails with EEXIST when one is there.
+  virtual std::unique_ptr<ByteFile> createNew(const std::filesystem::path& path, int& error);
+  //! Opens an existing file for reading only.
+  virtual std::unique_ptr<ByteFile> openForReading(const std::filesystem::path& path, int& error);
+};
+
 //! Opens the file at path for reading and writing in binary mode, creating it empty when it is
-//! missing. When it exists but cannot be written (a read-only file or folder), it is opened for
-//! reading only: file is set, file->writable() is false and error holds the reason (kind ReadOnly).
-//! When it can neither be opened nor created, file is null and error says why.
+//! missing. A file that another program creates meanwhile is opened, never emptied. When it exists
+//! but cannot be written (a read-only file or folder), it is opened for reading only: file is set,
+//! file->writable() is false and error holds the reason (kind ReadOnly). When it can neither be
+//! opened nor created, file is null and error says why.
 OpenedFile openOrCreate(const std::filesystem::path& path);
+//! The same through opener's steps.
+OpenedFile openOrCreate(const std::filesystem::path& path, PathOpener& opener);
 
 }  // namespace tess::files

@@ -1,5 +1,11 @@
 // ByteFile on a real file through the C runtime's streams, unbuffered, always in binary mode.
 //
+// Whether an open file is still the one at its path: on Linux, the device and inode numbers of the
+// open file and of the path are compared, since the path may be deleted or renamed over while the
+// file stays open. On Windows neither can happen: the C runtime opens files without the share
+// mode that allows deleting them, so deleting the path, or renaming another file over it, is
+// refused while the file is open, and the open file is always the one at its path.
+//
 // The lock is the operating system's: flock on Linux (whole-file and advisory: it binds only
 // programs that lock too, and it is held per open file, so two opens of one path contend even in
 // one process), LockFileEx on Windows. A Windows lock forbids the locked bytes to every other
@@ -21,10 +27,14 @@
 #ifndef NOMINMAX
 #define NOMINMAX
 #endif
+#include <fcntl.h>
 #include <io.h>
+#include <sys/stat.h>
 #include <windows.h>
 #else
+#include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -114,9 +124,42 @@ bool tryLock(std::FILE* stream, bool& contended, std::string& reason) {
 void releaseLock(std::FILE* stream) { ::flock(::fileno(stream), LOCK_UN); }
 #endif
 
+// The file's length and times; false, with the reason, when the system cannot tell them.
+#ifdef _WIN32
+bool readVersion(std::FILE* stream, FileVersion& version, std::string& reason) {
+  BY_HANDLE_FILE_INFORMATION info;
+  if (!::GetFileInformationByHandle(osHandle(stream), &info)) {
+    reason = "Windows error " + std::to_string(::GetLastError());
+    return false;
+  }
+  version.length = (static_cast<std::uint64_t>(info.nFileSizeHigh) << 32) | info.nFileSizeLow;
+  version.modified = static_cast<std::int64_t>((static_cast<std::uint64_t>(info.ftLastWriteTime.dwHighDateTime) << 32) |
+                                               info.ftLastWriteTime.dwLowDateTime);
+  version.changed = version.modified;
+  return true;
+}
+#else
+std::int64_t nanoseconds(const timespec& time) {
+  return static_cast<std::int64_t>(time.tv_sec) * 1000000000 + time.tv_nsec;
+}
+
+bool readVersion(std::FILE* stream, FileVersion& version, std::string& reason) {
+  struct stat status {};
+  if (::fstat(::fileno(stream), &status) != 0) {
+    reason = osReason(errno);
+    return false;
+  }
+  version.length = static_cast<std::uint64_t>(status.st_size);
+  version.modified = nanoseconds(status.st_mtim);
+  version.changed = nanoseconds(status.st_ctim);
+  return true;
+}
+#endif
+
 class DiskFile final : public ByteFile {
  public:
-  DiskFile(std::FILE* stream, bool writable) : m_stream(stream), m_writable(writable) {
+  DiskFile(std::FILE* stream, std::filesystem::path path, bool writable)
+      : m_stream(stream), m_path(std::move(path)), m_writable(writable) {
     // Unbuffered: every write reaches the operating system at once, and a failed write leaves no
     // buffered bytes behind that a later operation could put in the wrong place.
     std::setvbuf(m_stream, nullptr, _IONBF, 0);
@@ -132,6 +175,30 @@ class DiskFile final : public ByteFile {
     const std::int64_t end = position(m_stream);
     if (end < 0) return error(FileErrorKind::Read);
     bytes = static_cast<std::uint64_t>(end);
+    return {};
+  }
+
+  FileError version(FileVersion& version) override {
+    if (m_stream == nullptr) return closedError();
+    std::string reason;
+    if (!readVersion(m_stream, version, reason)) return {FileErrorKind::Read, reason};
+    return {};
+  }
+
+  FileError stillAtPath(bool& atPath) override {
+    atPath = true;
+    if (m_stream == nullptr) return closedError();
+#ifndef _WIN32
+    struct stat open {};
+    struct stat there {};
+    if (::fstat(::fileno(m_stream), &open) != 0) return error(FileErrorKind::Read);
+    if (::stat(m_path.c_str(), &there) != 0) {
+      if (errno != ENOENT && errno != ENOTDIR) return error(FileErrorKind::Read);
+      atPath = false;
+      return {};
+    }
+    atPath = open.st_dev == there.st_dev && open.st_ino == there.st_ino;
+#endif
     return {};
   }
 
@@ -214,38 +281,88 @@ class DiskFile final : public ByteFile {
   }
 
   std::FILE* m_stream = nullptr;
+  std::filesystem::path m_path;  //!< the path the file was opened by
   bool m_writable = false;
   bool m_locked = false;  //!< this file holds the lock
 };
 
+//! A file on stream as opened by path, or null with error set from errno when there is none.
+std::unique_ptr<ByteFile> diskFile(std::FILE* stream, const std::filesystem::path& path, bool writable,
+                                   int& error) {
+  if (stream == nullptr) {
+    error = errno;
+    return nullptr;
+  }
+  return std::make_unique<DiskFile>(stream, path, writable);
+}
+
+//! How many times openOrCreate starts again when the file appears or disappears between two of its
+//! steps: another copy of the program creating it, or a synchronising tool replacing it.
+constexpr int OpenRounds = 8;
+
 }  // namespace
 
-OpenedFile openOrCreate(const std::filesystem::path& path) {
-  OpenedFile opened;
-  // Opens the file in the given mode; false leaves errno telling why it could not be opened.
-  auto openIn = [&](const char* mode, bool writable) {
-    errno = 0;
-    std::FILE* stream = openStream(path, mode);
-    if (stream) opened.file = std::make_unique<DiskFile>(stream, writable);
-    return stream != nullptr;
-  };
-  if (openIn("r+b", true)) return opened;
-  const int openErrno = errno;
-  // The reason of the last failure, or else that of the first.
-  auto failure = [&](FileErrorKind kind) { return FileError{kind, osReason(errno != 0 ? errno : openErrno)}; };
-  std::error_code ignored;
-  const bool exists = std::filesystem::exists(path, ignored);
-  if (!exists) {
-    if (openIn("w+b", true)) {
-      opened.created = true;
-    } else {
-      opened.error = failure(FileErrorKind::Create);
-    }
-    return opened;
+std::unique_ptr<ByteFile> PathOpener::openForUpdate(const std::filesystem::path& path, int& error) {
+  errno = 0;
+  return diskFile(openStream(path, "r+b"), path, true, error);
+}
+
+std::unique_ptr<ByteFile> PathOpener::openForReading(const std::filesystem::path& path, int& error) {
+  errno = 0;
+  return diskFile(openStream(path, "rb"), path, false, error);
+}
+
+// An exclusive create, so that a file that another program created since the file was found
+// missing is never emptied.
+std::unique_ptr<ByteFile> PathOpener::createNew(const std::filesystem::path& path, int& error) {
+  errno = 0;
+#ifdef _WIN32
+  const int descriptor = ::_wopen(path.c_str(), _O_RDWR | _O_CREAT | _O_EXCL | _O_BINARY, _S_IREAD | _S_IWRITE);
+#else
+  const int descriptor = ::open(path.c_str(), O_RDWR | O_CREAT | O_EXCL, 0666);
+#endif
+  if (descriptor < 0) {
+    error = errno;
+    return nullptr;
   }
-  // The file exists but cannot be written: open it for reading so that its records can be used.
-  const FileError writeError = {FileErrorKind::ReadOnly, osReason(openErrno)};
-  opened.error = openIn("rb", false) ? writeError : failure(FileErrorKind::Open);
+#ifdef _WIN32
+  std::FILE* stream = ::_fdopen(descriptor, "r+b");
+  if (stream == nullptr) ::_close(descriptor);
+#else
+  std::FILE* stream = ::fdopen(descriptor, "r+b");
+  if (stream == nullptr) ::close(descriptor);
+#endif
+  return diskFile(stream, path, true, error);
+}
+
+OpenedFile openOrCreate(const std::filesystem::path& path) {
+  PathOpener opener;
+  return openOrCreate(path, opener);
+}
+
+OpenedFile openOrCreate(const std::filesystem::path& path, PathOpener& opener) {
+  OpenedFile opened;
+  int error = 0;
+  for (int round = 0; round < OpenRounds; ++round) {
+    if ((opened.file = opener.openForUpdate(path, error))) return opened;
+    if (error == ENOENT) {
+      if ((opened.file = opener.createNew(path, error))) {
+        opened.created = true;
+        return opened;
+      }
+      if (error == EEXIST) continue;  // created meanwhile: open it as it is
+      opened.error = {FileErrorKind::Create, osReason(error)};
+      return opened;
+    }
+    // The file exists but cannot be written: open it for reading so that its records can be used.
+    const int updateError = error;
+    if ((opened.file = opener.openForReading(path, error))) {
+      opened.error = {FileErrorKind::ReadOnly, osReason(updateError)};
+      return opened;
+    }
+    if (error != ENOENT) break;  // not gone meanwhile: it cannot be opened
+  }
+  opened.error = {FileErrorKind::Open, osReason(error)};
   return opened;
 }
 

@@ -17,6 +17,17 @@ FileError MemoryByteFile::length(std::uint64_t& bytes) {
   return {};
 }
 
+FileError MemoryByteFile::version(FileVersion& version) {
+  if (m_storage->closed) return Closed;
+  version = {m_storage->bytes.size(), m_storage->changes, m_storage->changes};
+  return {};
+}
+
+FileError MemoryByteFile::stillAtPath(bool& atPath) {
+  atPath = true;
+  return m_storage->closed ? Closed : FileError{};
+}
+
 FileError MemoryByteFile::readAt(std::uint64_t offset, std::size_t size, std::string& into) {
   into.clear();
   if (m_storage->closed) return Closed;
@@ -33,6 +44,7 @@ FileError MemoryByteFile::writeAt(std::uint64_t offset, std::string_view data) {
     writeAt(offset, data.substr(0, std::min(*cut, data.size())));
     return {FileErrorKind::Write, "Input/output error"};
   }
+  ++m_storage->changes;
   std::string& bytes = m_storage->bytes;
   const std::uint64_t end = offset + data.size();
   const std::uint64_t fits = std::min(end, std::max<std::uint64_t>(m_storage->lengthLimit, bytes.size()));
@@ -48,6 +60,7 @@ FileError MemoryByteFile::resize(std::uint64_t newLength) {
   if (m_storage->closed) return Closed;
   if (!m_storage->writable) return ReadOnly;
   if (newLength > m_storage->bytes.size() && newLength > m_storage->lengthLimit) return DiskFull;
+  ++m_storage->changes;
   m_storage->bytes.resize(static_cast<std::size_t>(newLength), '\0');
   return {};
 }

@@ -30,11 +30,16 @@ class MemoryByteFile final : public ByteFile {
     //! The file's lock is held, by one of the files on this storage or, set by a test, by another
     //! program that keeps it: a lock() through any other file then fails at once.
     bool locked = false;
+    //! Counts the writes and resizes, standing for the file's modification time.
+    std::int64_t changes = 0;
   };
 
   explicit MemoryByteFile(std::shared_ptr<Storage> storage) : m_storage(std::move(storage)) {}
 
   FileError length(std::uint64_t& bytes) override;
+  FileError version(FileVersion& version) override;
+  //! Always true: a file in memory has no path that another program could change.
+  FileError stillAtPath(bool& atPath) override;
   FileError readAt(std::uint64_t offset, std::size_t size, std::string& into) override;
   FileError writeAt(std::uint64_t offset, std::string_view data) override;
   FileError resize(std::uint64_t bytes) override;

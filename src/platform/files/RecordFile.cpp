@@ -27,6 +27,18 @@ FileError RecordFile::length(std::uint64_t& bytes) {
   return m_file->length(bytes);
 }
 
+FileError RecordFile::version(FileVersion& version) {
+  version = {};
+  if (!m_file) return NotOpen;
+  return m_file->version(version);
+}
+
+FileError RecordFile::stillAtPath(bool& atPath) {
+  atPath = true;
+  if (!m_file) return NotOpen;
+  return m_file->stillAtPath(atPath);
+}
+
 FileError RecordFile::recordCount(std::uint64_t& count) {
   count = 0;
   if (!m_file) return NotOpen;

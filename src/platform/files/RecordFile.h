@@ -45,6 +45,10 @@ class RecordFile {
 
   //! The length of the file as it is now [bytes].
   FileError length(std::uint64_t& bytes);
+  //! The file's length and times as they are now (see ByteFile::version).
+  FileError version(FileVersion& version);
+  //! Whether the file is still the one at the path it was opened by (see ByteFile::stillAtPath).
+  FileError stillAtPath(bool& atPath);
   //! The number of records in the file, rounded as above.
   FileError recordCount(std::uint64_t& count);
 
