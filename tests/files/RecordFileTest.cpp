@@ -127,6 +127,33 @@ TEST(RecordFile, TwoOpensOfOneFileTakeItsLockInTurn) {
   EXPECT_FALSE(first.lock(shortWait));
 }
 
+// Another copy creates the missing file and saves a record in it after this copy found the file
+// missing and before it creates it: this copy opens that file for writing and empties nothing.
+TEST(RecordFile, AFileThatAnotherCopyCreatesWhileThisOneOpensItIsKeptAndWritable) {
+  struct OtherCopyFirst : PathOpener {
+    std::unique_ptr<ByteFile> createNew(const std::filesystem::path& path, int& error) override {
+      if (!otherCopySaved) {
+        FileError ignored;
+        RecordFile other = RecordFile::open(path, Length, ignored);
+        otherCopySaved = !other.lock(std::chrono::milliseconds{0}) && !other.writeRecord(1, record('b'));
+      }
+      return PathOpener::createNew(path, error);
+    }
+    bool otherCopySaved = false;
+  } opener;
+  TemporaryFolder folder;
+  const auto path = joinPath(folder.path(), "CartridgeB30.DB");
+  OpenedFile opened = openOrCreate(path, opener);
+  ASSERT_TRUE(opener.otherCopySaved);
+  ASSERT_TRUE(opened.file);
+  EXPECT_FALSE(opened.error) << opened.error.reason;
+  EXPECT_FALSE(opened.created);
+  RecordFile file(std::move(opened.file), Length);
+  ASSERT_FALSE(file.writeRecord(2, record('a')));
+  file.close();
+  EXPECT_EQ(fileBytes(path), record('b') + record('a'));
+}
+
 #ifdef __linux__
 // The system's always-full device: a real failing write through the disk file.
 TEST(RecordFile, WriteToAFullDeviceReportsTheSystemsReason) {
