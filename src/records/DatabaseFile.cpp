@@ -85,15 +85,6 @@ FileReport DatabaseFile::countRecords() {
   return std::nullopt;
 }
 
-void DatabaseFile::rememberVersion() {
-  files::FileVersion version;
-  if (m_file.version(version)) {
-    m_version.reset();
-  } else {
-    m_version = version;
-  }
-}
-
 FileReport DatabaseFile::recount(bool& changed) {
   changed = false;
   if (!m_file.isOpen() || m_readFailed) return std::nullopt;
@@ -191,12 +182,8 @@ FileReport DatabaseFile::append(std::string_view bytes) {
     return problem(FileErrorKind::ReadOnly, "The entry was not saved: " + file +
                                                 (m_readFailed ? " could not be read." : " can only be read."));
   }
-  if (files::FileError error = m_file.writeRecord(static_cast<std::uint64_t>(m_count) + 1, bytes)) {
-    return problem(error.kind, "The entry could not be saved in " + file + ": " + error.reason +
-                                   ".\r\nNothing in the file has changed.");
-  }
+  if (FileReport report = write(m_count + 1, bytes)) return report;
   ++m_count;
-  rememberVersion();
   return std::nullopt;
 }
 
@@ -213,12 +200,28 @@ FileReport DatabaseFile::revise(std::int16_t n, std::string_view bytes) {
     return problem(FileErrorKind::ReadOnly, "The entry was not saved: " + file +
                                                 (m_readFailed ? " could not be read." : " can only be read."));
   }
+  return write(n, bytes);
+}
+
+FileReport DatabaseFile::write(std::int64_t n, std::string_view bytes) {
+  const std::string file = namedFile();
   if (files::FileError error = m_file.writeRecord(static_cast<std::uint64_t>(n), bytes)) {
     return problem(error.kind, "The entry could not be saved in " + file + ": " + error.reason +
                                    ".\r\nNothing in the file has changed.");
   }
-  rememberVersion();
-  return std::nullopt;
+  files::FileVersion version;
+  if (!m_file.version(version)) m_version = version;
+  // Another program may have put a file in this one's place while the record was written: the
+  // record is then not in the file at the path. The next Save or Search reads that file.
+  bool atPath = true;
+  const files::FileError error = m_file.stillAtPath(atPath);
+  if (!error && atPath) return std::nullopt;
+  m_version.reset();
+  return problem(FileErrorKind::Write,
+                 "The entry was not saved: " + file +
+                     (error ? " could not be read: " + error.reason + "."
+                            : " was replaced by another program while the entry was written.") +
+                     "\r\nSave it again.");
 }
 
 void DatabaseFile::close() {

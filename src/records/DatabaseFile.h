@@ -107,8 +107,9 @@ class DatabaseFile {
   FileReport openAt(const std::filesystem::path& path);
   //! Closes the file that has left the path and opens the path again, keeping the lock if held.
   FileReport reopen();
-  //! Keeps the file's version after a write of this program's own.
-  void rememberVersion();
+  //! Writes bytes as record n (1..count() + 1) and keeps the file's version after it. Refused when
+  //! the file is no longer the one at its path afterwards: the record is not where it is looked for.
+  FileReport write(std::int64_t n, std::string_view bytes);
   FileReport problem(files::FileErrorKind kind, const std::string& message) const;
   //! The file as messages name it within a sentence: the vapor database file "<path>".
   std::string namedFile() const;

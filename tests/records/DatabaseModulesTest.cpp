@@ -143,6 +143,25 @@ TEST(RecordDatabases, WhileAnotherCopyHoldsTheLockSaveWritesNothing) {
   EXPECT_FALSE(storage->locked);
 }
 
+// Another program puts a file in this one's place while a record is written into it: the Save is
+// not reported as done, and the next one reads the file again.
+TEST(RecordDatabases, ARecordWrittenIntoAFileThatLeftItsPathIsNotReportedSaved) {
+  auto storage = storageOf(cartridgeRecord("A").toBytes());
+  ModCartridge cartridges;
+  ASSERT_FALSE(cartridges.open(std::make_unique<MemoryByteFile>(storage), "CartridgeB30.DB"));
+  storage->atPath = false;
+  const FileReport report = cartridges.append(cartridgeRecord("B"));
+  ASSERT_TRUE(report);
+  EXPECT_EQ(report->message, "The entry was not saved: the cartridge database file \"CartridgeB30.DB\" was "
+                             "replaced by another program while the entry was written.\r\nSave it again.");
+  EXPECT_EQ(cartridges.NumCartRecords(), 1);
+  // Had the file stayed, the next Save goes after the record written meanwhile.
+  storage->atPath = true;
+  ASSERT_FALSE(cartridges.append(cartridgeRecord("C")));
+  EXPECT_EQ(storage->bytes,
+            cartridgeRecord("A").toBytes() + cartridgeRecord("B").toBytes() + cartridgeRecord("C").toBytes());
+}
+
 // A file longer than a record count can say (32,767) is listed up to the count, reported, and
 // not written.
 TEST(VaporDatabase, AFileOfMoreThan32767RecordsIsReportedAndNotWritten) {

@@ -24,7 +24,7 @@ FileError MemoryByteFile::version(FileVersion& version) {
 }
 
 FileError MemoryByteFile::stillAtPath(bool& atPath) {
-  atPath = true;
+  atPath = m_storage->atPath;
   return m_storage->closed ? Closed : FileError{};
 }
 

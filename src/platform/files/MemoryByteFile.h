@@ -32,13 +32,14 @@ class MemoryByteFile final : public ByteFile {
     bool locked = false;
     //! Counts the writes and resizes, standing for the file's modification time.
     std::int64_t changes = 0;
+    //! False once another program has deleted the file at its path or put another in its place.
+    bool atPath = true;
   };
 
   explicit MemoryByteFile(std::shared_ptr<Storage> storage) : m_storage(std::move(storage)) {}
 
   FileError length(std::uint64_t& bytes) override;
   FileError version(FileVersion& version) override;
-  //! Always true: a file in memory has no path that another program could change.
   FileError stillAtPath(bool& atPath) override;
   FileError readAt(std::uint64_t offset, std::size_t size, std::string& into) override;
   FileError writeAt(std::uint64_t offset, std::string_view data) override;
