@@ -48,8 +48,8 @@ bool storeReturnedNumbers(forms::Form& screen, std::initializer_list<ReturnedNum
   values.reserve(numbers.size());
   for (const ReturnedNumber& number : numbers) {
     forms::TextBox& box = number.field->box();
-    // A record written with a decimal comma shows it in the box unchecked; it is refused here.
-    if (screens::ValidDataEntry::refusesDecimalComma(box)) {
+    // A record written with a comma shows it in the box unchecked; it is refused here.
+    if (screens::ValidDataEntry::refusesComma(box)) {
       box.setFocus();
       return false;
     }
@@ -74,6 +74,16 @@ bool storeReturnedNumbers(forms::Form& screen, std::initializer_list<ReturnedNum
     ++value;
   }
   return true;
+}
+
+bool refusesAComma(std::span<forms::TextBox* const> numericBoxes) {
+  for (forms::TextBox* box : numericBoxes) {
+    if (screens::ValidDataEntry::refusesComma(*box)) {
+      box->setFocus();
+      return true;
+    }
+  }
+  return false;
 }
 
 bool confirmStoredName(forms::Form& screen, const std::string& typedName) {

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <functional>
 #include <initializer_list>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -55,12 +56,18 @@ struct ReturnedNumber {
 };
 
 //! Reads each box once, as the shared state keeps a typed number: its leading-number value in
-//! single precision. A number written with a decimal comma (such as "8,5" from a record) is
-//! refused with the check's message, the focus moved to its box and nothing stored. When every value (times its scale) can be held as a 32-bit value, writes each
-//! into its store and returns true. At the first that cannot, such as a molecular weight of 1e39
-//! shown from a record, says that the value is too large, naming the quantity and its bounds, moves
-//! the focus to the box and returns false, having stored nothing.
+//! single precision. A text holding a comma (such as "8,5" from a record) is refused with the
+//! check's message, the focus moved to its box and nothing stored. When every value (times its
+//! scale) can be held as a 32-bit value, writes each into its store and returns true. At the first
+//! that cannot, such as a molecular weight of 1e39 shown from a record, says that the value is too
+//! large, naming the quantity and its bounds, moves the focus to the box and returns false, having
+//! stored nothing.
 bool storeReturnedNumbers(forms::Form& screen, std::initializer_list<ReturnedNumber> numbers);
+
+//! Before Save: the first of a screen's numeric boxes whose text holds a comma (such as "8,5" from
+//! a record, which no check has seen) is refused with the check's message and given the focus, so
+//! that Save writes nothing. True when one was.
+bool refusesAComma(std::span<forms::TextBox* const> numericBoxes);
 
 //! Adds the keys of index positions 1 to count (no further than the index reaches) to the end of
 //! the name list.

@@ -224,6 +224,7 @@ void frmCartridgeMulti::frmCartridgeMulti_cmdSave_Click() {
     app().messageBox("Enter a cartridge name.", "Add a Record");
     return;
   }
+  if (refusesAComma(valueBoxes())) return;
   if (!confirmStoredName(*this, name)) return;
   const std::string key = records::searchKey(name);
   const CartridgeRecord record =

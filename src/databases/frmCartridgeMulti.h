@@ -14,6 +14,9 @@
 // Any change of the name box's text, and choosing an entry from its list, empties the eight value
 // fields; a stored cartridge's values appear only through "Search for Data".
 //
+// Save and Return refuse a value field whose text holds a comma, with the entry check's message,
+// so that no such text is written to the file or read as the digits before the comma.
+//
 // The screen is created once and never destroyed; its close box acts as Return.
 #pragma once
 

@@ -1,6 +1,7 @@
 #include "databases/frmVaporMulti.h"
 
 #include <iterator>
+#include <span>
 
 #include "databases/DatabaseScreenSteps.h"
 #include "databases/ExitDialog.h"
@@ -261,6 +262,9 @@ void frmVaporMulti::frmVaporMulti_cmdSave_Click() {
     app().messageBox("Enter a chemical name.", "Add a Record");
     return;
   }
+  // The eight numbers; the CAS number is a name, never read as a number.
+  const std::array<forms::TextBox*, 9> boxes = dataBoxes();
+  if (refusesAComma(std::span(boxes).first<8>())) return;
   if (!confirmStoredName(*this, name)) return;
   const std::string key = records::searchKey(name);
   const VaporRecord record =

@@ -14,6 +14,10 @@
 // the CAS number up), 0 the name box. Any change of the name box's text, typed, set by the program
 // or chosen from the list, clears it and empties the nine data boxes.
 //
+// Save and Return refuse a number box whose text holds a comma, with the entry check's message,
+// so that no such text is written to the file or read as the digits before the comma. The CAS box
+// holds a name, not a number, and is not refused.
+//
 // The screen is created once and never destroyed; its close box acts as Return.
 #pragma once
 

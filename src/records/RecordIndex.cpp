@@ -176,14 +176,17 @@ std::int16_t findVaporName(const std::vector<VaporIndexEntry>& index, std::int16
 std::int16_t searchCartridgeIndex(const std::vector<CartridgeIndexEntry>& index, std::int16_t count,
                                   std::string_view findText) {
   const int last = static_cast<int>(std::min<std::size_t>(count > 0 ? count : 0, index.empty() ? 0 : index.size() - 1));
-  const std::string findBytes = text::utf8ToWindows1252(findText);
+  // The halving must go the way the index is sorted: by keys padded with blanks. Compared without
+  // their padding, a name holding a character below the blank (a tab) would sort on the other side
+  // of its prefix ("AB\tC" above "AB"), and the halving would step past the name it looks for.
+  const std::string findBytes = text::utf8ToWindows1252(padTo(std::string(findText), IndexKeyWidth));
   int low = 1;
   int high = last;
   while (low <= high) {
     const int mid = (low + high) / 2;
-    const std::string_view s = text::trimTrailingBlanks(index[static_cast<std::size_t>(mid)].Name);
-    if (s == findText) return static_cast<std::int16_t>(mid);
-    if (text::utf8ToWindows1252(s) < findBytes) {
+    const std::string& key = index[static_cast<std::size_t>(mid)].Name;
+    if (text::trimTrailingBlanks(key) == findText) return static_cast<std::int16_t>(mid);
+    if (text::utf8ToWindows1252(key) < findBytes) {
       low = mid + 1;
     } else {
       high = mid - 1;

@@ -100,7 +100,8 @@ std::int16_t findVaporName(const std::vector<VaporIndexEntry>& index, std::int16
 
 //! Cartridge Search: binary search of positions 1 to count, halving as low = 1, high = count,
 //! mid = (low + high) / 2 rounded down, until a Name without trailing blanks equals findText
-//! (found) or low > high (0). With duplicate keys, the one the halving meets first.
+//! (found) or low > high (0); it goes on above mid when Name is below findText blank-padded to 41
+//! characters, the order of the index. With duplicate keys, the one the halving meets first.
 std::int16_t searchCartridgeIndex(const std::vector<CartridgeIndexEntry>& index, std::int16_t count,
                                   std::string_view findText);
 

@@ -9,7 +9,6 @@
 #include "platform/forms/Application.h"
 #include "platform/forms/KeyCodes.h"
 #include "platform/text/LeadingNumber.h"
-#include "platform/text/TextTrim.h"
 #include "screens/QuitQuestion.h"
 #include "screens/ScreenViews.h"
 #include "screens/ValidDataEntry.h"
@@ -101,19 +100,19 @@ void BreakTimeFive::BreakTimeFive_VapBkConc_KeyDown(int /*Index*/, int KeyCode, 
   if (KeyCode == forms::KeyReturn) cmdCalc.setFocus();
 }
 
-// A concentration written with a decimal comma keeps the focus in its box, so that it is never
-// taken as the digits before the comma.
+// A concentration holding a comma keeps the focus in its box, so that it is never taken as the
+// digits before the comma.
 void BreakTimeFive::BreakTimeFive_VapBkConc_Validate(int Index, bool& Cancel) {
-  Cancel = screens::ValidDataEntry::refusesDecimalComma(VapBkConc[Index]);
+  Cancel = screens::ValidDataEntry::refusesComma(VapBkConc[Index]);
 }
 
 void BreakTimeFive::BreakTimeFive_VapConc_Validate(int Index, bool& Cancel) {
-  Cancel = screens::ValidDataEntry::refusesDecimalComma(VapConc[Index]);
+  Cancel = screens::ValidDataEntry::refusesComma(VapConc[Index]);
 }
 
 void BreakTimeFive::BreakTimeFive_VapBkConc_LostFocus(int Index) {
   forms::TextBox& box = VapBkConc[Index];
-  if (screens::ValidDataEntry::refusesDecimalComma(box)) return;  // left without its Validate
+  if (screens::ValidDataEntry::refusesComma(box)) return;  // left without its Validate
   if (box.text().empty() || box.text() == ".") {
     box.setText("");
     return;
@@ -127,10 +126,10 @@ void BreakTimeFive::BreakTimeFive_VapBkConc_LostFocus(int Index) {
 // value is taken even after an out-of-range message, so the box and the shared state agree.
 void BreakTimeFive::BreakTimeFive_VapConc_LostFocus(int Index) {
   forms::TextBox& box = VapConc[Index];
-  const bool decimalComma = tess::text::decimalCommaAsPoint(tess::text::trimBlanks(box.text())).has_value();
+  const bool comma = screens::ValidDataEntry::holdsComma(box.text());
   const bool passed = screens::ValidDataEntry::ValidUserInput(box, VapConcRange.Min, VapConcRange.Max,
                                                               VapConcRange.MinText, VapConcRange.MaxText);
-  if (decimalComma) return;  // left without its Validate: refused, nothing stored
+  if (comma) return;  // left without its Validate: refused, nothing stored
   const double value = tess::text::leadingNumber(box.text());
   if (value > std::numeric_limits<float>::max()) {
     // Beyond the range of a 32-bit value: nothing can be stored; the check's message has been

@@ -1,7 +1,6 @@
 #include "screens/ValidDataEntry.h"
 
 #include <exception>
-#include <optional>
 #include <string_view>
 
 #include "platform/text/LeadingNumber.h"
@@ -45,17 +44,19 @@ void EntryZeroMsg(forms::Application& app) {
   showIgnoringErrors(app, "This entry must not equal zero ", InvalidEntryTitle);
 }
 
-void DecimalCommaMsg(forms::Application& app, const std::string& typedText, const std::string& withPoint) {
+void CommaMsg(forms::Application& app, const std::string& typedText) {
   showIgnoringErrors(app,
-                     typedText + " is not a number this box can take. Use a point for the decimals: " + withPoint,
+                     typedText +
+                         " is not a number this box can take. Write numbers with a point for the decimals and"
+                         " without a thousands separator, as in 22.5 or 1000.",
                      InvalidEntryTitle);
 }
 
-bool refusesDecimalComma(forms::TextControl& Entry) {
-  const std::string_view typedText = tess::text::trimBlanks(Entry.text());
-  const std::optional<std::string> withPoint = tess::text::decimalCommaAsPoint(typedText);
-  if (!withPoint) return false;
-  DecimalCommaMsg(Entry.app(), std::string(typedText), *withPoint);
+bool holdsComma(std::string_view text) { return text.find(',') != std::string_view::npos; }
+
+bool refusesComma(forms::TextControl& Entry) {
+  if (!holdsComma(Entry.text())) return false;
+  CommaMsg(Entry.app(), std::string(tess::text::trimBlanks(Entry.text())));
   return true;
 }
 
@@ -82,7 +83,7 @@ bool ValidUserInput(forms::TextControl& Entry, double MinVal, double MaxVal, con
   try {
     if (!Entry.DataChanged()) return true;
     Entry.setText(std::string(tess::text::trimBlanks(Entry.text())));
-    if (refusesDecimalComma(Entry)) return false;
+    if (refusesComma(Entry)) return false;
     if (MinVal <= 0 && MaxVal >= 0 && Entry.text() == "0") return true;
     if (ValidNumInput(Entry)) {
       const double value = tess::text::leadingNumber(Entry.text());

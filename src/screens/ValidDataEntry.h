@@ -7,14 +7,16 @@
 // Continue buttons. Numbers are read with the leading-number conversion (tess::text), so "12abc"
 // reads as 12 and passes where 12 does.
 //
-// A number written with a decimal comma ("22,5") is refused with its own message rather than
-// read as the digits before the comma.
+// No number that the program reads holds a comma, and a comma is as often a thousands separator
+// as a decimal one: a text with a comma anywhere ("22,5", "1,000", ",5") is refused with its own
+// message rather than read as the digits before the comma, and the message proposes no number.
 //
 // Messages (OK button, no icon; the first three texts end in a blank):
 //   EntryTooSmallMsg  "This entry must be greater than or equal to " + MinText + " "  "Invalid Entry"
 //   EntryTooLargeMsg  "This entry must be less than or equal to " + MaxText + " "     "Invalid Entry"
 //   EntryZeroMsg      "This entry must not equal zero "                                "Invalid Entry"
-//   DecimalCommaMsg   "22,5 is not a number this box can take. Use a point for the decimals: 22.5"
+//   CommaMsg          typed + " is not a number this box can take. Write numbers with a point for
+//                     the decimals and without a thousands separator, as in 22.5 or 1000."
 //                                                                                      "Invalid Entry"
 //   ReportError       ProcName + " " + the error's description + " "    the application's title
 //
@@ -23,6 +25,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "platform/forms/Application.h"
 #include "platform/forms/TextControl.h"
@@ -32,8 +35,8 @@ namespace tess::screens::ValidDataEntry {
 //! Whether the field's text may stand within MinVal to MaxVal (both inclusive). MinText and
 //! MaxText are the bounds as the messages show them (such as "1,000"). In order:
 //!  1. a field whose DataChanged is false passes at once, untouched;
-//!  2. the text loses its leading and trailing blanks; a number written with a decimal comma is
-//!     refused with DecimalCommaMsg, the text left as it is;
+//!  2. the text loses its leading and trailing blanks; a text holding a comma is refused with
+//!     CommaMsg, the text left as it is;
 //!  3. "0" passes when MinVal <= 0 <= MaxVal;
 //!  4. a non-zero number v passes when MinVal <= v <= MaxVal (the text stays as it is, characters
 //!     after the number included); below: EntryTooSmallMsg, refused; above: EntryTooLargeMsg,
@@ -53,12 +56,14 @@ bool ValidNumInput(forms::TextControl& Entry);
 void EntryTooSmallMsg(forms::Application& app, const std::string& MinText);
 void EntryTooLargeMsg(forms::Application& app, const std::string& MaxText);
 void EntryZeroMsg(forms::Application& app);
-//! Tells the user that typedText is a number with a decimal comma, and shows it with a point.
-void DecimalCommaMsg(forms::Application& app, const std::string& typedText, const std::string& withPoint);
-//! When the field's text, without its surrounding blanks, is a number written with a decimal comma
-//! (see tess::text::decimalCommaAsPoint): shows DecimalCommaMsg and returns true. The text is not
-//! changed. Used by every field that reads a typed number, checked or not.
-bool refusesDecimalComma(forms::TextControl& Entry);
+//! Tells the user that typedText cannot be taken for a number, and how numbers are written here.
+void CommaMsg(forms::Application& app, const std::string& typedText);
+//! Whether text holds a comma anywhere.
+bool holdsComma(std::string_view text);
+//! When the field's text holds a comma: shows CommaMsg, naming the text without its surrounding
+//! blanks, and returns true. The text is not changed. Used by every field that reads a typed
+//! number, checked or not.
+bool refusesComma(forms::TextControl& Entry);
 //! Reports an unexpected error inside the check: ProcName (which begins with a blank, such as
 //! " ValidUserInput"), a blank, the error's description and a blank, titled with the
 //! application's title.

@@ -180,6 +180,21 @@ TEST_F(VaporScreenTest, NumericBoxesCheckOnEnterAndChainToReturn) {
   EXPECT_TRUE(v.visible());
 }
 
+// A number box holding a comma is refused, typed (by the box's check when Save or Return takes the
+// focus) or unchecked as from a record (by Save and Return themselves); the CAS number is a name and
+// may hold one.
+TEST_F(VaporScreenTest, ANumberHoldingACommaIsRefusedBySaveAndByReturn) {
+  openVaporSlot(1);
+  frmVaporMulti& v = vapor;
+  typeVapor("Acetone", "67,64-1");
+  expectCommaTextsRefused(v.MolWt, v.AntoineC, {&v.cmdSave, &v.cmdExit});
+  EXPECT_EQ(fileBytes(vaporPath()).size(), 0u);
+  EXPECT_EQ(state.Vapor[1].ChemName, "");
+  app.click(v.cmdSave);
+  EXPECT_EQ(texts({&v.ChemName, &v.AntoineC, &v.CAS}), (Texts{"Acetone", "-35.93", "67,64-1"}));
+  EXPECT_EQ(v.NumVaporRecords(), 1);
+}
+
 // ---- Return ----
 
 TEST_F(VaporScreenTest, ReturnStoresTheSlotAndMovesToTheNextButtonOrUseConditions) {

@@ -99,9 +99,17 @@ TEST(VaporSearch, FindsTheLastMatchByNameOrCAS) {
 TEST(CartridgeSearch, HalvesAsWritten) {
   // Positions 1..5 of the first file: A, B, B, B, C; its first probe (3) is a B.
   const std::vector<std::string> five{"B", "C", "B", "A", "B"};
+  // Characters below the blank sort a name below its prefix, whose padding is blanks: positions
+  // 1..6 are A, AB\001C, AB\tC, AB, ABC, B.
+  // clang-format off
+  const std::vector<std::string> control{"ABC", "AB\tC", "B", "AB", "AB\001C", "A"};
   const struct { std::vector<std::string> names; const char* key; std::int16_t position; } cases[] = {
       {five, "B", 3}, {five, "A", 1}, {five, "C", 5}, {five, "BB", 0}, {five, "", 0},
-      {{"B", "B", "B", "C"}, "B", 2}, {{}, "B", 0}, {{"ONLY"}, "ONLY", 1}, {{"ONLY"}, "OTHER", 0}};
+      {{"B", "B", "B", "C"}, "B", 2}, {{}, "B", 0}, {{"ONLY"}, "ONLY", 1}, {{"ONLY"}, "OTHER", 0},
+      {control, "A", 1}, {control, "AB\001C", 2}, {control, "AB\tC", 3}, {control, "AB", 4},
+      {control, "ABC", 5}, {control, "B", 6}, {control, "AB\t", 0}, {control, "AB\001", 0},
+      {control, "AB C", 0}};
+  // clang-format on
   for (const auto& c : cases) {
     const auto count = static_cast<std::int16_t>(c.names.size());
     EXPECT_EQ(searchCartridgeIndex(buildCartridgeIndex(c.names), count, c.key), c.position) << c.key;

@@ -43,14 +43,6 @@ TEST_F(BoxesTest, BreakthroughConcentrationIsStoredWhenTheBoxLosesTheFocus) {
     EXPECT_DOUBLE_EQ(state.BkFrac[c.row], c.bkFrac);
     EXPECT_EQ(results.VapBkConc[c.row].text(), c.textAfter);
   }
-  // A decimal comma keeps the focus in the box, whether left by Enter or by Tab, and stores nothing.
-  const double before = state.BkConc[1];
-  for (int i = 0; i < 2; ++i) app.expectMessage(decimalCommaMessage("20,5", "20.5"), "Invalid Entry");
-  app.editText(results.VapBkConc[1], "20,5");
-  app.pressKey(forms::KeyReturn);
-  EXPECT_FALSE(app.tab());
-  EXPECT_TRUE(results.VapBkConc[1].hasFocus());
-  EXPECT_DOUBLE_EQ(state.BkConc[1], before);
 }
 
 TEST_F(BoxesTest, VaporConcentrationIsCheckedAndStoredOnLosingTheFocus) {
@@ -80,11 +72,30 @@ TEST_F(BoxesTest, VaporConcentrationIsCheckedAndStoredOnLosingTheFocus) {
     EXPECT_DOUBLE_EQ(state.BkFrac[1], c.bkFrac);
     EXPECT_TRUE(results.CartName.hasFocus()) << "the focus is not brought back";
   }
-  // A decimal comma is refused before the box is left: the focus stays and nothing is stored.
-  app.expectMessage(decimalCommaMessage("0,5", "0.5"), "Invalid Entry");
-  enter(results.VapConc[1], "0,5");
-  EXPECT_TRUE(results.VapConc[1].hasFocus());
-  EXPECT_FLOAT_EQ(state.Vapor[1].AvgVapConc, 100);
+}
+
+// A concentration holding a comma is refused on Enter (which moves on from a breakthrough
+// concentration only), on Tab and on a click on "Calculate Results", which then does not calculate:
+// the focus stays and nothing is stored.
+TEST_F(BoxesTest, ConcentrationsHoldingACommaAreRefused) {
+  for (forms::TextBox* box : {&results.VapBkConc[1], &results.VapConc[1]}) {
+    const int messages = box == &results.VapBkConc[1] ? 3 : 2;
+    for (const char* text : CommaTexts) {
+      SCOPED_TRACE(box->displayName() + " " + text);
+      const double bkConc = state.BkConc[1];
+      const float vapConc = state.Vapor[1].AvgVapConc;
+      app.editText(*box, text);
+      for (int i = 0; i < messages; ++i) app.expectMessage(commaMessage(text), "Invalid Entry");
+      app.pressKey(forms::KeyReturn);
+      EXPECT_FALSE(app.tab());
+      app.click(results.cmdCalc);
+      EXPECT_TRUE(box->hasFocus());
+      EXPECT_EQ(state.BkConc[1], bkConc);
+      EXPECT_EQ(state.Vapor[1].AvgVapConc, vapConc);
+      EXPECT_EQ(results.BkT[1].caption(), "");
+    }
+    enter(*box, "10");
+  }
 }
 
 // A value beyond the box's bounds is refused on Enter, on Tab and on a click on "Calculate Results"
@@ -110,8 +121,8 @@ TEST_F(BoxesTest, UseConditionsAreCheckedThenStoredAndCopiedToTheirTwins) {
        0.8f},
       {results.AirFlowVol, twins.BreathingAirFlow, state.BreathingAirFlow, "9",
        "This entry must be greater than or equal to 10 ", "", false, 0},  // a cleared box passes: 0 stored
-      {results.Temperature, twins.Temperature, state.Temperature, "22,5", decimalCommaMessage("22,5", "22.5"),
-       "22.5", false, 22.5f},
+      {results.Temperature, twins.Temperature, state.Temperature, "22,5", commaMessage("22,5"), "22.5", false,
+       22.5f},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.box.displayName());

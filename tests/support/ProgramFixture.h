@@ -25,6 +25,7 @@
 #include "records/RecordFixtures.h"
 #include "results/BreakTimeFive.h"
 #include "results/LimitsMessage.h"
+#include "support/CommaTexts.h"
 #include "support/Solvents.h"
 #include "support/TemporaryFolder.h"
 
@@ -44,11 +45,6 @@ inline std::string storedNameQuestion(const std::string& reasons, const std::str
          "\".\r\nDo you want to save it under that name?";
 }
 inline const std::string NameTooLong = "The database file keeps only the first 35 characters of a name.\r\n";
-
-//! The message that refuses a number typed with a decimal comma (typedText) and shows it with a point.
-inline std::string decimalCommaMessage(const std::string& typedText, const std::string& withPoint) {
-  return typedText + " is not a number this box can take. Use a point for the decimals: " + withPoint;
-}
 
 //! An index key as the name list shows it: upper case, blank-padded to 41 characters.
 inline std::string listKey(const std::string& upperName) {
@@ -111,6 +107,29 @@ class ProgramFixture : public ::testing::Test {
     type({{&c.BedDiam, "8.4"}, {&c.Bed_Depth, "1.9"}, {&c.CarbWgt, "42"}, {&c.MicVol, "0.45"},
           {&c.RelHumPre, relHumPre}, {&c.DiamGran, "0.15"}, {&c.APBenzene, "28.0"},
           {&c.AffinityForWater, affinity}});
+  }
+  //! Each text of CommaTexts, typed into typedBox and then set unchecked into uncheckedBox (as a
+  //! record shows it), is refused with the comma message by each click on buttons, which leaves the
+  //! focus in that box; both boxes get their texts back after each text.
+  void expectCommaTextsRefused(forms::TextBox& typedBox, forms::TextBox& uncheckedBox,
+                               std::initializer_list<forms::Button*> buttons) {
+    const std::string typedBefore = typedBox.text();
+    const std::string uncheckedBefore = uncheckedBox.text();
+    const auto expectRefused = [&](forms::TextBox& box, const std::string& text) {
+      for (forms::Button* button : buttons) {
+        app.expectMessage(commaMessage(text), "Invalid Entry");
+        app.click(*button);
+        EXPECT_TRUE(box.hasFocus()) << box.displayName() << " " << text << " " << button->displayName();
+      }
+    };
+    for (const char* text : CommaTexts) {
+      app.editText(typedBox, text);
+      expectRefused(typedBox, text);
+      app.editText(typedBox, typedBefore);
+      uncheckedBox.setText(text);
+      expectRefused(uncheckedBox, text);
+      uncheckedBox.setText(uncheckedBefore);
+    }
   }
   //! The texts of the boxes, in order, to compare in one go.
   static std::vector<std::string> texts(std::initializer_list<const forms::TextControl*> boxes) {

@@ -31,17 +31,6 @@ TEST(LeadingNumber, ReadsTheLongestNumberAtTheStart) {
   EXPECT_DOUBLE_EQ(leadingNumber("1" + std::string(300, '0')), 1e300);
 }
 
-TEST(LeadingNumber, ANumberFollowedAtOnceByACommaAndADigitHasADecimalComma) {
-  const std::pair<const char*, const char*> withComma[] = {
-      {"22,5", "22.5"}, {"0,15", "0.15"}, {"-0,5", "-0.5"}, {"1,000", "1.000"}, {"1e3,5", "1e3.5"},
-      {" 8,5 ", " 8.5 "}, {"2.,5", "2..5"}, {"1,2,3", "1.2,3"},
-  };
-  for (const auto& [text, withPoint] : withComma) EXPECT_EQ(decimalCommaAsPoint(text), withPoint) << text;
-  for (const char* text : {"22", "22,", "22, 5", ",5", "-,5", "12abc", "1e,5", "abc,5", "", "22;5"}) {
-    EXPECT_EQ(decimalCommaAsPoint(text), std::nullopt) << text;
-  }
-}
-
 // Random texts of the characters that matter to the grammar, then random bytes: never a crash,
 // always a finite value, and the same value as the text with more after its number.
 TEST(LeadingNumber, RandomTextsAlwaysGiveAFiniteValue) {

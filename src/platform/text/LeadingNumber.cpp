@@ -3,7 +3,6 @@
 #include <charconv>
 #include <cstddef>
 #include <limits>
-#include <optional>
 #include <string>
 
 #include "platform/text/NumberGrammar.h"
@@ -73,44 +72,6 @@ double leadingNumber(std::string_view text) {
   }
   if (value == 0.0) return 0.0;  // "-0" reads as plain 0
   return negative ? -value : value;
-}
-
-namespace {
-
-// The position just past the longest number at the start of text (as leadingNumber reads it);
-// empty when there is none.
-std::optional<std::size_t> leadingNumberEnd(std::string_view text) {
-  std::size_t pos = 0;
-  while (pos < text.size() && (text[pos] == ' ' || text[pos] == '\t')) ++pos;
-  if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) ++pos;
-  bool sawDigit = false;
-  bool afterPoint = false;
-  for (; pos < text.size(); ++pos) {
-    if (isDigit(text[pos])) {
-      sawDigit = true;
-    } else if (text[pos] == '.' && !afterPoint) {
-      afterPoint = true;
-    } else {
-      break;
-    }
-  }
-  if (!sawDigit) return std::nullopt;
-  if (grammar::hasExponent(text, pos)) {
-    ++pos;  // the E
-    if (text[pos] == '+' || text[pos] == '-') ++pos;
-    while (pos < text.size() && isDigit(text[pos])) ++pos;
-  }
-  return pos;
-}
-
-}  // namespace
-
-std::optional<std::string> decimalCommaAsPoint(std::string_view text) {
-  const std::optional<std::size_t> end = leadingNumberEnd(text);
-  if (!end || *end + 1 >= text.size() || text[*end] != ',' || !isDigit(text[*end + 1])) return std::nullopt;
-  std::string withPoint(text);
-  withPoint[*end] = '.';
-  return withPoint;
 }
 
 }  // namespace tess::text

@@ -10,19 +10,11 @@
 // small as 0.
 #pragma once
 
-#include <optional>
-#include <string>
 #include <string_view>
 
 namespace tess::text {
 
 //! Value of the longest number at the start of text; 0 when there is none.
 double leadingNumber(std::string_view text);
-
-//! A number written with a decimal comma: when the number at the start of text is followed at once
-//! by a comma and a digit ("22,5", "0,15", "1e3,5"), the text with that comma made a point
-//! ("22.5"); empty otherwise ("22", "22,", "22, 5", ",5", "12abc"). leadingNumber would read
-//! such a text as the digits before the comma alone.
-std::optional<std::string> decimalCommaAsPoint(std::string_view text);
 
 }  // namespace tess::text
