@@ -1,12 +1,17 @@
 // The two database screens on record files that are odd or cannot be used: the screen says which
-// file and why, stays usable, and nothing that was in a file is lost.
+// file and why, stays usable, and nothing that was in a file is lost. Also on record files that
+// another program (a backup or synchronising tool) replaces, deletes or rewrites while the program
+// runs: every record that a Save reports saved is in the file at the record file's path, and a
+// Search reads that file as it is.
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 
-#include "support/ProgramFixture.h"
 #include "state/SetUp.h"
+#include "support/ProgramFixture.h"
 
 namespace tess::databases {
 using namespace testing;
@@ -114,6 +119,66 @@ TEST_F(DatabaseScreenFileTest, AFullFileRefusesANewRecordButRevisesOne) {
   EXPECT_EQ(after.substr(after.size() - 99, 35), "CART 32767" + std::string(25, ' '));
   EXPECT_EQ(after.substr(0, after.size() - 99), bytes.substr(0, bytes.size() - 99));
 }
+
+enum class Road { RenamedOver, Deleted, RewrittenInPlace };
+
+class ReplacedFileTest : public ProgramFixture, public ::testing::WithParamInterface<Road> {
+ protected:
+  //! Does to the file at path what another program does on the road: puts a new file holding
+  //! after in its place, deletes it, or writes after over it (of the same length). False when the
+  //! system refuses it (Windows keeps an open file from being deleted or renamed over).
+  static bool changeFile(Road road, const std::filesystem::path& path, const std::string& after) {
+    std::error_code error;
+    const std::filesystem::path fresh = path.string() + ".new";
+    if (road == Road::RenamedOver) writeBytes(fresh, after), std::filesystem::rename(fresh, path, error);
+    if (road == Road::Deleted) std::filesystem::remove(path, error);
+    if (road == Road::RewrittenInPlace) {
+      const auto before = std::filesystem::last_write_time(path);
+      writeBytes(path, after);
+      // A time of its own, as the rewrite may fall in the clock tick of the program's last write.
+      std::filesystem::last_write_time(path, before + std::chrono::seconds(2));
+    }
+    return !error;
+  }
+  bool deleted() const { return GetParam() == Road::Deleted; }
+};
+
+// On the vapor screen Save comes first, of a name on file: nothing read the file since it changed,
+// and the revise goes over the record that holds the name now. On the cartridge screen Search comes
+// first, and shows the record that holds the name now; then the Save of a new name.
+TEST_P(ReplacedFileTest, SavesLandInTheFileAtThePathAndSearchesReadThatFile) {
+  const std::string toluene = vaporRecord("Toluene", "108-88-3").toBytes();
+  const std::string benzene = vaporRecord("Benzene", "71-43-2").toBytes();
+  const std::string typeA = cartridgeRecord("Type A", "8.1").toBytes();
+  const std::string typeB = cartridgeRecord("Type B", "8.2").toBytes();
+  writeBytes(vaporPath(), toluene + benzene);
+  writeBytes(cartridgePath(), typeA + typeB);
+  openVaporSlot(1);
+  openCartridge();
+  const bool changed = changeFile(GetParam(), vaporPath(), benzene + toluene) &&
+                       changeFile(GetParam(), cartridgePath(), typeB + typeA);
+  if (!changed) GTEST_SKIP() << "the system keeps an open file in place";
+
+  openVaporSlot(1);
+  typeVapor("Toluene", "108-88-3", "92.14");
+  if (!deleted()) app.expectMessage(reviseQuestion("chemical"), "Revise a Record", forms::MsgAnswer::Yes);
+  app.click(vapor.cmdSave);
+  EXPECT_EQ(fileBytes(vaporPath()),
+            (deleted() ? "" : benzene) + vaporRecord("Toluene", "108-88-3", "92.14").toBytes());
+
+  openCartridge();
+  app.editText(cartridge.CartName, "Type A");
+  if (deleted()) app.expectMessage("Can't find TYPE A.", "Search for a Record");
+  app.click(cartridge.cmdSearch);
+  EXPECT_EQ(cartridge.BedDiam.text(), deleted() ? "" : "8.1");
+  typeCartridge("Type C", "50", "0.061");
+  app.click(cartridge.cmdSave);
+  EXPECT_EQ(fileBytes(cartridgePath()),
+            (deleted() ? "" : typeB + typeA) + cartridgeRecord("Type C").toBytes());
+}
+
+INSTANTIATE_TEST_SUITE_P(Roads, ReplacedFileTest,
+                         ::testing::Values(Road::RenamedOver, Road::Deleted, Road::RewrittenInPlace));
 
 }  // namespace
 }  // namespace tess::databases
