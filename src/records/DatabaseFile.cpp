@@ -217,11 +217,13 @@ FileReport DatabaseFile::write(std::int64_t n, std::string_view bytes) {
   const files::FileError error = m_file.stillAtPath(atPath);
   if (!error && atPath) return std::nullopt;
   m_version.reset();
-  return problem(FileErrorKind::Write,
-                 "The entry was not saved: " + file +
-                     (error ? " could not be read: " + error.reason + "."
-                            : " was replaced by another program while the entry was written.") +
-                     "\r\nSave it again.");
+  if (error) {
+    return problem(error.kind, "The entry may not have been saved: " + file +
+                                   " could not be read: " + error.reason + ".\r\nSave it again.");
+  }
+  return problem(FileErrorKind::Write, "The entry was not saved: " + file +
+                                           " was replaced by another program while the entry was written."
+                                           "\r\nSave it again.");
 }
 
 void DatabaseFile::close() {

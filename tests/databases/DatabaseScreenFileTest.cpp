@@ -7,7 +7,6 @@
 
 #include <chrono>
 #include <cstdio>
-#include <filesystem>
 #include <fstream>
 
 #include "state/SetUp.h"

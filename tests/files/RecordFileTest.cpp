@@ -141,7 +141,6 @@ TEST(RecordFile, AFileThatAnotherCopyCreatesWhileThisOneOpensItIsKeptAndWritable
   const auto path = joinPath(folder.path(), "CartridgeB30.DB");
   RecordFile file(openOrCreate(path, opener).file, Length);
   ASSERT_FALSE(file.writeRecord(2, record('a')));
-  file.close();
   EXPECT_EQ(fileBytes(path), record('b') + record('a'));
 }
 

@@ -32,6 +32,7 @@
 #include "records/RecordFixtures.h"
 #include "results/BreakTimeFive.h"
 #include "state/SetUp.h"
+#include "support/CommaTexts.h"
 #include "support/Solvents.h"
 #include "support/TemporaryFolder.h"
 
@@ -188,7 +189,11 @@ TEST_F(EndToEndTest, TypicalRunFromStartUpToPrintedResults) {
   EXPECT_FALSE(app.window(input).isVisible());
   ASSERT_TRUE(app.window(results).isVisible());
 
-  // Breakthrough concentrations, typed; Enter in the last one moves to Calculate, Enter presses it.
+  // Breakthrough concentrations, typed; one holding a comma is refused by its message and keeps the
+  // focus. Enter in the last one moves to Calculate, Enter presses it.
+  answers.expected.emplace_back(tess::testing::commaMessage("5,0"), QMessageBox::Ok);
+  typeInto(results.VapBkConc[1], "5,0");
+  press(results, Qt::Key_Return);
   typeInto(results.VapBkConc[1], "50");
   typeInto(results.VapBkConc[2], "20");
   press(results, Qt::Key_Return);

@@ -21,7 +21,7 @@ namespace tess::files {
 //! times the system keeps of its last changes. Only ever compared: the times' units are the
 //! system's own.
 struct FileVersion {
-  std::uint64_t length = 0;  //!< [bytes]
+  std::uint64_t length = 0;   //!< [bytes]
   std::int64_t modified = 0;  //!< last change of the bytes, as the file's times say
   std::int64_t changed = 0;   //!< last change of the bytes or of what the system keeps of the file
 

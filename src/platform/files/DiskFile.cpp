@@ -133,8 +133,9 @@ bool readVersion(std::FILE* stream, FileVersion& version, std::string& reason) {
     return false;
   }
   version.length = (static_cast<std::uint64_t>(info.nFileSizeHigh) << 32) | info.nFileSizeLow;
-  version.modified = static_cast<std::int64_t>((static_cast<std::uint64_t>(info.ftLastWriteTime.dwHighDateTime) << 32) |
-                                               info.ftLastWriteTime.dwLowDateTime);
+  version.modified =
+      static_cast<std::int64_t>((static_cast<std::uint64_t>(info.ftLastWriteTime.dwHighDateTime) << 32) |
+                                info.ftLastWriteTime.dwLowDateTime);
   version.changed = version.modified;
   return true;
 }
@@ -290,7 +291,7 @@ class DiskFile final : public ByteFile {
 std::unique_ptr<ByteFile> diskFile(std::FILE* stream, const std::filesystem::path& path, bool writable,
                                    int& error) {
   if (stream == nullptr) {
-    error = errno;
+    error = errno != 0 ? errno : EIO;
     return nullptr;
   }
   return std::make_unique<DiskFile>(stream, path, writable);
@@ -317,7 +318,8 @@ std::unique_ptr<ByteFile> PathOpener::openForReading(const std::filesystem::path
 std::unique_ptr<ByteFile> PathOpener::createNew(const std::filesystem::path& path, int& error) {
   errno = 0;
 #ifdef _WIN32
-  const int descriptor = ::_wopen(path.c_str(), _O_RDWR | _O_CREAT | _O_EXCL | _O_BINARY, _S_IREAD | _S_IWRITE);
+  const int descriptor =
+      ::_wopen(path.c_str(), _O_RDWR | _O_CREAT | _O_EXCL | _O_BINARY, _S_IREAD | _S_IWRITE);
 #else
   const int descriptor = ::open(path.c_str(), O_RDWR | O_CREAT | O_EXCL, 0666);
 #endif
@@ -327,12 +329,16 @@ std::unique_ptr<ByteFile> PathOpener::createNew(const std::filesystem::path& pat
   }
 #ifdef _WIN32
   std::FILE* stream = ::_fdopen(descriptor, "r+b");
-  if (stream == nullptr) ::_close(descriptor);
 #else
   std::FILE* stream = ::fdopen(descriptor, "r+b");
-  if (stream == nullptr) ::close(descriptor);
 #endif
-  return diskFile(stream, path, true, error);
+  std::unique_ptr<ByteFile> file = diskFile(stream, path, true, error);
+#ifdef _WIN32
+  if (!file) ::_close(descriptor);
+#else
+  if (!file) ::close(descriptor);
+#endif
+  return file;
 }
 
 OpenedFile openOrCreate(const std::filesystem::path& path) {
