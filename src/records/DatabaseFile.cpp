@@ -25,18 +25,16 @@ FileReport DatabaseFile::open(const std::filesystem::path& folder) {
 FileReport DatabaseFile::openAt(const std::filesystem::path& path) {
   files::OpenedFile opened = files::openOrCreate(path);
   const std::string shown = files::pathToUtf8(path);
-  if (!opened.file) {
-    open(nullptr, shown);
-    m_path = path;
+  const bool readOnly = opened.file && !opened.file->writable();
+  FileReport report = open(std::move(opened.file), shown);
+  m_path = path;
+  if (!isOpen()) {
     return problem(opened.error.kind,
                    "The " + std::string(m_words.description) + " \"" + shown + "\" " +
                        files::describe(opened.error.kind) + ": " + opened.error.reason +
                        ".\r\nThe list of " + std::string(m_words.entries) +
                        " stays empty, and entries cannot be saved.");
   }
-  const bool readOnly = !opened.file->writable();
-  FileReport report = open(std::move(opened.file), shown);
-  m_path = path;
   if (!report && readOnly) {
     report = problem(FileErrorKind::ReadOnly,
                      "The " + std::string(m_words.description) + " \"" + shown +

@@ -55,6 +55,28 @@ std::FILE* openStream(const std::filesystem::path& path, const char* mode) {
 #endif
 }
 
+// Creates a new file at path and opens it for reading and writing; null, with errno saying why,
+// when it cannot. The create is exclusive, so that a file that another program created since the
+// file was found missing is never emptied.
+std::FILE* createStream(const std::filesystem::path& path) {
+#ifdef _WIN32
+  const int descriptor =
+      ::_wopen(path.c_str(), _O_RDWR | _O_CREAT | _O_EXCL | _O_BINARY, _S_IREAD | _S_IWRITE);
+  std::FILE* stream = descriptor < 0 ? nullptr : ::_fdopen(descriptor, "r+b");
+  const auto closeDescriptor = ::_close;
+#else
+  const int descriptor = ::open(path.c_str(), O_RDWR | O_CREAT | O_EXCL, 0666);
+  std::FILE* stream = descriptor < 0 ? nullptr : ::fdopen(descriptor, "r+b");
+  const auto closeDescriptor = ::close;
+#endif
+  if (descriptor >= 0 && stream == nullptr) {
+    const int reason = errno;
+    closeDescriptor(descriptor);
+    errno = reason;
+  }
+  return stream;
+}
+
 int seekTo(std::FILE* stream, std::uint64_t offset, int origin) {
 #ifdef _WIN32
   return ::_fseeki64(stream, static_cast<__int64>(offset), origin);
@@ -313,32 +335,9 @@ std::unique_ptr<ByteFile> PathOpener::openForReading(const std::filesystem::path
   return diskFile(openStream(path, "rb"), path, false, error);
 }
 
-// An exclusive create, so that a file that another program created since the file was found
-// missing is never emptied.
 std::unique_ptr<ByteFile> PathOpener::createNew(const std::filesystem::path& path, int& error) {
   errno = 0;
-#ifdef _WIN32
-  const int descriptor =
-      ::_wopen(path.c_str(), _O_RDWR | _O_CREAT | _O_EXCL | _O_BINARY, _S_IREAD | _S_IWRITE);
-#else
-  const int descriptor = ::open(path.c_str(), O_RDWR | O_CREAT | O_EXCL, 0666);
-#endif
-  if (descriptor < 0) {
-    error = errno;
-    return nullptr;
-  }
-#ifdef _WIN32
-  std::FILE* stream = ::_fdopen(descriptor, "r+b");
-#else
-  std::FILE* stream = ::fdopen(descriptor, "r+b");
-#endif
-  std::unique_ptr<ByteFile> file = diskFile(stream, path, true, error);
-#ifdef _WIN32
-  if (!file) ::_close(descriptor);
-#else
-  if (!file) ::close(descriptor);
-#endif
-  return file;
+  return diskFile(createStream(path), path, true, error);
 }
 
 OpenedFile openOrCreate(const std::filesystem::path& path) {
