@@ -121,6 +121,8 @@ void InputMasterFive::InputMasterFive_SelectVap_Click(std::int16_t Index) { Sele
 void InputMasterFive::SelectVapor(int Index) {
   SetUp& state = m_context.state;
   databases::frmVaporMulti& vaporScreen = *m_context.screens.vaporScreen;
+  // A screen that this click loads reads its file as it is now, and has said what kept it from it.
+  const bool readBefore = vaporScreen.loaded();
   if (Index > state.TotalVapors) {
     if (Index != state.TotalVapors + 1) {
       m_context.app.messageBox("Lower numbered Organic Vapors must be set first.", "Note");
@@ -144,7 +146,7 @@ void InputMasterFive::SelectVapor(int Index) {
     hide();
   }
   // The list shows the vapor file as it is now, with what other copies of the program added.
-  vaporScreen.refreshRecords();
+  if (readBefore) vaporScreen.refreshRecords();
   vaporScreen.RefillChemicalList(vaporScreen.NumVaporRecords());
   // Emptying the name list empties the name box, so the slot's fields are shown again after it. A
   // blank label (a slot that the results display found without a vapor) is no "None Selected":

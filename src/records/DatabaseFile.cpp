@@ -22,12 +22,16 @@ FileReport DatabaseFile::open(const std::filesystem::path& folder) {
   return openAt(files::joinPath(folder, m_words.fileName));
 }
 
-FileReport DatabaseFile::openAt(const std::filesystem::path& path) {
+FileReport DatabaseFile::openAt(std::filesystem::path path) {
   files::OpenedFile opened = files::openOrCreate(path);
+  return adopt(std::move(opened), std::move(path));
+}
+
+FileReport DatabaseFile::adopt(files::OpenedFile opened, std::filesystem::path path) {
   const std::string shown = files::pathToUtf8(path);
   const bool readOnly = opened.file && !opened.file->writable();
   FileReport report = open(std::move(opened.file), shown);
-  m_path = path;
+  m_path = std::move(path);
   if (!isOpen()) {
     return problem(opened.error.kind,
                    "The " + std::string(m_words.description) + " \"" + shown + "\" " +
@@ -85,9 +89,23 @@ FileReport DatabaseFile::countRecords() {
 
 FileReport DatabaseFile::recount(bool& changed) {
   changed = false;
+  const bool byPath = !m_path.empty();
+  // What stood in the way at the last open or read (something else at the path, a folder that
+  // could not be written, a failing disk) may have been put right since: open the path as at start.
+  if (byPath && (!m_file.isOpen() || m_readFailed)) {
+    changed = true;
+    return reopen();
+  }
   if (!m_file.isOpen() || m_readFailed) return std::nullopt;
+  if (byPath && !m_file.isWritable()) {
+    files::OpenedFile opened = files::openOrCreate(m_path);
+    if (opened.file && opened.file->writable()) {
+      changed = true;
+      return adopt(std::move(opened), m_path);
+    }
+  }
   // Only a file opened by its path can have left it.
-  for (int round = 0; !m_path.empty(); ++round) {
+  for (int round = 0; byPath; ++round) {
     bool atPath = true;
     if (files::FileError error = m_file.stillAtPath(atPath)) {
       return problem(error.kind, "The " + std::string(m_words.description) + " \"" + m_displayPath +

@@ -77,7 +77,10 @@ class DatabaseFile {
   //! is there, opens the path again as open() does (creating an empty file where none is) and, if
   //! the lock was held, takes it on that file. When the file's length or times differ from when
   //! it was last counted or written, another program has written it: counts its records again.
-  //! Does nothing on a file that is not open or could not be read before.
+  //! A file opened by its path that is not open or could not be read is opened again as at start,
+  //! and one that could only be read is taken for writing once it can be. Any number of such
+  //! changes in a row are each followed. A file that the caller opened and that is not open or
+  //! could not be read is left as it is.
   FileReport recount(bool& changed);
 
   //! Takes the file's exclusive lock for a Save, waiting up to wait while another program holds
@@ -103,8 +106,11 @@ class DatabaseFile {
   void close();
 
  private:
-  //! Opens, or creates empty when missing, the file at path, and counts its records.
-  FileReport openAt(const std::filesystem::path& path);
+  //! Opens, or creates empty when missing, the file at path, and counts its records. Takes path by
+  //! value: a reopen passes m_path, which the open clears.
+  FileReport openAt(std::filesystem::path path);
+  //! Makes opened, the file at path (or why it is not there), this database's file and counts it.
+  FileReport adopt(files::OpenedFile opened, std::filesystem::path path);
   //! Closes the file that has left the path and opens the path again, keeping the lock if held.
   FileReport reopen();
   //! Writes bytes as record n (1..count() + 1) and keeps the file's version after it. Refused when

@@ -24,25 +24,26 @@ RecordDatabase<Record, IndexEntry>::RecordDatabase(DatabaseWords words) : m_file
 template <class Record, class IndexEntry>
 FileReport RecordDatabase<Record, IndexEntry>::open(const std::filesystem::path& folder) {
   FileReport report = m_file.open(folder);
-  FileReport built = buildFromFile();
-  return report ? report : built;
+  return buildFromFile(std::move(report));
 }
 
 template <class Record, class IndexEntry>
 FileReport RecordDatabase<Record, IndexEntry>::open(std::unique_ptr<files::ByteFile> file,
                                                     const std::string& displayPath) {
   FileReport report = m_file.open(std::move(file), displayPath);
-  FileReport built = buildFromFile();
-  return report ? report : built;
+  return buildFromFile(std::move(report));
 }
 
 template <class Record, class IndexEntry>
-FileReport RecordDatabase<Record, IndexEntry>::buildFromFile() {
+FileReport RecordDatabase<Record, IndexEntry>::buildFromFile(FileReport opened) {
   m_entries.clear();
   m_index.clear();
   m_count = 0;
-  if (!m_file.isOpen()) return std::nullopt;
-  return rebuildIndex();
+  if (!m_file.isOpen()) return opened;
+  // A file that could not be read lists nothing, whatever its opening said of it (that it can only
+  // be read, or holds too many records): that is the message.
+  FileReport built = rebuildIndex();
+  return built ? built : opened;
 }
 
 template <class Record, class IndexEntry>
@@ -69,12 +70,16 @@ FileReport RecordDatabase<Record, IndexEntry>::refresh() {
   bool changed = false;
   FileReport report = m_file.recount(changed);
   if (!changed) return report;
-  FileReport built = buildFromFile();
-  return report ? report : built;
+  return buildFromFile(std::move(report));
 }
 
 template <class Record, class IndexEntry>
 FileReport RecordDatabase<Record, IndexEntry>::lock(std::chrono::milliseconds wait) {
+  // A file that cannot be written may be writable at its path by now: it is opened again first,
+  // so that the lock is taken on the file that the Save writes.
+  if (!m_file.canWrite()) {
+    if (FileReport report = refresh()) return report;
+  }
   if (FileReport report = m_file.lock(wait)) return report;
   if (FileReport report = refresh()) {
     unlock();

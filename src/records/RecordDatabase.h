@@ -42,12 +42,13 @@ class RecordDatabase {
 
   //! Reads the file at the path again, its count and its index, when it is another file than the
   //! one open or its length or times differ from when it was last counted or written: another
-  //! program has written or replaced it since. On failure the message says so; when the file could
-  //! not be read, the index is empty and Save is refused.
+  //! program has written or replaced it since. A file that could not be opened or read, or only
+  //! read, is opened again from its path (see DatabaseFile::recount). On failure the message says
+  //! so; when the file could not be opened or read, the index is empty and Save is refused.
   FileReport refresh();
 
-  //! Takes the file's exclusive lock, waiting up to wait while another program holds it, then
-  //! refreshes. Until unlock(), no other copy of the program writes the file, so a name looked up
+  //! Refreshes a file that cannot be written, then takes the file's exclusive lock, waiting up to
+  //! wait while another program holds it, then refreshes. Until unlock(), no other copy of the program writes the file, so a name looked up
   //! in the index can be revised or appended without losing or doubling another's record. On
   //! failure the lock is not held and the message says that nothing was saved. Never hold the
   //! lock while the user is asked something.
@@ -77,7 +78,9 @@ class RecordDatabase {
   FileReport rebuildIndex();
 
  private:
-  FileReport buildFromFile();
+  //! Counts and indexes the file as opened; returns the report of the opening, opened, unless the
+  //! records could not be read.
+  FileReport buildFromFile(FileReport opened);
   //! Runs write, which returns its report, under the file's lock on a refreshed index: the lock
   //! held already, or taken for the write alone.
   template <class Write>

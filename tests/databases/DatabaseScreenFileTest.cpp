@@ -1,13 +1,22 @@
 // The two database screens on record files that are odd or cannot be used: the screen says which
 // file and why, stays usable, and nothing that was in a file is lost. Also on record files that
-// another program (a backup or synchronising tool) replaces, deletes or rewrites while the program
-// runs: every record that a Save reports saved is in the file at the record file's path, and a
-// Search reads that file as it is.
+// another program (a backup or synchronising tool) replaces, deletes or rewrites again and again
+// while the program runs, and on something other than a file put at a record file's path: a Search
+// reads the file at the path as it is then, and a Save lands in it.
 #include <gtest/gtest.h>
 
 #include <chrono>
 #include <cstdio>
 #include <fstream>
+#include <functional>
+#include <utility>
+
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
+
+#include "platform/files/RecordFile.h"
+#include "records/RecordIndex.h"
 
 #include "state/SetUp.h"
 #include "support/ProgramFixture.h"
@@ -39,37 +48,29 @@ class MissingFolderTest : public DatabaseScreenFileTest {
   MissingFolderTest() : DatabaseScreenFileTest("gone") {}
 };
 
-TEST_F(MissingFolderTest, AFolderWithoutTheFilesGivesMessagesAndUsableScreens) {
+TEST_F(MissingFolderTest, AFolderWithoutTheFilesGivesMessagesAndUsableScreensUntilItIsMade) {
   input.show();
   clickExpectingReport(input.SelectVap[1], vaporPath(), "could not be created", "Vapor Database");
   ASSERT_TRUE(vapor.visible());
   EXPECT_EQ(vapor.NumVaporRecords(), 0);
   EXPECT_EQ(vapor.ChemName.itemCount(), 0);
-  // Save reports that nothing was saved and keeps what was typed; Return still stores the slot.
+  // Save says again that the file cannot be made and keeps what was typed; Return stores the slot.
   typeVapor("Acetone", "67-64-1");
-  clickExpectingReport(vapor.cmdSave, vaporPath(), "not saved", "Add a Record");
+  clickExpectingReport(vapor.cmdSave, vaporPath(), "could not be created", "Add a Record");
   EXPECT_EQ(vapor.ChemName.text(), "Acetone");
   EXPECT_EQ(vapor.MolWt.text(), "58.08");
   app.click(vapor.cmdExit);
   EXPECT_EQ(state.Vapor[1].ChemName, "Acetone");
 
   clickExpectingReport(input.SelectCart, cartridgePath(), "could not be created", "Cartridge Database");
-  typeCartridge("Cart");
-  clickExpectingReport(cartridge.cmdSave, cartridgePath(), "not saved", "Add a Record");
+  typeCartridge("Cart", "50", "0.061");
+  clickExpectingReport(cartridge.cmdSave, cartridgePath(), "could not be created", "Add a Record");
   EXPECT_EQ(cartridge.BedDiam.text(), "8.4");
-  app.click(cartridge.cmdExit);
-  EXPECT_EQ(state.Cart.CartName, "Cart");
-}
-
-TEST_F(DatabaseScreenFileTest, AFileThatCannotBeOpenedIsReportedByName) {
-  std::filesystem::create_directory(vaporPath());  // a folder where the file should be
-  input.show();
-  clickExpectingReport(input.SelectVap[1], vaporPath(), "", "Vapor Database");
-  EXPECT_EQ(app.messages().size(), 1u);
-  EXPECT_EQ(vapor.ChemName.itemCount(), 0);
-  app.editText(vapor.ChemName, "Acetone");  // Search finds nothing and says so
-  app.expectMessage("Can't find ACETONE.", "Search for a Record");
-  app.click(vapor.cmdSearch);
+  // Once the folder is there, the next Save makes the file, with no restart.
+  std::filesystem::create_directory(programFolder);
+  app.click(cartridge.cmdSave);
+  EXPECT_EQ(fileBytes(cartridgePath()), cartridgeRecord("Cart").toBytes());
+  EXPECT_EQ(cartridge.CartName.items(), std::vector<std::string>{listKey("CART")});
 }
 
 TEST_F(DatabaseScreenFileTest, AReadOnlyFileIsListedButNotWritten) {
@@ -88,6 +89,11 @@ TEST_F(DatabaseScreenFileTest, AReadOnlyFileIsListedButNotWritten) {
   clickExpectingReport(vapor.cmdSave, vaporPath(), "not saved", "Add a Record");
   EXPECT_EQ(vapor.ChemName.text(), "Benzene");
   EXPECT_EQ(fileBytes(vaporPath()), before);
+  // Made writable again: the next Save lands, with no restart.
+  std::filesystem::permissions(folder.path(), perms::owner_all);
+  std::filesystem::permissions(vaporPath(), perms::owner_read | perms::owner_write);
+  app.click(vapor.cmdSave);
+  EXPECT_EQ(fileBytes(vaporPath()), before + vaporRecord("Benzene", "71-43-2").toBytes());
 }
 
 TEST_F(DatabaseScreenFileTest, AFullFileRefusesANewRecordButRevisesOne) {
@@ -119,65 +125,156 @@ TEST_F(DatabaseScreenFileTest, AFullFileRefusesANewRecordButRevisesOne) {
   EXPECT_EQ(after.substr(0, after.size() - 99), bytes.substr(0, bytes.size() - 99));
 }
 
-enum class Road { RenamedOver, Deleted, RewrittenInPlace };
+enum class Database { Vapor, Cartridge };
 
-class ReplacedFileTest : public ProgramFixture, public ::testing::WithParamInterface<Road> {
+// One database screen of the running program, driven alike whichever it is.
+class EachDatabaseTest : public DatabaseScreenFileTest, public ::testing::WithParamInterface<Database> {
  protected:
-  //! Does to the file at path what another program does on the road: puts a new file holding
-  //! after in its place, deletes it, or writes after over it (of the same length). False when the
-  //! system refuses it (Windows keeps an open file from being deleted or renamed over).
-  static bool changeFile(Road road, const std::filesystem::path& path, const std::string& after) {
-    std::error_code error;
-    const std::filesystem::path fresh = path.string() + ".new";
-    if (road == Road::RenamedOver) writeBytes(fresh, after), std::filesystem::rename(fresh, path, error);
-    if (road == Road::Deleted) std::filesystem::remove(path, error);
-    if (road == Road::RewrittenInPlace) {
-      const auto before = std::filesystem::last_write_time(path);
-      writeBytes(path, after);
-      // A time of its own, as the rewrite may fall in the clock tick of the program's last write.
-      std::filesystem::last_write_time(path, before + std::chrono::seconds(2));
+  bool vapors() const { return GetParam() == Database::Vapor; }
+  std::filesystem::path path() const { return vapors() ? vaporPath() : cartridgePath(); }
+  forms::ComboBox& names() { return vapors() ? vapor.ChemName : cartridge.CartName; }
+  forms::Button& saveButton() { return vapors() ? vapor.cmdSave : cartridge.cmdSave; }
+  forms::Button& searchButton() { return vapors() ? vapor.cmdSearch : cartridge.cmdSearch; }
+  std::string fileTitle() const { return vapors() ? "Vapor Database" : "Cartridge Database"; }
+  void open() { vapors() ? openVaporSlot(1) : openCartridge(); }
+
+  //! The record of an entry as typeEntry types it; revised: with another molecular weight or
+  //! preconditioning humidity.
+  std::string recordOf(const std::string& name, bool revised = false) const {
+    if (vapors()) return vaporRecord(name, "67-64-1", revised ? "92.14" : "58.08").toBytes();
+    return records::CartridgeRecord::assemble(name, "8.4", "1.9", "42", "0.45", revised ? "60" : "50", "0.15",
+                                              "28.0", "0.061")
+        .toBytes();
+  }
+  std::string recordsOf(std::initializer_list<std::string> names) const {
+    std::string bytes;
+    for (const std::string& name : names) bytes += recordOf(name);
+    return bytes;
+  }
+  void typeEntry(const std::string& name, bool revised = false) {
+    if (vapors()) return typeVapor(name, "67-64-1", revised ? "92.14" : "58.08");
+    typeCartridge(name, revised ? "60" : "50", "0.061");
+  }
+  //! Types the entry and saves it; every message must be expected by the test.
+  void save(const std::string& name, bool revised = false) {
+    typeEntry(name, revised);
+    app.click(saveButton());
+  }
+  //! Searches the name: found, its record is shown with no message; otherwise "Can't find".
+  void search(const std::string& name, bool found) {
+    app.editText(names(), name);
+    if (!found) app.expectMessage("Can't find " + records::searchKey(name) + ".", "Search for a Record");
+    app.click(searchButton());
+    if (found) {
+      EXPECT_EQ((vapors() ? vapor.MolWt : cartridge.BedDiam).text(), vapors() ? "58.08" : "8.4") << name;
     }
+  }
+
+  //! Another program renames a new file holding bytes over the record file. False when the system
+  //! refuses (Windows keeps an open file from being renamed over or deleted).
+  bool replaceWith(const std::string& bytes) {
+    const std::filesystem::path fresh = path().string() + ".new";
+    writeBytes(fresh, bytes);
+    std::error_code error;
+    std::filesystem::rename(fresh, path(), error);
     return !error;
   }
-  bool deleted() const { return GetParam() == Road::Deleted; }
+  //! A backup tool: under the file's lock, it copies the file and renames the copy over it.
+  void backUp() {
+    files::FileError ignored;
+    files::RecordFile tool = files::RecordFile::open(path(), 1, ignored);
+    ASSERT_FALSE(tool.lock(std::chrono::milliseconds{0}));
+    const std::filesystem::path copy = path().string() + ".bak";
+    std::filesystem::copy_file(path(), copy, std::filesystem::copy_options::overwrite_existing);
+    std::filesystem::rename(copy, path());
+  }
+  //! Another program writes bytes over the file in place, at a time of its own, as the rewrite may
+  //! fall in the clock tick of the program's last write.
+  void rewriteInPlace(const std::string& bytes) {
+    const auto before = std::filesystem::last_write_time(path());
+    writeBytes(path(), bytes);
+    std::filesystem::last_write_time(path(), before + std::chrono::seconds(2));
+  }
 };
 
-// On the vapor screen Save comes first, of a name on file: nothing read the file since it changed,
-// and the revise goes over the record that holds the name now. On the cartridge screen Search comes
-// first, and shows the record that holds the name now; then the Save of a new name.
-TEST_P(ReplacedFileTest, SavesLandInTheFileAtThePathAndSearchesReadThatFile) {
-  const std::string toluene = vaporRecord("Toluene", "108-88-3").toBytes();
-  const std::string benzene = vaporRecord("Benzene", "71-43-2").toBytes();
-  const std::string typeA = cartridgeRecord("Type A", "8.1").toBytes();
-  const std::string typeB = cartridgeRecord("Type B", "8.2").toBytes();
-  writeBytes(vaporPath(), toluene + benzene);
-  writeBytes(cartridgePath(), typeA + typeB);
-  openVaporSlot(1);
-  openCartridge();
-  const bool changed = changeFile(GetParam(), vaporPath(), benzene + toluene) &&
-                       changeFile(GetParam(), cartridgePath(), typeB + typeA);
-  if (!changed) GTEST_SKIP() << "the system keeps an open file in place";
+// One screen open the whole time while another program changes its file again and again: after
+// each change a Search shows the file at the path and a Save lands in it, with no message.
+TEST_P(EachDatabaseTest, EveryChangeToTheFileInARowIsFollowed) {
+  writeBytes(path(), recordsOf({"Alpha", "Beta"}));
+  open();
+  if (!replaceWith(recordsOf({"Gamma", "Delta"}))) GTEST_SKIP() << "the system keeps an open file in place";
+  search("Gamma", true);
+  search("Alpha", false);
+  save("Epsilon");
+  std::string expected = recordsOf({"Gamma", "Delta", "Epsilon"});
+  EXPECT_EQ(fileBytes(path()), expected);
+  EXPECT_EQ(names().items(), (std::vector<std::string>{listKey("DELTA"), listKey("EPSILON"), listKey("GAMMA")}));
 
-  openVaporSlot(1);
-  typeVapor("Toluene", "108-88-3", "92.14");
-  if (!deleted()) app.expectMessage(reviseQuestion("chemical"), "Revise a Record", forms::MsgAnswer::Yes);
-  app.click(vapor.cmdSave);
-  EXPECT_EQ(fileBytes(vaporPath()),
-            (deleted() ? "" : benzene) + vaporRecord("Toluene", "108-88-3", "92.14").toBytes());
+  for (int i = 0; i < 20; ++i) {
+    backUp();
+    save("Copy " + std::to_string(i));
+    expected += recordOf("Copy " + std::to_string(i));
+    ASSERT_EQ(fileBytes(path()), expected) << "after backup " << i;
+  }
+  search("Copy 7", true);
 
-  openCartridge();
-  app.editText(cartridge.CartName, "Type A");
-  if (deleted()) app.expectMessage("Can't find TYPE A.", "Search for a Record");
-  app.click(cartridge.cmdSearch);
-  EXPECT_EQ(cartridge.BedDiam.text(), deleted() ? "" : "8.1");
-  typeCartridge("Type C", "50", "0.061");
-  app.click(cartridge.cmdSave);
-  EXPECT_EQ(fileBytes(cartridgePath()),
-            (deleted() ? "" : typeB + typeA) + cartridgeRecord("Type C").toBytes());
+  std::filesystem::remove(path());
+  search("Gamma", false);
+  save("Zeta");
+  std::filesystem::remove(path());
+  save("Eta");  // a Save first, this time
+  EXPECT_EQ(fileBytes(path()), recordsOf({"Eta"}));
+
+  rewriteInPlace(recordsOf({"Iota"}));
+  search("Iota", true);
+  ASSERT_TRUE(replaceWith(recordsOf({"Kappa", "Lambda"})));
+  // The name is on file now: the revise goes over the record that holds it.
+  app.expectMessage(reviseQuestion(vapors() ? "chemical" : "cartridge"), "Revise a Record", forms::MsgAnswer::Yes);
+  save("Lambda", true);
+  EXPECT_EQ(fileBytes(path()), recordOf("Kappa") + recordOf("Lambda", true));
+  save("Mu");
+  EXPECT_EQ(names().items(), (std::vector<std::string>{listKey("KAPPA"), listKey("LAMBDA"), listKey("MU")}));
 }
 
-INSTANTIATE_TEST_SUITE_P(Roads, ReplacedFileTest,
-                         ::testing::Values(Road::RenamedOver, Road::Deleted, Road::RewrittenInPlace));
+// Something other than a file put at the path, before the screen is first shown and then while it
+// runs: each Save and each Search says what is there and nothing is written; once a record file is
+// back, a Search shows it and a Save lands in it, with no restart.
+TEST_P(EachDatabaseTest, WhatIsNotARecordFileIsNamedAndARecordFilePutBackIsUsed) {
+  const std::filesystem::path nowhere = folder.path() / "nowhere";
+  std::vector<std::pair<std::function<void()>, std::string>> kinds = {
+      {[&] { std::filesystem::create_directory(path()); }, "it is a folder"}};
+#ifndef _WIN32
+  kinds.push_back({[&] { ASSERT_EQ(::mkfifo(path().c_str(), 0444), 0); }, "it is a named pipe (FIFO)"});
+  kinds.push_back({[&] { std::filesystem::create_symlink(nowhere, path()); },
+                   "it is a link to \"" + nowhere.string() + "\", which does not exist"});
+  kinds.push_back({[&] { std::filesystem::create_symlink("/dev/null", path()); }, "it is a device"});
+#endif
+  for (const auto& [put, what] : kinds) {
+    put();
+    const std::string report = "\"" + path().string() + "\" is not a record file: " + what + ".";
+    if (&put == &kinds.front().first) {
+      input.show();
+      clickExpectingReport(vapors() ? input.SelectVap[1] : input.SelectCart, path(), report, fileTitle());
+      EXPECT_EQ(names().itemCount(), 0);
+    }
+    typeEntry("Alpha");
+    clickExpectingReport(saveButton(), path(), report, "Add a Record");
+    app.expectMessage();  // then "Can't find"
+    search("Alpha", false);
+    EXPECT_NE(app.messages().end()[-2].text.find(report), std::string::npos) << app.messages().end()[-2].text;
+
+    std::filesystem::remove(path());
+    writeBytes(path(), recordsOf({"Alpha"}));
+    search("Alpha", true);
+    save("Beta");
+    EXPECT_EQ(fileBytes(path()), recordsOf({"Alpha", "Beta"}));
+    EXPECT_EQ(names().items(), (std::vector<std::string>{listKey("ALPHA"), listKey("BETA")}));
+    std::error_code ignored;  // Windows keeps the open file; the folder is its only kind there
+    std::filesystem::remove(path(), ignored);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Databases, EachDatabaseTest, ::testing::Values(Database::Vapor, Database::Cartridge));
 
 }  // namespace
 }  // namespace tess::databases

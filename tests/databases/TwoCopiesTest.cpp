@@ -93,5 +93,27 @@ TEST_F(TwoCopiesTest, SaveOfANameTheOtherCopyAddedRevisesThatRecord) {
   EXPECT_EQ(cartridge.CartName.items(), Texts{listKey("CART A")});
 }
 
+// The file deleted twice while both copies run: each time both copies' Saves make it again, one
+// going after the other's record.
+TEST_F(TwoCopiesTest, AfterEachDeletionBothCopiesSaveInTheFileAtThePath) {
+  writeRecords(vaporPath(), {vaporRecord("Acetone")});
+  openVaporSlot(1);
+  openInB(programB.inputMaster().SelectVap[1]);
+  std::error_code error;
+  for (const char* round : {"1", "2"}) {
+    std::filesystem::remove(vaporPath(), error);
+    if (error) GTEST_SKIP() << "the system keeps an open file in place";
+    typeVapor(std::string("Alpha ") + round, "1-1-1");
+    app.click(vapor.cmdSave);
+    appB.editText(vaporB.ChemName, std::string("Beta ") + round);
+    appB.editText(vaporB.CAS, "1-1-1");
+    appB.click(vaporB.cmdSave);
+    EXPECT_EQ(fileBytes(vaporPath()), vaporRecord(std::string("Alpha ") + round, "1-1-1").toBytes() +
+                                          records::VaporRecord::assemble(std::string("Beta ") + round, "", "", "", "",
+                                                                         "", "", "", "", "1-1-1")
+                                              .toBytes());
+  }
+}
+
 }  // namespace
 }  // namespace tess::databases

@@ -1,5 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <csignal>
+#include <functional>
+#include <utility>
+
+#ifndef _WIN32
+#include <sys/resource.h>
+#include <sys/stat.h>
+#endif
+
 #include "platform/files/MemoryByteFile.h"
 #include "platform/files/ProgramFolder.h"
 #include "platform/files/RecordFile.h"
@@ -144,15 +153,68 @@ TEST(RecordFile, AFileThatAnotherCopyCreatesWhileThisOneOpensItIsKeptAndWritable
   EXPECT_EQ(fileBytes(path), record('b') + record('a'));
 }
 
-#ifdef __linux__
-// The system's always-full device: a real failing write through the disk file.
-TEST(RecordFile, WriteToAFullDeviceReportsTheSystemsReason) {
+#ifndef _WIN32
+// Something other than a file at the path is named by what it is and never opened: a named pipe
+// that may only be read would hold an open for reading until some program wrote to it.
+TEST(RecordFile, WhatIsNotAFileIsNamedByItsKindAndNeverOpened) {
+  // Every step fails as for a user without rights to the path, so that the open would fall back to
+  // reading; a step taken at all is a fault.
+  struct NoOpens : PathOpener {
+    std::unique_ptr<ByteFile> openForUpdate(const std::filesystem::path& path, int& error) override {
+      return refused(path, error);
+    }
+    std::unique_ptr<ByteFile> createNew(const std::filesystem::path& path, int& error) override {
+      return refused(path, error);
+    }
+    std::unique_ptr<ByteFile> openForReading(const std::filesystem::path& path, int& error) override {
+      return refused(path, error);
+    }
+    static std::unique_ptr<ByteFile> refused(const std::filesystem::path& path, int& error) {
+      ADD_FAILURE() << "opened " << path;
+      error = EACCES;
+      return nullptr;
+    }
+  } noOpens;
+  TemporaryFolder folder;
+  const auto path = joinPath(folder.path(), "VaporB30.DB");
+  const auto nowhere = joinPath(folder.path(), "nowhere");
+  const std::pair<std::function<void()>, std::string> kinds[] = {
+      {[&] { std::filesystem::create_directory(path); }, "it is a folder"},
+      {[&] { ASSERT_EQ(::mkfifo(path.c_str(), 0444), 0); }, "it is a named pipe (FIFO)"},
+      {[&] { std::filesystem::create_symlink("/dev/null", path); }, "it is a device"},
+      {[&] { std::filesystem::create_symlink(nowhere, path); },
+       "it is a link to \"" + nowhere.string() + "\", which does not exist"},
+  };
+  for (const auto& [put, what] : kinds) {
+    put();
+    const OpenedFile opened = openOrCreate(path, noOpens);
+    EXPECT_FALSE(opened.file);
+    EXPECT_EQ(opened.error.kind, FileErrorKind::NotAFile);
+    EXPECT_EQ(opened.error.reason, what);
+    std::filesystem::remove(path);
+  }
+}
+
+// A real write that the system refuses half-way, beyond the largest file this process may write:
+// its reason is the system's, and the file keeps what it held.
+TEST(RecordFile, AWriteTheSystemRefusesGivesItsReasonAndLeavesTheFileAsItWas) {
+  TemporaryFolder folder;
+  const auto path = joinPath(folder.path(), "VaporB30.DB");
   FileError error;
-  RecordFile file = RecordFile::open("/dev/full", Length, error);
-  if (!file.isOpen() || !file.isWritable()) GTEST_SKIP() << "no writable /dev/full";
-  const FileError failure = file.writeRecord(1, record('a'));
+  RecordFile file = RecordFile::open(path, Length, error);
+  ASSERT_FALSE(file.writeRecord(1, record('a')));
+  rlimit before{};
+  ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &before), 0);
+  rlimit limit = before;
+  limit.rlim_cur = Length + Length / 2;  // [bytes]
+  const auto signalBefore = std::signal(SIGXFSZ, SIG_IGN);
+  ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &limit), 0);
+  const FileError failure = file.writeRecord(2, record('b'));
+  ::setrlimit(RLIMIT_FSIZE, &before);
+  std::signal(SIGXFSZ, signalBefore);
   EXPECT_EQ(failure.kind, FileErrorKind::Write);
-  EXPECT_EQ(failure.reason, "No space left on device");
+  EXPECT_EQ(failure.reason, "File too large");
+  EXPECT_EQ(fileBytes(path), record('a'));
 }
 #endif
 

@@ -67,9 +67,13 @@ struct OpenedFile {
   bool created = false;            //!< the file was missing and has been created empty
 };
 
+//! The error of a PathOpener step that found something other than a regular file at the path.
+inline constexpr int NotARegularFile = -1;
+
 //! The three ways in which openOrCreate opens a path, each a single step of the system's, so that a
 //! test can put another program's work between them. Each returns null when the file could not be
-//! opened, with error set to the system's error number (ENOENT, EEXIST, EACCES...).
+//! opened, with error set to the system's error number (ENOENT, EEXIST, EACCES...) or to
+//! NotARegularFile. None of them waits for another program.
 class PathOpener {
  public:
   virtual ~PathOpener() = default;
@@ -85,7 +89,9 @@ class PathOpener {
 //! missing. A file that another program creates meanwhile is opened, never emptied. When it exists
 //! but cannot be written (a read-only file or folder), it is opened for reading only: file is set,
 //! file->writable() is false and error holds the reason (kind ReadOnly). When it can neither be
-//! opened nor created, file is null and error says why.
+//! opened nor created, file is null and error says why. Something other than a file at the path (a
+//! folder, a named pipe, a device, a link to nothing) is never opened: error has kind NotAFile and
+//! says what is there ("it is a folder").
 OpenedFile openOrCreate(const std::filesystem::path& path);
 //! The same through opener's steps.
 OpenedFile openOrCreate(const std::filesystem::path& path, PathOpener& opener);

@@ -19,6 +19,7 @@
 #include <thread>
 
 #include "platform/files/ByteFile.h"
+#include "platform/files/ProgramFolder.h"
 
 #ifdef _WIN32
 #ifndef WIN32_LEAN_AND_MEAN
@@ -46,19 +47,43 @@ std::string osReason(int error) {
   return text != nullptr ? std::string(text) : "error " + std::to_string(error);
 }
 
-std::FILE* openStream(const std::filesystem::path& path, const char* mode) {
+// Opens the existing regular file at path for reading and writing, or for reading only; null, with
+// error saying why, when it cannot. Something else at the path is refused with NotARegularFile.
+// On Linux the open never waits: a named pipe put at the path would hold an open for reading until
+// some program wrote to it.
+std::FILE* openStream(const std::filesystem::path& path, bool forUpdate, int& error) {
 #ifdef _WIN32
-  std::wstring wideMode(mode, mode + std::strlen(mode));
-  return ::_wfopen(path.c_str(), wideMode.c_str());
+  std::FILE* stream = ::_wfopen(path.c_str(), forUpdate ? L"r+b" : L"rb");
+  if (stream == nullptr) error = errno != 0 ? errno : EIO;
+  return stream;
 #else
-  return std::fopen(path.c_str(), mode);
+  const int descriptor = ::open(path.c_str(), (forUpdate ? O_RDWR : O_RDONLY) | O_NONBLOCK);
+  if (descriptor < 0) {
+    error = errno;
+    return nullptr;
+  }
+  struct stat status {};
+  const bool known = ::fstat(descriptor, &status) == 0;
+  if (!known || !S_ISREG(status.st_mode)) {
+    error = known ? NotARegularFile : errno;
+    ::close(descriptor);
+    return nullptr;
+  }
+  // A regular file never blocks; the stream's reads and writes are plain ones.
+  ::fcntl(descriptor, F_SETFL, ::fcntl(descriptor, F_GETFL) & ~O_NONBLOCK);
+  std::FILE* stream = ::fdopen(descriptor, forUpdate ? "r+b" : "rb");
+  if (stream == nullptr) {
+    error = errno;
+    ::close(descriptor);
+  }
+  return stream;
 #endif
 }
 
-// Creates a new file at path and opens it for reading and writing; null, with errno saying why,
+// Creates a new file at path and opens it for reading and writing; null, with error saying why,
 // when it cannot. The create is exclusive, so that a file that another program created since the
 // file was found missing is never emptied.
-std::FILE* createStream(const std::filesystem::path& path) {
+std::FILE* createStream(const std::filesystem::path& path, int& error) {
 #ifdef _WIN32
   const int descriptor =
       ::_wopen(path.c_str(), _O_RDWR | _O_CREAT | _O_EXCL | _O_BINARY, _S_IREAD | _S_IWRITE);
@@ -69,12 +94,32 @@ std::FILE* createStream(const std::filesystem::path& path) {
   std::FILE* stream = descriptor < 0 ? nullptr : ::fdopen(descriptor, "r+b");
   const auto closeDescriptor = ::close;
 #endif
-  if (descriptor >= 0 && stream == nullptr) {
-    const int reason = errno;
-    closeDescriptor(descriptor);
-    errno = reason;
+  if (stream == nullptr) {
+    error = errno != 0 ? errno : EIO;
+    if (descriptor >= 0) closeDescriptor(descriptor);
   }
   return stream;
+}
+
+// What is at path when no record file can be there, in words ("it is a folder"); empty when the
+// path names a file, a link to one, or nothing (which is then created). Looked at before any open,
+// so that nothing is ever opened that could hold the program up or be read as records.
+std::string notARecordFile(const std::filesystem::path& path) {
+  namespace fs = std::filesystem;
+  std::error_code ignored;
+  const fs::file_type own = fs::symlink_status(path, ignored).type();
+  const fs::file_type kind = fs::status(path, ignored).type();
+  if (own == fs::file_type::symlink && kind == fs::file_type::not_found) {
+    return "it is a link to \"" + pathToUtf8(fs::read_symlink(path, ignored)) + "\", which does not exist";
+  }
+  switch (kind) {
+    case fs::file_type::directory: return "it is a folder";
+    case fs::file_type::fifo: return "it is a named pipe (FIFO)";
+    case fs::file_type::block:
+    case fs::file_type::character: return "it is a device";
+    case fs::file_type::socket: return "it is a socket";
+    default: return {};
+  }
 }
 
 int seekTo(std::FILE* stream, std::uint64_t offset, int origin) {
@@ -309,13 +354,9 @@ class DiskFile final : public ByteFile {
   bool m_locked = false;  //!< this file holds the lock
 };
 
-//! A file on stream as opened by path, or null with error set from errno when there is none.
-std::unique_ptr<ByteFile> diskFile(std::FILE* stream, const std::filesystem::path& path, bool writable,
-                                   int& error) {
-  if (stream == nullptr) {
-    error = errno != 0 ? errno : EIO;
-    return nullptr;
-  }
+//! A file on stream as opened by path, or null when there is none (error then says why).
+std::unique_ptr<ByteFile> diskFile(std::FILE* stream, const std::filesystem::path& path, bool writable) {
+  if (stream == nullptr) return nullptr;
   return std::make_unique<DiskFile>(stream, path, writable);
 }
 
@@ -327,17 +368,17 @@ constexpr int OpenRounds = 8;
 
 std::unique_ptr<ByteFile> PathOpener::openForUpdate(const std::filesystem::path& path, int& error) {
   errno = 0;
-  return diskFile(openStream(path, "r+b"), path, true, error);
+  return diskFile(openStream(path, true, error), path, true);
 }
 
 std::unique_ptr<ByteFile> PathOpener::openForReading(const std::filesystem::path& path, int& error) {
   errno = 0;
-  return diskFile(openStream(path, "rb"), path, false, error);
+  return diskFile(openStream(path, false, error), path, false);
 }
 
 std::unique_ptr<ByteFile> PathOpener::createNew(const std::filesystem::path& path, int& error) {
   errno = 0;
-  return diskFile(createStream(path), path, true, error);
+  return diskFile(createStream(path, error), path, true);
 }
 
 OpenedFile openOrCreate(const std::filesystem::path& path) {
@@ -349,7 +390,12 @@ OpenedFile openOrCreate(const std::filesystem::path& path, PathOpener& opener) {
   OpenedFile opened;
   int error = 0;
   for (int round = 0; round < OpenRounds; ++round) {
+    if (std::string what = notARecordFile(path); !what.empty()) {
+      opened.error = {FileErrorKind::NotAFile, what};
+      return opened;
+    }
     if ((opened.file = opener.openForUpdate(path, error))) return opened;
+    if (error == NotARegularFile) continue;  // put there since it was looked at: say what it is
     if (error == ENOENT) {
       if ((opened.file = opener.createNew(path, error))) {
         opened.created = true;
@@ -365,9 +411,11 @@ OpenedFile openOrCreate(const std::filesystem::path& path, PathOpener& opener) {
       opened.error = {FileErrorKind::ReadOnly, osReason(updateError)};
       return opened;
     }
-    if (error != ENOENT) break;  // not gone meanwhile: it cannot be opened
+    if (error != ENOENT && error != NotARegularFile) break;  // not gone meanwhile: it cannot be opened
   }
-  opened.error = {FileErrorKind::Open, osReason(error)};
+  opened.error = error == NotARegularFile
+                     ? FileError{FileErrorKind::NotAFile, "something other than a file keeps being put there"}
+                     : FileError{FileErrorKind::Open, osReason(error)};
   return opened;
 }
 

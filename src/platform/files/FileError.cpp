@@ -13,6 +13,7 @@ const char* describe(FileErrorKind kind) {
     case FileErrorKind::Closed: return "is not open";
     case FileErrorKind::Locked: return "is in use by another program";
     case FileErrorKind::Argument: return "was given an invalid record number";
+    case FileErrorKind::NotAFile: return "is not a record file";
   }
   return "failed";
 }

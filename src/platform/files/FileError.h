@@ -15,6 +15,7 @@ enum class FileErrorKind {
   Closed,    //!< the file is not open
   Locked,    //!< another program held the file's lock for as long as it was waited for
   Argument,  //!< a record number or record length outside what the file allows
+  NotAFile,  //!< something other than a file is at the path (a folder, a named pipe, a device...)
 };
 
 //! Success when kind is None; otherwise the kind and the reason in words (the operating system's
