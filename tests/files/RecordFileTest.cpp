@@ -1,11 +1,9 @@
 #include <gtest/gtest.h>
 
-#include <csignal>
 #include <functional>
 #include <utility>
 
 #ifndef _WIN32
-#include <sys/resource.h>
 #include <sys/stat.h>
 #endif
 
@@ -160,16 +158,11 @@ TEST(RecordFile, WhatIsNotAFileIsNamedByItsKindAndNeverOpened) {
   // Every step fails as for a user without rights to the path, so that the open would fall back to
   // reading; a step taken at all is a fault.
   struct NoOpens : PathOpener {
-    std::unique_ptr<ByteFile> openForUpdate(const std::filesystem::path& path, int& error) override {
-      return refused(path, error);
-    }
-    std::unique_ptr<ByteFile> createNew(const std::filesystem::path& path, int& error) override {
-      return refused(path, error);
-    }
-    std::unique_ptr<ByteFile> openForReading(const std::filesystem::path& path, int& error) override {
-      return refused(path, error);
-    }
-    static std::unique_ptr<ByteFile> refused(const std::filesystem::path& path, int& error) {
+    using Path = std::filesystem::path;
+    std::unique_ptr<ByteFile> openForUpdate(const Path& path, int& error) override { return refused(path, error); }
+    std::unique_ptr<ByteFile> createNew(const Path& path, int& error) override { return refused(path, error); }
+    std::unique_ptr<ByteFile> openForReading(const Path& path, int& error) override { return refused(path, error); }
+    static std::unique_ptr<ByteFile> refused(const Path& path, int& error) {
       ADD_FAILURE() << "opened " << path;
       error = EACCES;
       return nullptr;
@@ -193,28 +186,6 @@ TEST(RecordFile, WhatIsNotAFileIsNamedByItsKindAndNeverOpened) {
     EXPECT_EQ(opened.error.reason, what);
     std::filesystem::remove(path);
   }
-}
-
-// A real write that the system refuses half-way, beyond the largest file this process may write:
-// its reason is the system's, and the file keeps what it held.
-TEST(RecordFile, AWriteTheSystemRefusesGivesItsReasonAndLeavesTheFileAsItWas) {
-  TemporaryFolder folder;
-  const auto path = joinPath(folder.path(), "VaporB30.DB");
-  FileError error;
-  RecordFile file = RecordFile::open(path, Length, error);
-  ASSERT_FALSE(file.writeRecord(1, record('a')));
-  rlimit before{};
-  ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &before), 0);
-  rlimit limit = before;
-  limit.rlim_cur = Length + Length / 2;  // [bytes]
-  const auto signalBefore = std::signal(SIGXFSZ, SIG_IGN);
-  ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &limit), 0);
-  const FileError failure = file.writeRecord(2, record('b'));
-  ::setrlimit(RLIMIT_FSIZE, &before);
-  std::signal(SIGXFSZ, signalBefore);
-  EXPECT_EQ(failure.kind, FileErrorKind::Write);
-  EXPECT_EQ(failure.reason, "File too large");
-  EXPECT_EQ(fileBytes(path), record('a'));
 }
 #endif
 
