@@ -134,16 +134,14 @@ class EachDatabaseTest : public DatabaseScreenFileTest, public ::testing::WithPa
   std::filesystem::path path() const { return vapors() ? vaporPath() : cartridgePath(); }
   forms::ComboBox& names() { return vapors() ? vapor.ChemName : cartridge.CartName; }
   forms::Button& saveButton() { return vapors() ? vapor.cmdSave : cartridge.cmdSave; }
-  forms::Button& searchButton() { return vapors() ? vapor.cmdSearch : cartridge.cmdSearch; }
-  std::string fileTitle() const { return vapors() ? "Vapor Database" : "Cartridge Database"; }
   void open() { vapors() ? openVaporSlot(1) : openCartridge(); }
 
   //! The record of an entry as typeEntry types it; revised: with another molecular weight or
   //! preconditioning humidity.
   std::string recordOf(const std::string& name, bool revised = false) const {
     if (vapors()) return vaporRecord(name, "67-64-1", revised ? "92.14" : "58.08").toBytes();
-    return records::CartridgeRecord::assemble(name, "8.4", "1.9", "42", "0.45", revised ? "60" : "50", "0.15",
-                                              "28.0", "0.061")
+    const char* humidity = revised ? "60" : "50";
+    return records::CartridgeRecord::assemble(name, "8.4", "1.9", "42", "0.45", humidity, "0.15", "28.0", "0.061")
         .toBytes();
   }
   std::string recordsOf(std::initializer_list<std::string> names) const {
@@ -156,15 +154,12 @@ class EachDatabaseTest : public DatabaseScreenFileTest, public ::testing::WithPa
     typeCartridge(name, revised ? "60" : "50", "0.061");
   }
   //! Types the entry and saves it; every message must be expected by the test.
-  void save(const std::string& name, bool revised = false) {
-    typeEntry(name, revised);
-    app.click(saveButton());
-  }
+  void save(const std::string& name, bool revised = false) { typeEntry(name, revised), app.click(saveButton()); }
   //! Searches the name: found, its record is shown with no message; otherwise "Can't find".
   void search(const std::string& name, bool found) {
     app.editText(names(), name);
     if (!found) app.expectMessage("Can't find " + records::searchKey(name) + ".", "Search for a Record");
-    app.click(searchButton());
+    app.click(vapors() ? vapor.cmdSearch : cartridge.cmdSearch);
     if (found) {
       EXPECT_EQ((vapors() ? vapor.MolWt : cartridge.BedDiam).text(), vapors() ? "58.08" : "8.4") << name;
     }
@@ -254,7 +249,8 @@ TEST_P(EachDatabaseTest, WhatIsNotARecordFileIsNamedAndARecordFilePutBackIsUsed)
     const std::string report = "\"" + path().string() + "\" is not a record file: " + what + ".";
     if (&put == &kinds.front().first) {
       input.show();
-      clickExpectingReport(vapors() ? input.SelectVap[1] : input.SelectCart, path(), report, fileTitle());
+      clickExpectingReport(vapors() ? input.SelectVap[1] : input.SelectCart, path(), report,
+                           vapors() ? "Vapor Database" : "Cartridge Database");
       EXPECT_EQ(names().itemCount(), 0);
     }
     typeEntry("Alpha");
