@@ -10,6 +10,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "platform/forms/Button.h"
@@ -70,11 +71,14 @@ bool storeReturnedNumbers(forms::Form& screen, std::initializer_list<ReturnedNum
 bool refusesAComma(std::span<forms::TextBox* const> numericBoxes);
 
 //! Adds the keys of index positions 1 to count (no further than the index reaches) to the end of
-//! the name list.
+//! the name list, in one step: the list is shown once, however long it is.
 template <class IndexEntry>
 void fillNameList(forms::ComboBox& list, const std::vector<IndexEntry>& index, int count) {
   const int last = std::min<int>(count, static_cast<int>(index.size()) - 1);
-  for (int i = 1; i <= last; ++i) list.addItem(index[static_cast<std::size_t>(i)].Name);
+  std::vector<std::string> names;
+  names.reserve(static_cast<std::size_t>(std::max(last, 0)));
+  for (int i = 1; i <= last; ++i) names.push_back(index[static_cast<std::size_t>(i)].Name);
+  list.addItems(std::move(names));
 }
 
 //! Before Save: a name that the record's name field cannot hold as typed (longer than its 35

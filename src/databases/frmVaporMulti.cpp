@@ -230,7 +230,7 @@ std::int16_t frmVaporMulti::Search(const std::string& findText) {
   refreshRecords();
   const records::VaporSearchResult result = m_vaporFile->Search(findText, SearchByCAS);
   if (SearchByCAS == 1) {
-    for (const std::string& name : result.casMatchNames) ChemName.addItem(name);
+    ChemName.addItems(result.casMatchNames);
   } else {
     RefillChemicalList(NumVaporRecords());
   }

@@ -13,6 +13,8 @@
 #include <QTextOption>
 
 #include <cmath>
+#include <string>
+#include <vector>
 
 #include "platform/forms/Button.h"
 #include "platform/forms/ComboBox.h"
@@ -264,17 +266,31 @@ void FormWindow::syncItems(forms::Control& control) {
   if (control.kind() != forms::ControlKind::ComboBox) return;
   auto& list = static_cast<forms::ComboBox&>(control);
   auto* combo = static_cast<QComboBox*>(widgetFor(control));
-  QStringList items;
-  for (const std::string& item : list.items()) items.push_back(toQString(item));
-  bool same = combo->count() == items.size();
-  for (int i = 0; same && i < combo->count(); ++i) same = combo->itemText(i) == items[i];
-  if (!same) {
-    const Updating updating(m_updating);
-    const QSignalBlocker blocker(combo);
-    combo->clear();
-    combo->addItems(items);
-    combo->setCurrentIndex(-1);
+  const std::vector<std::string>& items = list.items();
+  const auto count = static_cast<int>(items.size());
+  const auto item = [&](int i) { return toQString(items[static_cast<std::size_t>(i)]); };
+  // The forms layer's list only grows at its end or is emptied, and tells each change at once, so
+  // the widget shows the list's first entries: only the new ones are appended, which keeps a list
+  // filled one entry at a time linear in its length. A widget whose last entry differs is filled
+  // again; one as long as the list is compared whole.
+  int shown = combo->count();
+  bool refill = shown > count || (shown > 0 && combo->itemText(shown - 1) != item(shown - 1));
+  if (!refill && shown == count) {
+    for (int i = 0; !refill && i < shown; ++i) refill = combo->itemText(i) != item(i);
+    if (!refill) return syncText(control);
   }
+  const Updating updating(m_updating);
+  const QSignalBlocker blocker(combo);
+  if (refill) {
+    combo->clear();
+    shown = 0;
+  }
+  QStringList added;
+  added.reserve(count - shown);
+  for (int i = shown; i < count; ++i) added.push_back(item(i));
+  combo->addItems(added);
+  // No entry is chosen after the list changed; the text stays the forms layer's (syncText).
+  if (combo->currentIndex() != -1) combo->setCurrentIndex(-1);
   syncText(control);
 }
 

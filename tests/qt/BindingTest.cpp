@@ -161,6 +161,21 @@ TEST_F(BindingTest, ChoosingAListEntryClicksButTypingTheSameTextChanges) {
   EXPECT_TRUE(log.empty());
 }
 
+// A list emptied, filled in one step and added to one entry shows the forms layer's entries in their order
+// with no entry chosen, and keeps the forms layer's text.
+TEST_F(BindingTest, AListFilledAgainShowsTheEntriesInOrderAndKeepsItsText) {
+  auto* combo = qobject_cast<QComboBox*>(app.widget(form.List));
+  form.List.clear();
+  form.List.setText("Eth");
+  form.List.addItems({"Water", "Ethanol"});
+  form.List.addItem("Methanol");
+  QStringList shown;
+  for (int i = 0; i < combo->count(); ++i) shown.push_back(combo->itemText(i));
+  EXPECT_EQ(shown, QStringList({"Water", "Ethanol", "Methanol"}));
+  EXPECT_EQ(combo->currentText(), "Eth");
+  EXPECT_EQ(combo->currentIndex(), -1);
+}
+
 // On screen as in the forms layer: Tab or the program selects the list's whole text, so that
 // typing replaces it; a click into the text leaves the caret where the click put it.
 TEST_F(BindingTest, AListReachedByTabOrTheProgramShowsItsTextSelected) {

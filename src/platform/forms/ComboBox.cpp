@@ -1,5 +1,7 @@
 #include "platform/forms/ComboBox.h"
 
+#include <iterator>
+
 namespace tess::forms {
 
 ComboBox::ComboBox(Form& form, std::string name, int index)
@@ -7,6 +9,12 @@ ComboBox::ComboBox(Form& form, std::string name, int index)
 
 void ComboBox::addItem(std::string item) {
   m_items.push_back(std::move(item));
+  notify(ControlProperty::Items);
+}
+
+void ComboBox::addItems(std::vector<std::string> items) {
+  if (items.empty()) return;
+  m_items.insert(m_items.end(), std::make_move_iterator(items.begin()), std::make_move_iterator(items.end()));
   notify(ControlProperty::Items);
 }
 
