@@ -7,7 +7,6 @@
 
 #include <QApplication>
 #include <QComboBox>
-
 #include <algorithm>
 #include <filesystem>
 #include <memory>
@@ -96,8 +95,8 @@ struct ProgramAtDataInput {
       std::shuffle(order.begin(), order.end(), std::mt19937(42));
       std::string bytes;
       for (int i : order) {
-        bytes += records::VaporRecord::assemble("Chemical " + std::to_string(i), "58.08", "0.791", "16.2", "1",
-                                                "500", "7.1171", "1210.595", "229.664", "67-64-1")
+        bytes += records::VaporRecord::assemble("Chemical " + std::to_string(i), "58.08", "0.791", "16.2",
+                                                "1", "500", "7.1171", "1210.595", "229.664", "67-64-1")
                      .toBytes();
       }
       tess::testing::writeBytes(made.path() / "VaporB30.DB", bytes);
@@ -147,7 +146,8 @@ void BM_VaporScreenSearchByName(benchmark::State& state) {
     run.app.click(vapor.cmdSearch);
     QApplication::processEvents();
   }
-  if (!run.vaporScreenShowsFullFile() || vapor.ChemName.text() != "Chemical 16384" || vapor.CAS.text() != "67-64-1")
+  if (!run.vaporScreenShowsFullFile() || vapor.ChemName.text() != "Chemical 16384" ||
+      vapor.CAS.text() != "67-64-1")
     state.SkipWithError("the search did not show the record with the whole list");
 }
 BENCHMARK(BM_VaporScreenSearchByName)->Unit(benchmark::kMillisecond);

@@ -48,10 +48,10 @@ class RecordDatabase {
   FileReport refresh();
 
   //! Refreshes a file that cannot be written, then takes the file's exclusive lock, waiting up to
-  //! wait while another program holds it, then refreshes. Until unlock(), no other copy of the program writes the file, so a name looked up
-  //! in the index can be revised or appended without losing or doubling another's record. On
-  //! failure the lock is not held and the message says that nothing was saved. Never hold the
-  //! lock while the user is asked something.
+  //! wait while another program holds it, then refreshes. Until unlock(), no other copy of the
+  //! program writes the file, so a name looked up in the index can be revised or appended without
+  //! losing or doubling another's record. On failure the lock is not held and the message says that
+  //! nothing was saved. Never hold the lock while the user is asked something.
   FileReport lock(std::chrono::milliseconds wait = SaveLockWait);
   void unlock() { m_file.unlock(); }
 

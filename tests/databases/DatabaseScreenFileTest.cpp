@@ -23,6 +23,9 @@
 
 namespace tess::databases {
 using namespace testing;
+using records::CartridgeRecord;
+using Texts = std::vector<std::string>;
+using ::testing::Values;
 
 namespace {
 
@@ -55,7 +58,7 @@ TEST_F(MissingFolderTest, AFolderWithoutTheFilesGivesMessagesAndUsableScreensUnt
   // Save says again that the file cannot be made and keeps what was typed; Return stores the slot.
   typeVapor("Acetone", "67-64-1");
   clickExpectingReport(vapor.cmdSave, vaporPath(), "could not be created", "Add a Record");
-  EXPECT_EQ(texts({&vapor.ChemName, &vapor.MolWt}), (std::vector<std::string>{"Acetone", "58.08"}));
+  EXPECT_EQ(texts({&vapor.ChemName, &vapor.MolWt}), (Texts{"Acetone", "58.08"}));
   app.click(vapor.cmdExit);
   EXPECT_EQ(state.Vapor[1].ChemName, "Acetone");
 
@@ -130,16 +133,15 @@ class EachDatabaseTest : public DatabaseScreenFileTest, public ::testing::WithPa
   bool vapors() const { return GetParam() == Database::Vapor; }
   std::filesystem::path path() const { return vapors() ? vaporPath() : cartridgePath(); }
   forms::ComboBox& names() { return vapors() ? vapor.ChemName : cartridge.CartName; }
-  forms::Button& saveButton() { return vapors() ? vapor.cmdSave : cartridge.cmdSave; }
+  forms::Button& saveTo() { return vapors() ? vapor.cmdSave : cartridge.cmdSave; }
   void open() { vapors() ? openVaporSlot(1) : openCartridge(); }
 
   //! The record of an entry as typeEntry types it; revised: with another molecular weight or
   //! preconditioning humidity.
   std::string recordOf(const std::string& name, bool revised = false) const {
     if (vapors()) return vaporRecord(name, "67-64-1", revised ? "92.14" : "58.08").toBytes();
-    const char* humidity = revised ? "60" : "50";
-    return records::CartridgeRecord::assemble(name, "8.4", "1.9", "42", "0.45", humidity, "0.15", "28.0", "0.061")
-        .toBytes();
+    const char* h = revised ? "60" : "50";  // preconditioning humidity [%]
+    return CartridgeRecord::assemble(name, "8.4", "1.9", "42", "0.45", h, "0.15", "28.0", "0.061").toBytes();
   }
   std::string recordsOf(std::initializer_list<std::string> names) const {
     std::string bytes;
@@ -151,7 +153,7 @@ class EachDatabaseTest : public DatabaseScreenFileTest, public ::testing::WithPa
     typeCartridge(name, revised ? "60" : "50", "0.061");
   }
   //! Types the entry and saves it; every message must be expected by the test.
-  void save(const std::string& name, bool revised = false) { typeEntry(name, revised), app.click(saveButton()); }
+  void save(const std::string& name, bool revised = false) { typeEntry(name, revised), app.click(saveTo()); }
   //! Searches the name: found, its record is shown with no message; otherwise "Can't find".
   void search(const std::string& name, bool found) {
     app.editText(names(), name);
@@ -213,7 +215,7 @@ TEST_P(EachDatabaseTest, EveryChangeAtThePathInARowIsFollowed) {
       EXPECT_EQ(names().itemCount(), 0);
     }
     typeEntry("Alpha");
-    clickExpectingReport(saveButton(), path(), report, "Add a Record");
+    clickExpectingReport(saveTo(), path(), report, "Add a Record");
     app.expectMessage();  // then "Can't find"
     search("Alpha", false);
     EXPECT_NE(app.messages().end()[-2].text.find(report), std::string::npos);
@@ -223,7 +225,7 @@ TEST_P(EachDatabaseTest, EveryChangeAtThePathInARowIsFollowed) {
     search("Alpha", true);
     save("Beta");
     EXPECT_EQ(fileBytes(path()), recordsOf({"Alpha", "Beta"}));
-    EXPECT_EQ(names().items(), (std::vector<std::string>{listKey("ALPHA"), listKey("BETA")}));
+    EXPECT_EQ(names().items(), (Texts{listKey("ALPHA"), listKey("BETA")}));
     std::error_code ignored;  // Windows keeps the open file; the folder is its only kind there
     std::filesystem::remove(path(), ignored);
   }
@@ -234,7 +236,7 @@ TEST_P(EachDatabaseTest, EveryChangeAtThePathInARowIsFollowed) {
   save("Epsilon");
   std::string expected = recordsOf({"Gamma", "Delta", "Epsilon"});
   EXPECT_EQ(fileBytes(path()), expected);
-  EXPECT_EQ(names().items(), (std::vector<std::string>{listKey("DELTA"), listKey("EPSILON"), listKey("GAMMA")}));
+  EXPECT_EQ(names().items(), (Texts{listKey("DELTA"), listKey("EPSILON"), listKey("GAMMA")}));
 
   for (int i = 0; i < 20; ++i) {
     backUp();
@@ -255,14 +257,15 @@ TEST_P(EachDatabaseTest, EveryChangeAtThePathInARowIsFollowed) {
   search("Iota", true);
   ASSERT_TRUE(replaceWith(recordsOf({"Kappa", "Lambda"})));
   // The name is on file now: the revise goes over the record that holds it.
-  app.expectMessage(reviseQuestion(vapors() ? "chemical" : "cartridge"), "Revise a Record", forms::MsgAnswer::Yes);
+  const std::string onFile = reviseQuestion(vapors() ? "chemical" : "cartridge");
+  app.expectMessage(onFile, "Revise a Record", forms::MsgAnswer::Yes);
   save("Lambda", true);
   EXPECT_EQ(fileBytes(path()), recordOf("Kappa") + recordOf("Lambda", true));
   save("Mu");
-  EXPECT_EQ(names().items(), (std::vector<std::string>{listKey("KAPPA"), listKey("LAMBDA"), listKey("MU")}));
+  EXPECT_EQ(names().items(), (Texts{listKey("KAPPA"), listKey("LAMBDA"), listKey("MU")}));
 }
 
-INSTANTIATE_TEST_SUITE_P(Databases, EachDatabaseTest, ::testing::Values(Database::Vapor, Database::Cartridge));
+INSTANTIATE_TEST_SUITE_P(Databases, EachDatabaseTest, Values(Database::Vapor, Database::Cartridge));
 
 }  // namespace
 }  // namespace tess::databases

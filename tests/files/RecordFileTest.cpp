@@ -156,10 +156,11 @@ TEST(RecordFile, ANamedPipeAtThePathIsNamedAndNeverOpened) {
   // reading; a step taken at all is a fault.
   struct NoOpens : PathOpener {
     using Path = std::filesystem::path;
-    std::unique_ptr<ByteFile> openForUpdate(const Path& path, int& error) override { return refused(path, error); }
-    std::unique_ptr<ByteFile> createNew(const Path& path, int& error) override { return refused(path, error); }
-    std::unique_ptr<ByteFile> openForReading(const Path& path, int& error) override { return refused(path, error); }
-    static std::unique_ptr<ByteFile> refused(const Path& path, int& error) {
+    using File = std::unique_ptr<ByteFile>;
+    File openForUpdate(const Path& path, int& error) override { return refused(path, error); }
+    File createNew(const Path& path, int& error) override { return refused(path, error); }
+    File openForReading(const Path& path, int& error) override { return refused(path, error); }
+    static File refused(const Path& path, int& error) {
       ADD_FAILURE() << "opened " << path;
       error = EACCES;
       return nullptr;

@@ -161,8 +161,8 @@ TEST_F(BindingTest, ChoosingAListEntryClicksButTypingTheSameTextChanges) {
   EXPECT_TRUE(log.empty());
 }
 
-// A list emptied, filled in one step and added to one entry shows the forms layer's entries in their order
-// with no entry chosen, and keeps the forms layer's text.
+// A list emptied, filled in one step and added to one entry shows the forms layer's entries in
+// their order with no entry chosen, and keeps the forms layer's text.
 TEST_F(BindingTest, AListFilledAgainShowsTheEntriesInOrderAndKeepsItsText) {
   auto* combo = qobject_cast<QComboBox*>(app.widget(form.List));
   form.List.clear();
