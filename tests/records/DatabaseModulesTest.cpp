@@ -153,7 +153,7 @@ TEST(RecordDatabases, WhileAnotherCopyHoldsTheLockSaveWritesNothing) {
 }
 
 // A file longer than a record count can say (32,767) is listed up to the count, reported, and
-// not written.
+// not written; one that cannot be read either is reported as such.
 TEST(VaporDatabase, AFileOfMoreThan32767RecordsIsReportedAndNotWritten) {
   const std::string one = vaporRecord("Same").toBytes();
   std::string bytes;
@@ -165,6 +165,8 @@ TEST(VaporDatabase, AFileOfMoreThan32767RecordsIsReportedAndNotWritten) {
   EXPECT_EQ(longer.NumVaporRecords(), 32767);
   EXPECT_TRUE(longer.append(vaporRecord("More")));
   EXPECT_EQ(storage->bytes.size(), bytes.size());
+  storage->failReads = true;  // then nothing is listed, and that is what the message says
+  EXPECT_EQ(modVapor().open(std::make_unique<MemoryByteFile>(storage), "VaporB30.DB")->kind, FileErrorKind::Read);
 }
 
 }  // namespace
