@@ -97,6 +97,8 @@ FileReport DatabaseFile::recount(bool& changed) {
     return reopen();
   }
   if (!m_file.isOpen() || m_readFailed) return std::nullopt;
+  // A file that could only be read is taken for writing once the path can be written (its mode or
+  // its folder's changed); until then the one open stays, and nothing is said again.
   if (byPath && !m_file.isWritable()) {
     files::OpenedFile opened = files::openOrCreate(m_path);
     if (opened.file && opened.file->writable()) {
