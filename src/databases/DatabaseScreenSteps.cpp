@@ -106,45 +106,94 @@ bool confirmStoredName(forms::Form& screen, const std::string& typedName) {
 }
 
 template <class Record, class IndexEntry>
-bool saveRecord(forms::Form& screen, records::RecordDatabase<Record, IndexEntry>& database,
-                const std::function<std::int16_t()>& lookUp, const Record& record,
-                const std::string& onFileLine) {
-  if (reportFileProblem(screen, database.lock(), "Add a Record")) return false;
-  std::int16_t position = lookUp();
+void saveRecord(forms::Form& screen, records::RecordDatabase<Record, IndexEntry>& database, const Record& record,
+                const std::string& onFileLine, const SaveSteps& steps) {
+  // The list shows the file that the Save met before any message about it is read.
+  std::uint64_t listed = database.replacements();
+  const auto showFileAtPath = [&] {
+    if (database.replacements() == listed) return;
+    listed = database.replacements();
+    steps.showFileAtPath();
+  };
+  // A notice about the file (it holds more records than can be listed) leaves the Save going; it
+  // is shown, like every message, once the lock is released.
+  records::FileReport notice;
+  const auto locked = [&](const char* title) {
+    records::FileReport report = database.lock();
+    if (report && !report->notice) {
+      showFileAtPath();  // the lock is not held
+      reportFileProblem(screen, report, title);
+      return false;
+    }
+    notice = std::move(report);
+    return true;
+  };
+  const auto showNotice = [&](const char* title) {
+    reportFileProblem(screen, notice, title);
+    notice.reset();
+  };
+
+  if (!locked("Add a Record")) return;
+  std::int16_t position = steps.lookUp();
   if (position > 0) {
     // The question waits for the user: the lock is released meanwhile, and taken again on Yes,
     // when the name is looked up again on the file at the path as it is then. Should another
     // program have put a file without the name in its place meanwhile, the record is appended.
     database.unlock();
+    showFileAtPath();
+    showNotice("Add a Record");
     const forms::MsgAnswer answer = screen.app().messageBox(
         onFileLine + "\r\nDo you want to save \r\na revised record?", "Revise a Record", forms::MsgButtons::YesNo,
         forms::MsgIcon::None, forms::MsgAnswer::Yes);
-    if (answer != forms::MsgAnswer::Yes) return false;
-    if (reportFileProblem(screen, database.lock(), "Revise a Record")) return false;
-    position = lookUp();
+    if (answer != forms::MsgAnswer::Yes) return;
+    if (!locked("Revise a Record")) return;
+    position = steps.lookUp();
   }
+  records::FileReport written;
+  const char* title = "Add a Record";
   bool appended = false;
   if (position > 0) {
-    const std::int16_t recNum = database.index()[static_cast<std::size_t>(position)].RecNum;
-    reportFileProblem(screen, database.revise(recNum, record), "Revise a Record");
+    title = "Revise a Record";
+    written = database.revise(database.index()[static_cast<std::size_t>(position)].RecNum, record);
   } else {
     const std::int16_t countBefore = database.recordCount();
-    reportFileProblem(screen, database.append(record), "Add a Record");
+    written = database.append(record);
     // Not written: the boxes keep what was typed.
     appended = database.recordCount() != countBefore;
   }
   database.unlock();
-  return appended;
+  if (appended) {
+    listed = database.replacements();
+    steps.showAppended();
+  } else {
+    showFileAtPath();
+  }
+  showNotice(title);
+  reportFileProblem(screen, written, title);
 }
 
-template bool saveRecord(forms::Form&,
-                         records::RecordDatabase<records::VaporRecord, records::VaporIndexEntry>&,
-                         const std::function<std::int16_t()>&, const records::VaporRecord&,
-                         const std::string&);
-template bool saveRecord(forms::Form&,
+template void saveRecord(forms::Form&, records::RecordDatabase<records::VaporRecord, records::VaporIndexEntry>&,
+                         const records::VaporRecord&, const std::string&, const SaveSteps&);
+template void saveRecord(forms::Form&,
                          records::RecordDatabase<records::CartridgeRecord, records::CartridgeIndexEntry>&,
-                         const std::function<std::int16_t()>&, const records::CartridgeRecord&,
-                         const std::string&);
+                         const records::CartridgeRecord&, const std::string&, const SaveSteps&);
+
+void refillKeepingEntry(forms::ComboBox& nameBox, std::span<forms::TextBox* const> boxes,
+                        const std::function<void()>& refill) {
+  struct Kept {
+    forms::TextControl* box;
+    std::string text;
+    bool changed;
+  };
+  std::vector<Kept> kept{{&nameBox, nameBox.text(), nameBox.DataChanged()}};
+  for (forms::TextBox* box : boxes) kept.push_back({box, box->text(), box->DataChanged()});
+  refill();
+  // The name first: its Change empties the other boxes.
+  for (Kept& entry : kept) {
+    entry.box->setText(std::move(entry.text));
+    entry.box->setDataChanged(entry.changed);
+  }
+}
 
 void showExitDialogOver(forms::Form& screen, forms::Form& exitDialog) {
   screen.hide();

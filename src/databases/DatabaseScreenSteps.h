@@ -87,18 +87,35 @@ void fillNameList(forms::ComboBox& list, const std::vector<IndexEntry>& index, i
 //! when Save may go on.
 bool confirmStoredName(forms::Form& screen, const std::string& typedName);
 
+//! What Save asks of its screen while it writes.
+struct SaveSteps {
+  //! The name's index position on the file as it is now, 0 when it is not on file.
+  std::function<std::int16_t()> lookUp;
+  //! Fills the name list again from the index, keeping the entry on the screen as it is: the Save
+  //! has read another file at the path, or none could be read.
+  std::function<void()> showFileAtPath;
+  //! After an append: fills the name list again and shows the record as the file holds it.
+  std::function<void()> showAppended;
+};
+
 //! Save's writing, once the screen has checked the name and assembled the record from its boxes.
-//! lookUp gives the name's index position (0 when it is not on file); it is called under the
-//! file's lock on the index as the file is then, so that a record that another copy of the program
-//! saved meanwhile is found. A name on file asks the revise question, whose first line is
-//! onFileLine, and on Yes writes the record over the one found; a new name is appended at the end
-//! of the file. File failures, a lock held by another program included, are reported and write
-//! nothing. True when a record was appended: the screen then refills its list and shows the record
-//! as stored; otherwise its boxes and list stay as they are.
+//! The name is looked up under the file's lock on the index as the file is then, so that a record
+//! that another copy of the program saved meanwhile is found, and written under the same lock with
+//! nothing read again in between. A name on file asks the revise question, whose first line is
+//! onFileLine, with the lock released, and on Yes writes the record over the one found (looked up
+//! again under the lock); a new name is appended at the end of the file. Every message, a file
+//! failure or a lock held by another program included, is shown once the lock is released and the
+//! list shows the file at the path; a failure writes nothing. Otherwise the boxes and the list stay
+//! as they are.
 template <class Record, class IndexEntry>
-bool saveRecord(forms::Form& screen, records::RecordDatabase<Record, IndexEntry>& database,
-                const std::function<std::int16_t()>& lookUp, const Record& record,
-                const std::string& onFileLine);
+void saveRecord(forms::Form& screen, records::RecordDatabase<Record, IndexEntry>& database, const Record& record,
+                const std::string& onFileLine, const SaveSteps& steps);
+
+//! Runs refill, which empties the name list (and with it the name box) and fills it again, and then
+//! gives the name box and boxes back their texts and changed flags: the entry being typed stays on
+//! the screen while the list shows the file anew.
+void refillKeepingEntry(forms::ComboBox& nameBox, std::span<forms::TextBox* const> boxes,
+                        const std::function<void()>& refill);
 
 //! Hides screen, shows the incomplete-information dialog modally and, once the dialog's Return has
 //! hidden it, shows screen again (unless the program ended meanwhile).

@@ -152,11 +152,13 @@ std::array<forms::TextBox*, 8> frmCartridgeMulti::valueBoxes() {
 
 void frmCartridgeMulti::frmCartridgeMulti_Form_Load() {
   // Opening counts the records and builds the index; a file that cannot be opened or read leaves
-  // an empty (or read-only) database, and the screen stays usable.
-  reportFileProblem(*this, m_cartridgeFile->open(tess::files::utf8ToPath(m_context.programFolder)),
-                    FileMessageTitle);
+  // an empty (or read-only) database, and the screen stays usable. The list is filled before the
+  // message about the file is shown.
+  const records::FileReport report =
+      m_cartridgeFile->open(tess::files::utf8ToPath(m_context.programFolder), m_context.fileOpener);
   if (NumCartRecords() > 0) FillCartridgeList(NumCartRecords());
   for (forms::TextBox* box : valueBoxes()) box->setText("");
+  reportFileProblem(*this, report, FileMessageTitle);
   // The load runs as the screen is first shown, which then gives the name box the focus.
   CartName.setFocus();
 }
@@ -202,10 +204,18 @@ void frmCartridgeMulti::ShowCartridgeRecord(std::int16_t n) {
 
 std::int16_t frmCartridgeMulti::Search(const std::string& findText) {
   ensureLoaded();
-  // Another copy of the program may have written the file since it was read. The list is left as
-  // it is: a Search never refills it.
-  reportFileProblem(*this, m_cartridgeFile->refresh(), FileMessageTitle);
+  // Another copy of the program may have added records since the file was read: the list is left
+  // as it is. Another file put at the path, or none that can be read, is shown in the list, with
+  // the entry on the screen kept, before the message about it.
+  const std::uint64_t replacements = m_cartridgeFile->replacements();
+  const records::FileReport report = m_cartridgeFile->refresh();
+  if (m_cartridgeFile->replacements() != replacements) showFileAtPath();
+  reportFileProblem(*this, report, FileMessageTitle);
   return m_cartridgeFile->Search(findText);
+}
+
+void frmCartridgeMulti::showFileAtPath() {
+  refillKeepingEntry(CartName, valueBoxes(), [this] { RefillCartridgeList(NumCartRecords()); });
 }
 
 void frmCartridgeMulti::frmCartridgeMulti_cmdSearch_Click() {
@@ -230,13 +240,17 @@ void frmCartridgeMulti::frmCartridgeMulti_cmdSave_Click() {
   const CartridgeRecord record =
       CartridgeRecord::assemble(name, BedDiam.text(), Bed_Depth.text(), CarbWgt.text(), MicVol.text(),
                                 RelHumPre.text(), DiamGran.text(), APBenzene.text(), AffinityForWater.text());
-  const auto lookUp = [&] { return m_cartridgeFile->Search(key); };
-  if (!saveRecord(*this, *m_cartridgeFile, lookUp, record, "This cartridge is already on file.")) {
-    return;
-  }
-  // Appended: the list takes the new name in and the fields show the record as the file holds it.
-  RefillCartridgeList(NumCartRecords());
-  showRecord(m_cartridgeFile->CartRec());
+  const SaveSteps steps{
+      .lookUp = [&] { return m_cartridgeFile->Search(key); },
+      .showFileAtPath = [this] { showFileAtPath(); },
+      // Appended: the list takes the new name in and the fields show the record as the file holds it.
+      .showAppended =
+          [this] {
+            RefillCartridgeList(NumCartRecords());
+            showRecord(m_cartridgeFile->CartRec());
+          },
+  };
+  saveRecord(*this, *m_cartridgeFile, record, "This cartridge is already on file.", steps);
 }
 
 // ---- The name box, Clear and Return ----

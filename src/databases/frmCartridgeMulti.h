@@ -136,6 +136,9 @@ class frmCartridgeMulti : public forms::Form {
   void showRecord(const records::CartridgeRecord& record);
   //! The eight value fields, in the order in which they are emptied and filled.
   std::array<forms::TextBox*, 8> valueBoxes();
+  //! Fills the list again from the index after another file was read at the path (or none could
+  //! be), keeping the name box and the eight fields as they are.
+  void showFileAtPath();
 
   screens::ScreenContext m_context;
   //! The cartridge file with its count, index and record buffer.

@@ -176,9 +176,12 @@ std::array<forms::TextBox*, 9> frmVaporMulti::dataBoxes() {
 
 void frmVaporMulti::frmVaporMulti_Form_Load() {
   // Opening counts the records and builds the index; a file that cannot be opened or read leaves
-  // an empty (or read-only) database, and the screen stays usable.
-  reportFileProblem(*this, m_vaporFile->open(tess::files::utf8ToPath(m_context.programFolder)), FileMessageTitle);
+  // an empty (or read-only) database, and the screen stays usable. The list is filled before the
+  // message about the file is shown.
+  const records::FileReport report =
+      m_vaporFile->open(tess::files::utf8ToPath(m_context.programFolder), m_context.fileOpener);
   if (NumVaporRecords() > 0) FillChemicalList(NumVaporRecords());
+  reportFileProblem(*this, report, FileMessageTitle);
 }
 
 void frmVaporMulti::CreateIndex() {
@@ -199,7 +202,9 @@ void frmVaporMulti::RefillChemicalList(int numVapors) {
 
 void frmVaporMulti::refreshRecords() {
   ensureLoaded();
-  reportFileProblem(*this, m_vaporFile->refresh(), FileMessageTitle);
+  const records::FileReport report = m_vaporFile->refresh();
+  RefillChemicalList(NumVaporRecords());
+  reportFileProblem(*this, report, FileMessageTitle);
 }
 
 std::int16_t frmVaporMulti::NumVaporRecords() const { return m_vaporFile->NumVaporRecords(); }
@@ -227,13 +232,17 @@ void frmVaporMulti::ShowVaporRecord(std::int16_t n) {
 }
 
 std::int16_t frmVaporMulti::Search(const std::string& findText) {
-  refreshRecords();
+  ensureLoaded();
+  // Another program may have written or replaced the file since it was read. Either way the list
+  // is filled from the file as it is now before the message about it is shown.
+  const records::FileReport report = m_vaporFile->refresh();
   const records::VaporSearchResult result = m_vaporFile->Search(findText, SearchByCAS);
   if (SearchByCAS == 1) {
     ChemName.addItems(result.casMatchNames);
   } else {
     RefillChemicalList(NumVaporRecords());
   }
+  reportFileProblem(*this, report, FileMessageTitle);
   return result.position;
 }
 
@@ -270,13 +279,22 @@ void frmVaporMulti::frmVaporMulti_cmdSave_Click() {
   const VaporRecord record =
       VaporRecord::assemble(name, MolWt.text(), LiqDensity.text(), MolPol.text(), WaterSol.text(), AvgVapConc.text(),
                             AntoineA.text(), AntoineB.text(), AntoineC.text(), CAS.text());
-  const auto lookUp = [&] { return m_vaporFile->findName(key); };
-  if (!saveRecord(*this, *m_vaporFile, lookUp, record, "This chemical is already on file.")) {
-    return;
-  }
-  // Appended: the list takes the new name in and the boxes show the record as the file holds it.
-  RefillChemicalList(NumVaporRecords());
-  showRecord(m_vaporFile->VaporRec());
+  const SaveSteps steps{
+      .lookUp = [&] { return m_vaporFile->findName(key); },
+      .showFileAtPath =
+          [&] {
+            const std::int16_t searchByCAS = SearchByCAS;  // Save leaves the flag as it is
+            refillKeepingEntry(ChemName, dataBoxes(), [&] { RefillChemicalList(NumVaporRecords()); });
+            SearchByCAS = searchByCAS;
+          },
+      // Appended: the list takes the new name in and the boxes show the record as the file holds it.
+      .showAppended =
+          [&] {
+            RefillChemicalList(NumVaporRecords());
+            showRecord(m_vaporFile->VaporRec());
+          },
+  };
+  saveRecord(*this, *m_vaporFile, record, "This chemical is already on file.", steps);
 }
 
 // ---- The name box, the CAS box and SearchByCAS ----

@@ -101,7 +101,8 @@ class frmVaporMulti : public forms::Form {
   //! Empties the nine data boxes and the name box.
   void ClearVaporForm();
   //! Reads the vapor file again, its count and VaporIndex, when another program has written or
-  //! replaced it since it was read; a file that cannot be read is reported.
+  //! replaced it since it was read, and fills the name list again from it (RefillChemicalList); a
+  //! file that cannot be read is reported after that.
   void refreshRecords();
   //! The number of records of the vapor file; 0 before the screen is loaded.
   std::int16_t NumVaporRecords() const;

@@ -146,8 +146,11 @@ void InputMasterFive::SelectVapor(int Index) {
     hide();
   }
   // The list shows the vapor file as it is now, with what other copies of the program added.
-  if (readBefore) vaporScreen.refreshRecords();
-  vaporScreen.RefillChemicalList(vaporScreen.NumVaporRecords());
+  if (readBefore) {
+    vaporScreen.refreshRecords();
+  } else {
+    vaporScreen.RefillChemicalList(vaporScreen.NumVaporRecords());
+  }
   // Emptying the name list empties the name box, so the slot's fields are shown again after it. A
   // blank label (a slot that the results display found without a vapor) is no "None Selected":
   // the slot's own values are shown, so that nothing of the vapor last on the screen stays there.

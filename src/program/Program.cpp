@@ -14,9 +14,9 @@
 
 namespace tess::program {
 
-Program::Program(forms::Application& app, std::string programFolder)
+Program::Program(forms::Application& app, std::string programFolder, files::PathOpener* fileOpener)
     : m_app(&app), m_programFolder(std::move(programFolder)), m_self(std::make_shared<Program*>(this)) {
-  const screens::ScreenContext context{app, m_state, m_screens, m_programFolder};
+  const screens::ScreenContext context{app, m_state, m_screens, m_programFolder, fileOpener};
   // Screens are built here but loaded only on their first show or first public call.
   m_opening = std::make_unique<input::Opening>(context);
   m_about = std::make_unique<input::About>(context);

@@ -18,14 +18,18 @@
 namespace tess::forms {
 class Application;
 }
+namespace tess::files {
+class PathOpener;
+}
 
 namespace tess::program {
 
 class Program {
  public:
   //! programFolder: the folder that holds the record files (the executable's folder; a temporary
-  //! folder in tests).
-  Program(forms::Application& app, std::string programFolder);
+  //! folder in tests). fileOpener: how the record files are opened, for tests that stand another
+  //! program or the system's refusals between the opening steps; null: the system's own opens.
+  Program(forms::Application& app, std::string programFolder, files::PathOpener* fileOpener = nullptr);
   ~Program();
   Program(const Program&) = delete;
   Program& operator=(const Program&) = delete;

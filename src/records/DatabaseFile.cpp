@@ -18,12 +18,17 @@ std::string DatabaseFile::namedFile() const {
   return "the " + std::string(m_words.description) + " \"" + m_displayPath + "\"";
 }
 
-FileReport DatabaseFile::open(const std::filesystem::path& folder) {
+FileReport DatabaseFile::open(const std::filesystem::path& folder, files::PathOpener* opener) {
+  m_opener = opener;
   return openAt(files::joinPath(folder, m_words.fileName));
 }
 
+files::OpenedFile DatabaseFile::openPath(const std::filesystem::path& path) {
+  return m_opener != nullptr ? files::openOrCreate(path, *m_opener) : files::openOrCreate(path);
+}
+
 FileReport DatabaseFile::openAt(std::filesystem::path path) {
-  files::OpenedFile opened = files::openOrCreate(path);
+  files::OpenedFile opened = openPath(path);
   return adopt(std::move(opened), std::move(path));
 }
 
@@ -40,10 +45,12 @@ FileReport DatabaseFile::adopt(files::OpenedFile opened, std::filesystem::path p
                        " stays empty, and entries cannot be saved.");
   }
   if (!report && readOnly) {
-    report = problem(FileErrorKind::ReadOnly,
-                     "The " + std::string(m_words.description) + " \"" + shown +
-                         "\" can only be read: " + opened.error.reason + ".\r\nIts " +
-                         std::string(m_words.entries) + " are listed, but entries cannot be saved.");
+    // An empty file lists nothing: the message says so rather than that its entries are listed.
+    const std::string listed = m_count > 0 ? "Its " + std::string(m_words.entries) + " are listed, but"
+                                           : "It holds no " + std::string(m_words.entries) + ", and";
+    report = problem(FileErrorKind::ReadOnly, "The " + std::string(m_words.description) + " \"" + shown +
+                                                  "\" can only be read: " + opened.error.reason + ".\r\n" +
+                                                  listed + " entries cannot be saved.");
   }
   return report;
 }
@@ -78,10 +85,12 @@ FileReport DatabaseFile::countRecords() {
   if (count > static_cast<std::uint64_t>(MaxRecords)) {
     m_tooMany = true;
     m_count = MaxRecords;
-    return problem(FileErrorKind::Argument,
-                   "The " + std::string(m_words.description) + " \"" + m_displayPath +
-                       "\" holds more than 32,767 records.\r\nOnly the first 32,767 are listed, "
-                       "and no new entry can be saved.");
+    FileReport notice = problem(FileErrorKind::Argument,
+                                "The " + std::string(m_words.description) + " \"" + m_displayPath +
+                                    "\" holds more than 32,767 records.\r\nOnly the first 32,767 are listed, "
+                                    "and no new entry can be saved.");
+    notice->notice = true;
+    return notice;
   }
   m_count = static_cast<std::int16_t>(count);
   return std::nullopt;
@@ -100,7 +109,7 @@ FileReport DatabaseFile::recount(bool& changed) {
   // A file that could only be read is taken for writing once the path can be written (its mode or
   // its folder's changed); until then the one open stays, and nothing is said again.
   if (byPath && !m_file.isWritable()) {
-    files::OpenedFile opened = files::openOrCreate(m_path);
+    files::OpenedFile opened = openPath(m_path);
     if (opened.file && opened.file->writable()) {
       changed = true;
       return adopt(std::move(opened), m_path);
@@ -159,11 +168,16 @@ void DatabaseFile::unlock() {
   m_locked = false;
 }
 
-FileReport DatabaseFile::readAll(std::string& bytes) {
+FileReport DatabaseFile::readAll(std::string& bytes, bool afterSave) {
   bytes.clear();
   if (m_count == 0) return std::nullopt;
   if (files::FileError error = m_file.readRecords(1, static_cast<std::uint64_t>(m_count), bytes)) {
     m_readFailed = true;
+    if (afterSave) {
+      return problem(error.kind, "The entry was saved, but " + namedFile() + " could not be read back: " +
+                                     error.reason + ".\r\nThe list shows the " + std::string(m_words.entries) +
+                                     " read before and the one saved.");
+    }
     return problem(error.kind, "The " + std::string(m_words.description) + " \"" + m_displayPath +
                                    "\" could not be read: " + error.reason + ".\r\nThe list of " +
                                    std::string(m_words.entries) +

@@ -33,6 +33,9 @@ namespace tess::records {
 struct FileProblem {
   files::FileErrorKind kind = files::FileErrorKind::None;
   std::string message;
+  //! The file stays usable as it is and the message only tells the user so (a file of more than
+  //! 32,767 records lists the first of them and takes revises); nothing was refused.
+  bool notice = false;
 };
 
 //! Empty on success.
@@ -59,7 +62,9 @@ class DatabaseFile {
 
   //! Opens, or creates empty when missing, the file named words.fileName in folder and counts its
   //! records. A file of more than MaxRecords records counts MaxRecords and refuses new records.
-  FileReport open(const std::filesystem::path& folder);
+  //! opener, when given, takes every open of the path from here on (tests put another program's
+  //! work or the system's refusals between its steps); otherwise the system's own opens are used.
+  FileReport open(const std::filesystem::path& folder, files::PathOpener* opener = nullptr);
   //! The same on a file that the caller opened (tests); displayPath names it in messages.
   FileReport open(std::unique_ptr<files::ByteFile> file, const std::string& displayPath);
 
@@ -91,8 +96,10 @@ class DatabaseFile {
   void unlock();
   bool isLocked() const { return m_locked; }
 
-  //! Reads records 1 to count() in one pass into bytes (count() x record length bytes).
-  FileReport readAll(std::string& bytes);
+  //! Reads records 1 to count() in one pass into bytes (count() x record length bytes). After a
+  //! failure nothing is written until the file has been read whole again; afterSave: the message
+  //! says that the entry just written was saved and that the list shows what is known.
+  FileReport readAll(std::string& bytes, bool afterSave = false);
   //! Reads record n (1..count()) into bytes.
   FileReport readRecord(std::int16_t n, std::string& bytes);
   //! Writes bytes as record count() + 1 and counts it; refused at MaxRecords records. The caller
@@ -109,6 +116,8 @@ class DatabaseFile {
   //! Opens, or creates empty when missing, the file at path, and counts its records. Takes path by
   //! value: a reopen passes m_path, which the open clears.
   FileReport openAt(std::filesystem::path path);
+  //! openOrCreate through the opener given at open(), or the system's.
+  files::OpenedFile openPath(const std::filesystem::path& path);
   //! Makes opened, the file at path (or why it is not there), this database's file and counts it.
   FileReport adopt(files::OpenedFile opened, std::filesystem::path path);
   //! Closes the file that has left the path and opens the path again, keeping the lock if held.
@@ -127,6 +136,7 @@ class DatabaseFile {
   std::string m_displayPath;
   //! The path the file was opened by; empty for a file that the caller opened.
   std::filesystem::path m_path;
+  files::PathOpener* m_opener = nullptr;  //!< how the path is opened; null: the system's opens
   std::int16_t m_count = 0;
   //! The file's version when it was last counted or written; none when it is not known.
   std::optional<files::FileVersion> m_version;

@@ -1,5 +1,7 @@
 #include "records/RecordDatabase.h"
 
+#include <algorithm>
+
 #include "records/CartridgeRecord.h"
 #include "records/RecordIndex.h"
 #include "records/VaporRecord.h"
@@ -22,8 +24,9 @@ template <class Record, class IndexEntry>
 RecordDatabase<Record, IndexEntry>::RecordDatabase(DatabaseWords words) : m_file(words, Record::Length) {}
 
 template <class Record, class IndexEntry>
-FileReport RecordDatabase<Record, IndexEntry>::open(const std::filesystem::path& folder) {
-  FileReport report = m_file.open(folder);
+FileReport RecordDatabase<Record, IndexEntry>::open(const std::filesystem::path& folder,
+                                                    files::PathOpener* opener) {
+  FileReport report = m_file.open(folder, opener);
   return buildFromFile(std::move(report));
 }
 
@@ -47,9 +50,9 @@ FileReport RecordDatabase<Record, IndexEntry>::buildFromFile(FileReport opened) 
 }
 
 template <class Record, class IndexEntry>
-FileReport RecordDatabase<Record, IndexEntry>::rebuildIndex() {
+FileReport RecordDatabase<Record, IndexEntry>::rebuildIndex(bool afterSave) {
   std::string bytes;
-  if (FileReport report = m_file.readAll(bytes)) {
+  if (FileReport report = m_file.readAll(bytes, afterSave)) {
     m_file.markReadFailed();
     return report;
   }
@@ -70,31 +73,41 @@ FileReport RecordDatabase<Record, IndexEntry>::refresh() {
   bool changed = false;
   FileReport report = m_file.recount(changed);
   if (!changed) return report;
-  return buildFromFile(std::move(report));
+  const std::vector<IndexEntry> known = m_entries;
+  report = buildFromFile(std::move(report));
+  // The records known before still lead the file: at most another copy added some after them.
+  const bool onlyAdded = known.size() <= m_entries.size() && std::equal(known.begin(), known.end(), m_entries.begin());
+  if (!onlyAdded) ++m_replacements;
+  return report;
 }
 
 template <class Record, class IndexEntry>
 FileReport RecordDatabase<Record, IndexEntry>::lock(std::chrono::milliseconds wait) {
+  FileReport notice;
   // A file that cannot be written may be writable at its path by now: it is opened again first,
   // so that the lock is taken on the file that the Save writes.
   if (!m_file.canWrite()) {
-    if (FileReport report = refresh()) return report;
+    FileReport report = refresh();
+    if (report && !report->notice) return report;
+    notice = std::move(report);
   }
   if (FileReport report = m_file.lock(wait)) return report;
-  if (FileReport report = refresh()) {
+  FileReport report = refresh();
+  if (report && !report->notice) {
     unlock();
     return report;
   }
-  return std::nullopt;
+  return report ? report : notice;
 }
 
 template <class Record, class IndexEntry>
 template <class Write>
 FileReport RecordDatabase<Record, IndexEntry>::underLock(Write write) {
-  const bool lockedHere = !m_file.isLocked();
-  FileReport report = lockedHere ? lock() : refresh();
-  if (!report) report = write();
-  if (lockedHere) unlock();
+  if (m_file.isLocked()) return write();
+  FileReport report = lock();
+  if (report && !report->notice) return report;
+  report = write();
+  unlock();
   return report;
 }
 
@@ -112,7 +125,7 @@ FileReport RecordDatabase<Record, IndexEntry>::append(const Record& record) {
   return underLock([&]() -> FileReport {
     if (FileReport report = m_file.append(record.toBytes())) return report;
     m_entries.push_back(indexEntry(record, m_file.count()));
-    if (FileReport report = rebuildIndex()) {
+    if (FileReport report = rebuildIndex(true)) {
       // The record is written but the file could not be read back: index what is known.
       m_index = sortedIndex(m_entries);
       m_count = m_file.count();

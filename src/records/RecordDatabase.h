@@ -7,8 +7,11 @@
 //
 // Another copy of the program may add records to the file at any time, and another program may
 // rewrite the file or put another in its place. refresh() reads the file at the path again when it
-// has changed (see DatabaseFile::recount); a Save looks its name up and writes between lock() and
-// unlock(), on the index of the file at the path as it is then.
+// has changed (see DatabaseFile::recount). A Save takes the lock with lock(), which refreshes the
+// file once, looks its name up in the index and writes with revise() or append(): between the
+// look-up and the write nothing reads or indexes the file again, so the record number looked up is
+// the one written. Should another program have put a file at the path meanwhile, the write says so
+// and nothing is reported saved.
 #pragma once
 
 #include <chrono>
@@ -27,7 +30,8 @@ class RecordDatabase {
  public:
   //! Opens (creating it empty when missing) the database's file in folder, counts the records and
   //! builds the index. On failure the message says which file and why; the object stays usable.
-  FileReport open(const std::filesystem::path& folder);
+  //! opener, when given, takes every open of the path (see DatabaseFile::open).
+  FileReport open(const std::filesystem::path& folder, files::PathOpener* opener = nullptr);
   //! The same on a file the caller opened; displayPath names it in messages.
   FileReport open(std::unique_ptr<files::ByteFile> file, const std::string& displayPath);
 
@@ -47,25 +51,33 @@ class RecordDatabase {
   //! so; when the file could not be opened or read, the index is empty and Save is refused.
   FileReport refresh();
 
+  //! Counts the times a refresh found records other than those known before: another file at the
+  //! path, none that could be used or read, or records rewritten. Records that another copy only
+  //! added do not count. A screen whose name list shows the index fills it again when this changes.
+  std::uint64_t replacements() const { return m_replacements; }
+
   //! Refreshes a file that cannot be written, then takes the file's exclusive lock, waiting up to
   //! wait while another program holds it, then refreshes. Until unlock(), no other copy of the
   //! program writes the file, so a name looked up in the index can be revised or appended without
   //! losing or doubling another's record. On failure the lock is not held and the message says that
-  //! nothing was saved. Never hold the lock while the user is asked something.
+  //! nothing was saved; a notice (FileProblem::notice) leaves the lock held. Never hold the lock
+  //! while the user is asked or told something.
   FileReport lock(std::chrono::milliseconds wait = SaveLockWait);
   void unlock() { m_file.unlock(); }
 
   //! Reads record n (1..recordCount()) into the buffer; on failure the buffer is unchanged.
   FileReport readRecord(std::int16_t n);
 
-  //! Save of a new name: buffer = record; writes it after the last record of the file as it is now,
-  //! counts it and rebuilds the index. Refused, with nothing changed but the buffer, when the file
-  //! already holds 32,767 records, cannot be written or its lock cannot be had. Takes the lock for
-  //! the write unless it is held already.
+  //! Save of a new name: buffer = record; writes it after the last record of the file as counted
+  //! under the lock, counts it and rebuilds the index. Refused, with nothing changed but the buffer,
+  //! when the file already holds 32,767 records, cannot be written or its lock cannot be had. With
+  //! the lock held, the file is not read again before the write; otherwise the lock is taken (and
+  //! the file refreshed) for the write alone. When the file cannot be read back afterwards, the
+  //! record is counted and indexed all the same, and the message says it was saved.
   FileReport append(const Record& record);
 
   //! Save of a name on file, answered Yes: buffer = record, written over record recNum. The index
-  //! is not rebuilt. Takes the lock for the write unless it is held already.
+  //! is not rebuilt. Takes the lock as append() does.
   FileReport revise(std::int16_t recNum, const Record& record);
 
   //! Closes the file (at the end of the program), releasing its lock.
@@ -75,19 +87,22 @@ class RecordDatabase {
   explicit RecordDatabase(DatabaseWords words);
 
   //! Rebuilds the index from every record of the file; afterwards the buffer holds the last record.
-  FileReport rebuildIndex();
+  //! afterSave: see DatabaseFile::readAll.
+  FileReport rebuildIndex(bool afterSave = false);
 
  private:
   //! Counts and indexes the file as opened; returns the report of the opening, opened, unless the
   //! records could not be read.
   FileReport buildFromFile(FileReport opened);
-  //! Runs write, which returns its report, under the file's lock on a refreshed index: the lock
-  //! held already, or taken for the write alone.
+  //! Runs write, which returns its report, under the file's lock: the lock held already, with the
+  //! file as it was when the caller looked its record up, or taken (refreshing the file) for the
+  //! write alone.
   template <class Write>
   FileReport underLock(Write write);
 
   DatabaseFile m_file;
   std::int16_t m_count = 0;
+  std::uint64_t m_replacements = 0;
   std::vector<IndexEntry> m_index;
   Record m_buffer;
   // The index entry of every record, in record order, as last read or written: the index is

@@ -15,6 +15,9 @@ struct SetUp;
 namespace tess::forms {
 class Application;
 }
+namespace tess::files {
+class PathOpener;
+}
 namespace tess::input {
 class Opening;
 class About;
@@ -58,6 +61,9 @@ struct ScreenContext {
   Screens& screens;
   //! The folder that holds the record files (the program's folder; a temporary folder in tests).
   const std::string& programFolder;
+  //! How the record files are opened at their paths; null: the system's own opens. Tests put
+  //! another program's work, or the system's refusals, between the opening steps.
+  files::PathOpener* fileOpener = nullptr;
 };
 
 }  // namespace tess::screens

@@ -65,6 +65,7 @@ void ScriptedApplication::fail(const std::string& what) {
 
 MsgAnswer ScriptedApplication::answer(const MessageRequest& request) {
   m_messages.push_back(request);
+  if (m_watch) m_watch(request);
   if (m_expected.empty()) {
     fail("unexpected message box " + quoted(request.text) + " titled " + quoted(request.title));
     return request.defaultButton;

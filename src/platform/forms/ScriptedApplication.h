@@ -35,6 +35,9 @@ class ScriptedApplication : public Application {
   //! Every message box shown so far, in order.
   const std::vector<MessageRequest>& messages() const { return m_messages; }
   void clearMessages() { m_messages.clear(); }
+  //! Runs watch on each message box as it is shown, before it is answered: a test looks at what the
+  //! program holds (a file's lock, a list) while the user reads the message. Empty: none.
+  void watchMessages(std::function<void(const MessageRequest&)> watch) { m_watch = std::move(watch); }
   int pendingMessages() const { return static_cast<int>(m_expected.size()); }
 
   // Modal forms: the modal loop takes actions from this queue and runs them one by one while the
@@ -77,6 +80,7 @@ class ScriptedApplication : public Application {
 
   std::deque<Expected> m_expected;
   std::vector<MessageRequest> m_messages;
+  std::function<void(const MessageRequest&)> m_watch;
   std::deque<ModalAction> m_modalActions;
   std::vector<std::string> m_modalShown;
   PrintResult m_printResult;
