@@ -1,7 +1,14 @@
 #include <gtest/gtest.h>
 
 #ifndef _WIN32
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <condition_variable>
+#include <mutex>
+#include <thread>
 #endif
 
 #include "platform/files/MemoryByteFile.h"
@@ -12,6 +19,7 @@
 namespace tess::files {
 using testing::fileBytes;
 using testing::TemporaryFolder;
+using testing::writeBytes;
 
 namespace {
 
@@ -173,6 +181,66 @@ TEST(RecordFile, ANamedPipeAtThePathIsNamedAndNeverOpened) {
   EXPECT_FALSE(opened.file);
   EXPECT_EQ(opened.error.kind, FileErrorKind::NotAFile);
   EXPECT_EQ(opened.error.reason, "it is a named pipe (FIFO)");
+}
+
+// Another program puts a named pipe at the path between the look at it and the open: the open
+// refuses the pipe, never waits on it, and the next round says what is there.
+TEST(RecordFile, APipePutAtThePathAfterTheLookIsRefusedWithoutWaiting) {
+  enum class Road { Update, Reading, EveryRound };
+  struct PipeFirst : PathOpener {
+    Road road;
+    explicit PipeFirst(Road road) : road(road) {}
+    std::unique_ptr<ByteFile> openForUpdate(const std::filesystem::path& path, int& error) override {
+      // Writable by its owner, so that the open for update reaches it even when not run as root.
+      std::filesystem::remove(path);
+      EXPECT_EQ(::mkfifo(path.c_str(), 0644), 0);
+      // As for a file that cannot be written: the pipe is then opened for reading.
+      if (road == Road::Reading) {
+        error = EACCES;
+        return nullptr;
+      }
+      std::unique_ptr<ByteFile> file = PathOpener::openForUpdate(path, error);
+      EXPECT_FALSE(file);
+      // The file is back at every look, the pipe at every open.
+      if (road == Road::EveryRound) {
+        std::filesystem::remove(path);
+        writeBytes(path, record('a'));
+      }
+      return file;
+    }
+  };
+  const std::pair<Road, const char*> roads[] = {
+      {Road::Update, "it is a named pipe (FIFO)"},
+      {Road::Reading, "it is a named pipe (FIFO)"},
+      {Road::EveryRound, "something other than a file keeps being put there"}};
+  for (const auto& [road, reason] : roads) {
+    SCOPED_TRACE(static_cast<int>(road));
+    TemporaryFolder folder;
+    const auto path = joinPath(folder.path(), "VaporB30.DB");
+    writeBytes(path, record('a'));
+    PipeFirst opener(road);
+    // Should an open wait on the pipe, a writer opened on it after a few seconds releases it.
+    std::atomic<bool> released = false;
+    std::jthread watchdog([&](std::stop_token returned) {
+      std::mutex mutex;
+      std::condition_variable_any timer;
+      std::unique_lock lock(mutex);
+      while (!timer.wait_for(lock, returned, std::chrono::seconds(3),
+                             [&] { return returned.stop_requested(); })) {
+        if (const int writer = ::open(path.c_str(), O_WRONLY | O_NONBLOCK); writer >= 0) {
+          released = true;
+          ::close(writer);
+        }
+      }
+    });
+    const OpenedFile opened = openOrCreate(path, opener);
+    watchdog.request_stop();
+    watchdog.join();
+    EXPECT_FALSE(released) << "the open waited on the pipe";
+    EXPECT_FALSE(opened.file);
+    EXPECT_EQ(opened.error.kind, FileErrorKind::NotAFile);
+    EXPECT_EQ(opened.error.reason, reason);
+  }
 }
 #endif
 

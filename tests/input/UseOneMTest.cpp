@@ -69,6 +69,7 @@ TEST_F(UseOneMTest, EachFieldRefusesValuesBeyondItsBoundsStoresNothingAndKeepsTh
       {screen.RelHumid, "0", "This entry must not equal zero "},
       {screen.NumCarts, "11", atMost + "10 "},
       {screen.BreathingAirFlow, "9", atLeast + "10 "},
+      {screen.NumCarts, " 2,5 ", commaMessage("2,5")},  // named without the blanks around it
   };
   // a comma anywhere is refused, never read as the digits before it nor emptied
   for (const char* text : CommaTexts) cases.push_back({screen.Temperature, text, commaMessage(text)});
