@@ -33,6 +33,7 @@ FileReport DatabaseFile::openAt(std::filesystem::path path) {
 }
 
 FileReport DatabaseFile::adopt(files::OpenedFile opened, std::filesystem::path path) {
+  ++m_opens;
   const std::string shown = files::pathToUtf8(path);
   const bool readOnly = opened.file && !opened.file->writable();
   FileReport report = open(std::move(opened.file), shown);

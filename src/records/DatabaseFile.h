@@ -76,6 +76,9 @@ class DatabaseFile {
 
   //! The record count: 0 before open, then from the file length, rounded to the nearest record.
   std::int16_t count() const { return m_count; }
+  //! Counts the opens of the path, successful or not: at start and each time recount() opens it
+  //! again.
+  std::uint64_t opens() const { return m_opens; }
 
   //! Makes the count that of the file at the path as it is now, and sets changed when it may
   //! differ from the records known so far. When another file has been put at the path, or none
@@ -138,6 +141,7 @@ class DatabaseFile {
   std::filesystem::path m_path;
   files::PathOpener* m_opener = nullptr;  //!< how the path is opened; null: the system's opens
   std::int16_t m_count = 0;
+  std::uint64_t m_opens = 0;
   //! The file's version when it was last counted or written; none when it is not known.
   std::optional<files::FileVersion> m_version;
   bool m_locked = false;

@@ -70,13 +70,15 @@ FileReport RecordDatabase<Record, IndexEntry>::rebuildIndex(bool afterSave) {
 
 template <class Record, class IndexEntry>
 FileReport RecordDatabase<Record, IndexEntry>::refresh() {
+  const std::uint64_t opensBefore = m_file.opens();
   bool changed = false;
   FileReport report = m_file.recount(changed);
   if (!changed) return report;
   const std::vector<IndexEntry> known = m_entries;
   report = buildFromFile(std::move(report));
-  // The records known before still lead the file: at most another copy added some after them.
-  const bool onlyAdded = known.size() <= m_entries.size() && std::equal(known.begin(), known.end(), m_entries.begin());
+  // The same file, whose records known before still lead it: at most another copy added some.
+  const bool onlyAdded = m_file.opens() == opensBefore && known.size() <= m_entries.size() &&
+                         std::equal(known.begin(), known.end(), m_entries.begin());
   if (!onlyAdded) ++m_replacements;
   return report;
 }

@@ -51,9 +51,10 @@ class RecordDatabase {
   //! so; when the file could not be opened or read, the index is empty and Save is refused.
   FileReport refresh();
 
-  //! Counts the times a refresh found records other than those known before: another file at the
-  //! path, none that could be used or read, or records rewritten. Records that another copy only
-  //! added do not count. A screen whose name list shows the index fills it again when this changes.
+  //! Counts the times a refresh opened the path again (another file was put there, it was deleted,
+  //! or the file could not be used, read or written) or found records other than those known
+  //! before. Records that another copy only added to the same file do not count. A screen whose
+  //! name list shows the index fills it again when this changes.
   std::uint64_t replacements() const { return m_replacements; }
 
   //! Refreshes a file that cannot be written, then takes the file's exclusive lock, waiting up to

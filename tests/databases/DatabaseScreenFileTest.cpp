@@ -15,35 +15,13 @@
 #include <sys/stat.h>
 #endif
 
-#include "platform/files/RecordFile.h"
-#include "records/RecordIndex.h"
-
+#include "databases/DatabaseFixtures.h"
 #include "state/SetUp.h"
-#include "support/ProgramFixture.h"
 
 namespace tess::databases {
-using namespace testing;
-using records::CartridgeRecord;
-using Texts = std::vector<std::string>;
 using ::testing::Values;
 
 namespace {
-
-class DatabaseScreenFileTest : public ProgramFixture {
- protected:
-  explicit DatabaseScreenFileTest(const std::string& subfolder = "") : ProgramFixture(subfolder) {}
-  //! Clicks the button, which must show one message naming the file and saying what went wrong.
-  void clickExpectingReport(forms::Control& button, const std::filesystem::path& file,
-                            const std::string& what, const std::string& title) {
-    app.expectMessage();
-    app.click(button);
-    ASSERT_FALSE(app.messages().empty());
-    const forms::MessageRequest& message = app.messages().back();
-    EXPECT_NE(message.text.find(file.string()), std::string::npos) << message.text;
-    EXPECT_NE(message.text.find(what), std::string::npos) << message.text;
-    EXPECT_EQ(message.title, title);
-  }
-};
 
 // The program's folder is never made, so the files cannot be created there.
 class MissingFolderTest : public DatabaseScreenFileTest {
@@ -71,40 +49,56 @@ TEST_F(MissingFolderTest, AFolderWithoutTheFilesGivesMessagesAndUsableScreensUnt
   EXPECT_EQ(cartridge.CartName.items(), std::vector<std::string>{listKey("CART")});
 }
 
-TEST_F(DatabaseScreenFileTest, AReadOnlyFileIsListedButNotWritten) {
+// A file that can only be read at start (the system's refusal stood in for: it binds no
+// superuser) is listed with the message and not written until it can be, with no restart; an
+// empty one says that it lists nothing.
+TEST_F(DatabaseScreenFileTest, AReadOnlyFileIsListedButNotWrittenUntilItCanBe) {
   writeRecords(vaporPath(), {vaporRecord("Acetone", "67-64-1")});
+  writeBytes(cartridgePath(), "");
   const std::string before = fileBytes(vaporPath());
-  using std::filesystem::perms;
-  std::filesystem::permissions(folder.path(), perms::owner_read | perms::owner_exec);
-  // Permissions do not bind the superuser, and Windows has no folder write bits.
-  if (std::ofstream(folder.path() / "probe").is_open()) GTEST_SKIP() << "file permissions do not apply here";
-  std::filesystem::permissions(vaporPath(), perms::owner_read);
-
+  const std::string readOnly = "\" can only be read: Permission denied.\r\n";
+  opener.faults.refuseUpdate = true;
   input.show();
-  clickExpectingReport(input.SelectVap[1], vaporPath(), "can only be read", "Vapor Database");
+  app.expectMessage("The vapor database file \"" + vaporPath().string() + readOnly +
+                        "Its chemicals are listed, but entries cannot be saved.",
+                    "Vapor Database");
+  app.click(input.SelectVap[1]);
   EXPECT_EQ(vapor.ChemName.items(), std::vector<std::string>{listKey("ACETONE")});
   typeVapor("Benzene", "71-43-2");
   clickExpectingReport(vapor.cmdSave, vaporPath(), "not saved", "Add a Record");
-  EXPECT_EQ(vapor.ChemName.text(), "Benzene");
   EXPECT_EQ(fileBytes(vaporPath()), before);
-  // Made writable again: the next Save lands, with no restart.
-  std::filesystem::permissions(folder.path(), perms::owner_all);
-  std::filesystem::permissions(vaporPath(), perms::owner_read | perms::owner_write);
+  opener.faults.refuseUpdate = false;
   app.click(vapor.cmdSave);
   EXPECT_EQ(fileBytes(vaporPath()), before + vaporRecord("Benzene", "71-43-2").toBytes());
+
+  opener.faults.refuseUpdate = true;
+  app.click(vapor.cmdExit);
+  app.expectMessage("The cartridge database file \"" + cartridgePath().string() + readOnly +
+                        "It holds no cartridges, and entries cannot be saved.",
+                    "Cartridge Database");
+  app.click(input.SelectCart);
+  EXPECT_EQ(cartridge.CartName.itemCount(), 0);
 }
 
-TEST_F(DatabaseScreenFileTest, AFullFileRefusesANewRecordButRevisesOne) {
-  constexpr int MaxRecords = 32767;
+//! The records of a cartridge file of count cartridges named "Cart 00001" and up.
+std::string numberedCartridges(int count) {
   std::string bytes;
-  bytes.reserve(static_cast<std::size_t>(MaxRecords) * 99);
+  bytes.reserve(static_cast<std::size_t>(count) * 99);
   char name[16];
-  for (int i = 1; i <= MaxRecords; ++i) {
+  for (int i = 1; i <= count; ++i) {
     std::snprintf(name, sizeof name, "Cart %05d", i);
     bytes += cartridgeRecord(name).toBytes();
   }
+  return bytes;
+}
+
+// The lock is free while the refusal is read.
+TEST_F(DatabaseScreenFileTest, AFullFileRefusesANewRecordButRevisesOne) {
+  constexpr int MaxRecords = 32767;
+  const std::string bytes = numberedCartridges(MaxRecords);
   writeBytes(cartridgePath(), bytes);
   openCartridge();
+  watchEveryMessage(cartridgePath(), cartridge.CartName);
   EXPECT_EQ(cartridge.NumCartRecords(), MaxRecords);
   EXPECT_EQ(cartridge.CartName.itemCount(), MaxRecords);
 
@@ -122,70 +116,43 @@ TEST_F(DatabaseScreenFileTest, AFullFileRefusesANewRecordButRevisesOne) {
   EXPECT_EQ(after.substr(0, after.size() - 99), bytes.substr(0, bytes.size() - 99));
 }
 
-enum class Database { Vapor, Cartridge };
+// A file of more than 32,767 records (which only another program can write) is said to be so at
+// start and each time it is counted again after another program wrote it, with the lock free; a
+// Save of a name on file revises that record at once, and a new name is refused.
+TEST_F(DatabaseScreenFileTest, AFileOfTooManyRecordsTakesARevisedRecordAtTheFirstSave) {
+  const std::string bytes = numberedCartridges(32768);
+  writeBytes(cartridgePath(), bytes);
+  const std::string notice = "The cartridge database file \"" + cartridgePath().string() +
+                             "\" holds more than 32,767 records.\r\nOnly the first 32,767 are listed, and no new "
+                             "entry can be saved.";
+  app.expectMessage(notice, "Cartridge Database");
+  openCartridge();
+  watchEveryMessage(cartridgePath(), cartridge.CartName);
+  // Another program writes the file again, at a time of its own.
+  const auto written = std::filesystem::last_write_time(cartridgePath());
+  writeBytes(cartridgePath(), bytes);
+  std::filesystem::last_write_time(cartridgePath(), written + std::chrono::seconds(2));
 
-// One database screen of the running program, driven alike whichever it is.
-class EachDatabaseTest : public DatabaseScreenFileTest, public ::testing::WithParamInterface<Database> {
- protected:
-  bool vapors() const { return GetParam() == Database::Vapor; }
-  std::filesystem::path path() const { return vapors() ? vaporPath() : cartridgePath(); }
-  forms::ComboBox& names() { return vapors() ? vapor.ChemName : cartridge.CartName; }
-  forms::Button& saveTo() { return vapors() ? vapor.cmdSave : cartridge.cmdSave; }
-  void open() { vapors() ? openVaporSlot(1) : openCartridge(); }
-
-  //! The record of an entry as typeEntry types it; revised: with another molecular weight or
-  //! preconditioning humidity.
-  std::string recordOf(const std::string& name, bool revised = false) const {
-    if (vapors()) return vaporRecord(name, "67-64-1", revised ? "92.14" : "58.08").toBytes();
-    const char* h = revised ? "60" : "50";  // preconditioning humidity [%]
-    return CartridgeRecord::assemble(name, "8.4", "1.9", "42", "0.45", h, "0.15", "28.0", "0.061").toBytes();
-  }
-  std::string recordsOf(std::initializer_list<std::string> names) const {
-    std::string bytes;
-    for (const std::string& name : names) bytes += recordOf(name);
-    return bytes;
-  }
-  void typeEntry(const std::string& name, bool revised = false) {
-    if (vapors()) return typeVapor(name, "67-64-1", revised ? "92.14" : "58.08");
-    typeCartridge(name, revised ? "60" : "50", "0.061");
-  }
-  //! Types the entry and saves it; every message must be expected by the test.
-  void save(const std::string& name, bool revised = false) { typeEntry(name, revised), app.click(saveTo()); }
-  //! Searches the name: found, its record is shown with no message; otherwise "Can't find".
-  void search(const std::string& name, bool found) {
-    app.editText(names(), name);
-    if (!found) app.expectMessage("Can't find " + records::searchKey(name) + ".", "Search for a Record");
-    app.click(vapors() ? vapor.cmdSearch : cartridge.cmdSearch);
-    if (found) {
-      EXPECT_EQ((vapors() ? vapor.MolWt : cartridge.BedDiam).text(), vapors() ? "58.08" : "8.4") << name;
-    }
-  }
-
-  //! Another program renames a new file holding bytes over the record file. False when the system
-  //! refuses (Windows keeps an open file from being renamed over or deleted).
-  bool replaceWith(const std::string& bytes) {
-    const std::filesystem::path fresh = path().string() + ".new";
-    writeBytes(fresh, bytes);
-    std::error_code error;
-    std::filesystem::rename(fresh, path(), error);
-    return !error;
-  }
-  //! A backup tool: under the file's lock, it copies the file and renames the copy over it.
-  void backUp() {
-    files::FileError ignored;
-    files::RecordFile tool = files::RecordFile::open(path(), 1, ignored);
-    ASSERT_FALSE(tool.lock(std::chrono::milliseconds{0}));
-    const std::filesystem::path copy = path().string() + ".bak";
-    std::filesystem::copy_file(path(), copy, std::filesystem::copy_options::overwrite_existing);
-    std::filesystem::rename(copy, path());
-  }
-};
+  typeCartridge("Cart 00002", "60");
+  app.expectMessage(notice, "Add a Record");
+  app.expectMessage(reviseQuestion("cartridge"), "Revise a Record", forms::MsgAnswer::Yes);
+  app.click(cartridge.cmdSave);
+  const std::string revised = CartridgeRecord::assemble("Cart 00002", "8.4", "1.9", "42", "0.45", "60", "0.15",
+                                                        "28.0", "0.1")
+                                  .toBytes();
+  EXPECT_EQ(fileBytes(cartridgePath()), bytes.substr(0, 99) + revised + bytes.substr(198));
+  typeCartridge("One more");
+  clickExpectingReport(cartridge.cmdSave, cartridgePath(), "32,767", "Add a Record");
+  EXPECT_EQ(fileBytes(cartridgePath()).size(), bytes.size());
+}
 
 // One screen open the whole time while another program puts something other than a file at its
 // path, then replaces, copies over, deletes and rewrites the file, again and again. While no record
-// file is there, each Save and each Search says what is; after each change a Search shows the file
-// at the path and a Save lands in it, with no message and no restart.
+// file is there, each Save and each Search says what is, and the list is empty; after each change
+// a Search or a Save shows the file at the path in the list, and a Save lands in it, with no
+// message and no restart.
 TEST_P(EachDatabaseTest, EveryChangeAtThePathInARowIsFollowed) {
+  watchEveryMessage(path(), names());
   const std::filesystem::path nowhere = folder.path() / "nowhere";
   std::vector<std::pair<std::function<void()>, std::string>> kinds = {
       {[&] { std::filesystem::create_directory(path()); }, "it is a folder"}};
@@ -206,6 +173,8 @@ TEST_P(EachDatabaseTest, EveryChangeAtThePathInARowIsFollowed) {
     }
     typeEntry("Alpha");
     clickExpectingReport(saveTo(), path(), report, "Add a Record");
+    EXPECT_EQ(names().itemCount(), 0);
+    EXPECT_EQ(names().text(), "Alpha");
     app.expectMessage();  // then "Can't find"
     search("Alpha", false);
     EXPECT_NE(app.messages().end()[-2].text.find(report), std::string::npos);
@@ -222,6 +191,7 @@ TEST_P(EachDatabaseTest, EveryChangeAtThePathInARowIsFollowed) {
 
   if (!replaceWith(recordsOf({"Gamma", "Delta"}))) GTEST_SKIP() << "the system keeps an open file in place";
   search("Gamma", true);
+  EXPECT_EQ(names().items(), (Texts{listKey("DELTA"), listKey("GAMMA")}));
   search("Alpha", false);
   save("Epsilon");
   std::string expected = recordsOf({"Gamma", "Delta", "Epsilon"});
@@ -254,6 +224,8 @@ TEST_P(EachDatabaseTest, EveryChangeAtThePathInARowIsFollowed) {
   app.expectMessage(onFile, "Revise a Record", forms::MsgAnswer::Yes);
   save("Lambda", true);
   EXPECT_EQ(fileBytes(path()), recordOf("Kappa") + recordOf("Lambda", true));
+  EXPECT_EQ(names().items(), (Texts{listKey("KAPPA"), listKey("LAMBDA")}));
+  EXPECT_EQ(names().text(), "Lambda");
   save("Mu");
   EXPECT_EQ(names().items(), (Texts{listKey("KAPPA"), listKey("LAMBDA"), listKey("MU")}));
 }

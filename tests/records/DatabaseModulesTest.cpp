@@ -7,11 +7,15 @@
 #include "records/ModCartridge.h"
 #include "records/RecordFixtures.h"
 #include "records/modVapor.h"
+#include "support/TemporaryFolder.h"
 
 namespace tess::records {
 using namespace testing;
 using files::FileErrorKind;
 using files::MemoryByteFile;
+using testing::fileBytes;
+using testing::TemporaryFolder;
+using testing::writeBytes;
 
 namespace {
 
@@ -150,6 +154,55 @@ TEST(RecordDatabases, WhileAnotherCopyHoldsTheLockSaveWritesNothing) {
   EXPECT_EQ(storage->bytes, before + vaporRecord("Cumene").toBytes() + vaporRecord("Benzene").toBytes());
   EXPECT_EQ(b.NumVaporRecords(), 3);
   EXPECT_FALSE(storage->locked);
+}
+
+// A Save looks its name up and writes under one lock, in one file: when another program that takes
+// no lock (a synchronising tool) renames its own copy over the path in between, the record is
+// neither written over a record of that copy nor added to it a second time, and the Save says so.
+// Saved again, it goes where the name is in the file at the path.
+TEST(RecordDatabases, ARecordLookedUpUnderTheLockIsNeverWrittenIntoAFilePutInItsPlace) {
+  TemporaryFolder folder;
+  const std::filesystem::path path = folder.path() / "VaporB30.DB";
+  const auto file = [](std::initializer_list<const char*> names) {
+    std::string bytes;
+    for (const char* name : names) bytes += vaporRecord(name).toBytes();
+    return bytes;
+  };
+  const auto putInPlace = [&](const std::string& bytes) {
+    writeBytes(folder.path() / "copy", bytes);
+    std::error_code error;
+    std::filesystem::rename(folder.path() / "copy", path, error);
+    return !error;
+  };
+  const std::string replaced = "was replaced by another program while the entry was written";
+  writeBytes(path, file({"Acetone", "Benzene"}));
+  modVapor db;
+  ASSERT_FALSE(db.open(folder.path()));
+  const VaporRecord revised = vaporRecord("Acetone", "1-1-1");
+
+  // A revise of record 1, while the copy holds Benzene there.
+  ASSERT_FALSE(db.lock());
+  const std::int16_t acetone = db.VaporIndex()[static_cast<std::size_t>(db.findName("ACETONE"))].RecNum;
+  if (!putInPlace(file({"Benzene", "Acetone"}))) GTEST_SKIP() << "the system keeps an open file in place";
+  FileReport report = db.revise(acetone, revised);
+  db.unlock();
+  ASSERT_TRUE(report);
+  EXPECT_NE(report->message.find(replaced), std::string::npos) << report->message;
+  EXPECT_EQ(fileBytes(path), file({"Benzene", "Acetone"}));
+  ASSERT_FALSE(db.lock());
+  EXPECT_FALSE(db.revise(db.VaporIndex()[static_cast<std::size_t>(db.findName("ACETONE"))].RecNum, revised));
+  db.unlock();
+  EXPECT_EQ(fileBytes(path), file({"Benzene"}) + revised.toBytes());
+
+  // A new name, while the copy holds it already.
+  ASSERT_FALSE(db.lock());
+  EXPECT_EQ(db.findName("CUMENE"), 0);
+  ASSERT_TRUE(putInPlace(file({"Cumene"})));
+  report = db.append(vaporRecord("Cumene"));
+  db.unlock();
+  ASSERT_TRUE(report);
+  EXPECT_NE(report->message.find(replaced), std::string::npos) << report->message;
+  EXPECT_EQ(fileBytes(path), file({"Cumene"}));
 }
 
 // A file longer than a record count can say (32,767) is listed up to the count, reported, and

@@ -27,6 +27,7 @@
 #include "results/LimitsMessage.h"
 #include "support/CommaTexts.h"
 #include "support/Solvents.h"
+#include "support/StandInOpener.h"
 #include "support/TemporaryFolder.h"
 
 namespace tess::testing {
@@ -151,7 +152,9 @@ class ProgramFixture : public ::testing::Test {
   TemporaryFolder folder;
   std::filesystem::path programFolder;
   forms::ScriptedApplication app;
-  program::Program program{app, programFolder.string()};
+  //! Opens the record files as the system does until a test gives it faults.
+  StandInOpener opener;
+  program::Program program{app, programFolder.string(), &opener};
   tess::SetUp& state = program.state();
   input::InputMasterFive& input = program.inputMaster();
   databases::frmVaporMulti& vapor = program.vaporScreen();
