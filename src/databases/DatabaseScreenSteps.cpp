@@ -106,8 +106,8 @@ bool confirmStoredName(forms::Form& screen, const std::string& typedName) {
 }
 
 template <class Record, class IndexEntry>
-void saveRecord(forms::Form& screen, records::RecordDatabase<Record, IndexEntry>& database, const Record& record,
-                const std::string& onFileLine, const SaveSteps& steps) {
+void saveRecord(forms::Form& screen, records::RecordDatabase<Record, IndexEntry>& database,
+                const Record& record, const std::string& onFileLine, const SaveSteps& steps) {
   // The list shows the file that the Save met before any message about it is read.
   std::uint64_t listed = database.replacements();
   const auto showFileAtPath = [&] {
@@ -172,7 +172,8 @@ void saveRecord(forms::Form& screen, records::RecordDatabase<Record, IndexEntry>
   reportFileProblem(screen, written, title);
 }
 
-template void saveRecord(forms::Form&, records::RecordDatabase<records::VaporRecord, records::VaporIndexEntry>&,
+template void saveRecord(forms::Form&,
+                         records::RecordDatabase<records::VaporRecord, records::VaporIndexEntry>&,
                          const records::VaporRecord&, const std::string&, const SaveSteps&);
 template void saveRecord(forms::Form&,
                          records::RecordDatabase<records::CartridgeRecord, records::CartridgeIndexEntry>&,

@@ -108,8 +108,8 @@ struct SaveSteps {
 //! list shows the file at the path; a failure writes nothing. Otherwise the boxes and the list stay
 //! as they are.
 template <class Record, class IndexEntry>
-void saveRecord(forms::Form& screen, records::RecordDatabase<Record, IndexEntry>& database, const Record& record,
-                const std::string& onFileLine, const SaveSteps& steps);
+void saveRecord(forms::Form& screen, records::RecordDatabase<Record, IndexEntry>& database,
+                const Record& record, const std::string& onFileLine, const SaveSteps& steps);
 
 //! Runs refill, which empties the name list (and with it the name box) and fills it again, and then
 //! gives the name box and boxes back their texts and changed flags: the entry being typed stays on

@@ -175,9 +175,9 @@ FileReport DatabaseFile::readAll(std::string& bytes, bool afterSave) {
   if (files::FileError error = m_file.readRecords(1, static_cast<std::uint64_t>(m_count), bytes)) {
     m_readFailed = true;
     if (afterSave) {
-      return problem(error.kind, "The entry was saved, but " + namedFile() + " could not be read back: " +
-                                     error.reason + ".\r\nThe list shows the " + std::string(m_words.entries) +
-                                     " read before and the one saved.");
+      return problem(error.kind, "The entry was saved, but " + namedFile() +
+                                     " could not be read back: " + error.reason + ".\r\nThe list shows the " +
+                                     std::string(m_words.entries) + " read before and the one saved.");
     }
     return problem(error.kind, "The " + std::string(m_words.description) + " \"" + m_displayPath +
                                    "\" could not be read: " + error.reason + ".\r\nThe list of " +

@@ -122,9 +122,10 @@ TEST_F(DatabaseScreenFileTest, AFullFileRefusesANewRecordButRevisesOne) {
 TEST_F(DatabaseScreenFileTest, AFileOfTooManyRecordsTakesARevisedRecordAtTheFirstSave) {
   const std::string bytes = numberedCartridges(32768);
   writeBytes(cartridgePath(), bytes);
-  const std::string notice = "The cartridge database file \"" + cartridgePath().string() +
-                             "\" holds more than 32,767 records.\r\nOnly the first 32,767 are listed, and no new "
-                             "entry can be saved.";
+  const std::string notice =
+      "The cartridge database file \"" + cartridgePath().string() +
+      "\" holds more than 32,767 records.\r\nOnly the first 32,767 are listed, and no new "
+      "entry can be saved.";
   app.expectMessage(notice, "Cartridge Database");
   openCartridge();
   watchEveryMessage(cartridgePath(), cartridge.CartName);
@@ -137,9 +138,9 @@ TEST_F(DatabaseScreenFileTest, AFileOfTooManyRecordsTakesARevisedRecordAtTheFirs
   app.expectMessage(notice, "Add a Record");
   app.expectMessage(reviseQuestion("cartridge"), "Revise a Record", forms::MsgAnswer::Yes);
   app.click(cartridge.cmdSave);
-  const std::string revised = CartridgeRecord::assemble("Cart 00002", "8.4", "1.9", "42", "0.45", "60", "0.15",
-                                                        "28.0", "0.1")
-                                  .toBytes();
+  const std::string revised =
+      CartridgeRecord::assemble("Cart 00002", "8.4", "1.9", "42", "0.45", "60", "0.15", "28.0", "0.1")
+          .toBytes();
   EXPECT_EQ(fileBytes(cartridgePath()), bytes.substr(0, 99) + revised + bytes.substr(198));
   typeCartridge("One more");
   clickExpectingReport(cartridge.cmdSave, cartridgePath(), "32,767", "Add a Record");

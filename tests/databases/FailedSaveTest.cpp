@@ -29,8 +29,8 @@ TEST_P(FailedSaveTest, EachFailureLeavesTheLockFreeTheRecordsWholeAndTheListAsTh
   // A write that the system refuses, of a new entry and of a revise: nothing is written, and the
   // entry stays on the screen to be saved again.
   opener.faults.failWrites = FileError{FileErrorKind::Write, "File too large"};
-  const std::string tooLarge = "The entry could not be saved in " + inFile +
-                               ": File too large.\r\nNothing in the file has changed.";
+  const std::string tooLarge =
+      "The entry could not be saved in " + inFile + ": File too large.\r\nNothing in the file has changed.";
   app.expectMessage(tooLarge, "Add a Record");
   save("Beta");
   app.expectMessage(onFileQuestion(), "Revise a Record", MsgAnswer::Yes);
@@ -112,8 +112,9 @@ TEST_P(FailedSaveTest, EachFailureLeavesTheLockFreeTheRecordsWholeAndTheListAsTh
   // last file read.
   ASSERT_TRUE(replaceWith(recordsOf({"Rho"})));
   opener.faults.afterUpdate = [&] { replaceWith(recordsOf({"Rho"})); };
-  app.expectMessage(theFile + " is being replaced by another program.\r\nNothing has been saved in it. "
-                              "Try again in a moment.",
+  app.expectMessage(theFile +
+                        " is being replaced by another program.\r\nNothing has been saved in it. "
+                        "Try again in a moment.",
                     "Add a Record");
   save("Sigma");
   opener.faults.afterUpdate = nullptr;

@@ -35,7 +35,8 @@ struct FileFaults {
 //! A file opened through StandInOpener: the system's file, with the opener's faults.
 class FaultyFile final : public files::ByteFile {
  public:
-  FaultyFile(std::unique_ptr<files::ByteFile> file, FileFaults& faults) : m_file(std::move(file)), m_faults(faults) {}
+  FaultyFile(std::unique_ptr<files::ByteFile> file, FileFaults& faults)
+      : m_file(std::move(file)), m_faults(faults) {}
 
   files::FileError length(std::uint64_t& bytes) override { return m_file->length(bytes); }
   files::FileError version(files::FileVersion& version) override { return m_file->version(version); }
