@@ -37,6 +37,7 @@ TEST_P(FailedSaveTest, EachFailureLeavesTheLockFreeTheRecordsWholeAndTheListAsTh
   app.expectMessage(tooLarge, "Revise a Record");
   save("Alpha", true);
   EXPECT_EQ(names().text(), "Alpha");
+  EXPECT_EQ(names().items(), keys({"ALPHA"}));
   EXPECT_EQ(fileBytes(path()), recordsOf({"Alpha"}));
   opener.faults.failWrites.reset();
 
@@ -91,8 +92,9 @@ TEST_P(FailedSaveTest, EachFailureLeavesTheLockFreeTheRecordsWholeAndTheListAsTh
                     fileTitle());
   search("Xi", true);
   EXPECT_EQ(names().items(), keys({"NU", "XI"}));
-  app.expectMessage("The entry was not saved: " + inFile + " can only be read.", "Add a Record");
-  save("Omicron");
+  app.expectMessage(onFileQuestion(), "Revise a Record", MsgAnswer::Yes);
+  app.expectMessage("The entry was not saved: " + inFile + " can only be read.", "Revise a Record");
+  save("Nu", true);
   opener.faults.refuseUpdate = false;
   save("Omicron");
   EXPECT_EQ(fileBytes(path()), recordsOf({"Nu", "Xi", "Omicron"}));

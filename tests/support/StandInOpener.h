@@ -22,8 +22,7 @@ namespace tess::testing {
 struct FileFaults {
   bool refuseUpdate = false;  //!< an existing file is opened for reading only (EACCES)
   bool refuseCreate = false;  //!< a missing file cannot be created (EACCES)
-  //! Another program's work just before and just after each open of the path for writing.
-  std::function<void()> beforeUpdate;
+  //! Another program's work just after each open of the path for writing.
   std::function<void()> afterUpdate;
   //! Another program's work just before the next write of a record; runs once.
   std::function<void()> beforeWrite;
@@ -67,7 +66,6 @@ class FaultyFile final : public files::ByteFile {
 class StandInOpener : public files::PathOpener {
  public:
   std::unique_ptr<files::ByteFile> openForUpdate(const std::filesystem::path& path, int& error) override {
-    if (faults.beforeUpdate) faults.beforeUpdate();
     std::unique_ptr<files::ByteFile> file;
     if (faults.refuseUpdate && std::filesystem::exists(path)) {
       error = EACCES;
