@@ -164,6 +164,15 @@ TEST(VaporDatabase, AFileOfMoreThan32767RecordsIsReportedAndNotWritten) {
   EXPECT_EQ(longer.NumVaporRecords(), 32767);
   EXPECT_TRUE(longer.append(vaporRecord("More")));
   EXPECT_EQ(storage->bytes.size(), bytes.size());
+  // Counted again under the lock after another program wrote it: the notice leaves the lock held,
+  // and a revise is written.
+  ++storage->changes;
+  const FileReport notice = longer.lock();
+  ASSERT_TRUE(notice && notice->notice);
+  EXPECT_TRUE(storage->locked);
+  EXPECT_FALSE(longer.revise(1, vaporRecord("Other")));
+  longer.unlock();
+  EXPECT_EQ(storage->bytes.substr(0, 117), vaporRecord("Other").toBytes());
   storage->failReads = true;  // then nothing is listed, and that is what the message says
   EXPECT_EQ(modVapor().open(std::make_unique<MemoryByteFile>(storage), "VaporB30.DB")->kind, FileErrorKind::Read);
 }
