@@ -59,6 +59,8 @@ class BindingTest : public ::testing::Test {
   FormWindow* window = nullptr;
 };
 
+// Keys typed, a user's edit among them, reach the form as its events, and the program's texts
+// reach the widget; in a multi-line box Enter starts a new line.
 TEST_F(BindingTest, TypingReachesTheFormAndProgramTextsReachTheWidget) {
   ASSERT_EQ(keyTarget(), app.widget(form.A));
   QTest::keyClicks(keyTarget(), "12");
@@ -70,9 +72,7 @@ TEST_F(BindingTest, TypingReachesTheFormAndProgramTextsReachTheWidget) {
       log, (Log{"A.KeyDown(49,0)", "A.Change", "A.KeyDown(50,0)", "A.Change", "A.KeyDown(8,0)", "A.Change"}));
   form.A.setText("78.11");
   EXPECT_EQ(qobject_cast<QLineEdit*>(app.widget(form.A))->text(), "78.11");
-}
 
-TEST_F(BindingTest, AMultiLineBoxTakesTypingAndEnterStartsANewLine) {
   form.Notes.setText("Line");
   QTest::mouseClick(app.widget(form.Notes), Qt::LeftButton);
   ASSERT_TRUE(form.Notes.hasFocus());
@@ -127,22 +127,38 @@ TEST_F(BindingTest, AClickCancelledByValidateDoesNotHappen) {
   EXPECT_EQ(window->focusWidget(), app.widget(form.Ok));
 }
 
-TEST_F(BindingTest, ChoosingAListEntryClicksButTypingTheSameTextChanges) {
+// On screen as in the forms layer: Tab or the program selects the list's whole text, so that typing
+// replaces it; a click into the text leaves the caret where the click put it. Typing an entry's
+// text, Enter and leaving the list are typing, not choosing; choosing an entry is a Click. A list
+// emptied shows no text either; one filled in one step and added to one entry shows the forms
+// layer's entries in their order with no entry chosen, and keeps the forms layer's text.
+TEST_F(BindingTest, AListShowsTheFormsLayersTextAndEntriesAndTellsChoosingFromTyping) {
   auto* combo = qobject_cast<QComboBox*>(app.widget(form.List));
   ASSERT_NE(combo, nullptr);
-  form.List.setFocus();
+  QLineEdit* edit = combo->lineEdit();
+  form.List.setText("None Selected");
+  form.B.setFocus();
+  QTest::keyClick(keyTarget(), Qt::Key_Tab);
+  ASSERT_TRUE(form.List.hasFocus());
+  EXPECT_EQ(edit->selectedText(), "None Selected");
   log.clear();
-  // Typing an entry's text, Enter and leaving the list are typing, not choosing.
   QTest::keyClicks(keyTarget(), "Benzene");
   QTest::keyClick(keyTarget(), Qt::Key_Return);
   EXPECT_EQ(form.List.text(), "Benzene");
   EXPECT_EQ(std::count(log.begin(), log.end(), "List.Change"), 7);
   QTest::keyClick(keyTarget(), Qt::Key_Tab);
   EXPECT_EQ(std::count(log.begin(), log.end(), "List.Click"), 0);
+  ASSERT_FALSE(form.List.hasFocus());
+  form.List.setFocus();
+  EXPECT_EQ(edit->selectedText(), "Benzene");
+
+  form.A.setFocus();
+  QTest::mouseClick(edit, Qt::LeftButton, {}, QPoint(2, edit->height() / 2));
+  ASSERT_TRUE(form.List.hasFocus());
+  EXPECT_FALSE(edit->hasSelectedText());
+  EXPECT_EQ(form.List.selLength(), 0);
 
   // Choosing an entry from the list opened by a click on its arrow (at its right end).
-  QTest::mouseClick(combo, Qt::LeftButton);
-  EXPECT_TRUE(form.List.hasFocus());
   log.clear();
   QTest::mouseClick(combo, Qt::LeftButton, {}, QPoint(combo->width() - 6, combo->height() / 2));
   QAbstractItemView* view = combo->view();
@@ -154,18 +170,10 @@ TEST_F(BindingTest, ChoosingAListEntryClicksButTypingTheSameTextChanges) {
   EXPECT_EQ(log, (Log{"List.Click"}));
   EXPECT_EQ(form.List.text(), "Toluene");
 
-  // Emptying the list empties the text on screen too, with no Change.
   log.clear();
   form.List.clear();
   EXPECT_EQ(combo->currentText(), "");
   EXPECT_TRUE(log.empty());
-}
-
-// A list emptied, filled in one step and added to one entry shows the forms layer's entries in
-// their order with no entry chosen, and keeps the forms layer's text.
-TEST_F(BindingTest, AListFilledAgainShowsTheEntriesInOrderAndKeepsItsText) {
-  auto* combo = qobject_cast<QComboBox*>(app.widget(form.List));
-  form.List.clear();
   form.List.setText("Eth");
   form.List.addItems({"Water", "Ethanol"});
   form.List.addItem("Methanol");
@@ -174,29 +182,6 @@ TEST_F(BindingTest, AListFilledAgainShowsTheEntriesInOrderAndKeepsItsText) {
   EXPECT_EQ(shown, QStringList({"Water", "Ethanol", "Methanol"}));
   EXPECT_EQ(combo->currentText(), "Eth");
   EXPECT_EQ(combo->currentIndex(), -1);
-}
-
-// On screen as in the forms layer: Tab or the program selects the list's whole text, so that
-// typing replaces it; a click into the text leaves the caret where the click put it.
-TEST_F(BindingTest, AListReachedByTabOrTheProgramShowsItsTextSelected) {
-  QLineEdit* edit = qobject_cast<QComboBox*>(app.widget(form.List))->lineEdit();
-  form.List.setText("None Selected");
-  form.B.setFocus();
-  QTest::keyClick(keyTarget(), Qt::Key_Tab);
-  ASSERT_TRUE(form.List.hasFocus());
-  EXPECT_EQ(edit->selectedText(), "None Selected");
-  QTest::keyClicks(keyTarget(), "New cartridge");
-  EXPECT_EQ(form.List.text(), "New cartridge");
-
-  form.A.setFocus();
-  form.List.setFocus();
-  EXPECT_EQ(edit->selectedText(), "New cartridge");
-
-  form.A.setFocus();
-  QTest::mouseClick(edit, Qt::LeftButton, {}, QPoint(2, edit->height() / 2));
-  ASSERT_TRUE(form.List.hasFocus());
-  EXPECT_FALSE(edit->hasSelectedText());
-  EXPECT_EQ(form.List.selLength(), 0);
 }
 
 TEST_F(BindingTest, AModalDialogTakesTheInputAndReturnsWhenItHidesOrTheProgramEnds) {
