@@ -7,8 +7,6 @@ using namespace testing;
 
 namespace {
 
-using forms::MsgAnswer;
-
 const std::string SlotOrderMessage = "Lower numbered Organic Vapors must be set first.";
 
 class InputMasterFiveTest : public ProgramFixture {
@@ -16,9 +14,9 @@ class InputMasterFiveTest : public ProgramFixture {
   void SetUp() override { continueToDataInput(); }
 
   //! What a vapor screen's Return leaves behind for slot k.
-  void storeVapor(int k, const std::string& name, float concentration) {
-    state.Vapor[k] = VaporData{name, 78.11f, 0.879f, 26.2f, 0, concentration, 0, 0, 0, "", 0, 0, 0};
-    input.Vap[k].setCaption(name);
+  void storeVapor(int k, const Solvent& solvent, float ppm) {
+    state.Vapor[k] = solvent.data(ppm);
+    input.Vap[k].setCaption(solvent.name);
   }
   void backToDataInput() {
     vapor.hide();
@@ -56,13 +54,12 @@ TEST_F(InputMasterFiveTest, OnlyTheNextSlotOpensAndCounts) {
 
 TEST_F(InputMasterFiveTest, ReopeningASlotRefillsTheVaporScreenFromItAndKeepsTheCounters) {
   openSlots(2);
-  storeVapor(1, "BENZENE", 250.5f);
+  storeVapor(1, Benzene, 250.5f);
   state.MixVapors = 1;
   ASSERT_TRUE(app.click(input.SelectVap[1]));
   expectSlots(2, 1, 1);
-  EXPECT_EQ(vapor.ChemName.text(), "BENZENE");
-  EXPECT_EQ(vapor.MolWt.text(), "78.11");
-  EXPECT_EQ(vapor.AvgVapConc.text(), "250.5");
+  EXPECT_EQ(texts({&vapor.ChemName, &vapor.MolWt, &vapor.AvgVapConc}),
+            (std::vector<std::string>{"Benzene", "78.11", "250.5"}));
 
   // A slot labelled "None Selected", in any case and with blanks round it, shows only its
   // concentration: the label decides, the shared record does not.
@@ -70,17 +67,15 @@ TEST_F(InputMasterFiveTest, ReopeningASlotRefillsTheVaporScreenFromItAndKeepsThe
   input.Vap[1].setCaption("  none selected ");
   vapor.ChemName.setText("LEFT OVER");
   ASSERT_TRUE(app.click(input.SelectVap[1]));
-  EXPECT_EQ(vapor.ChemName.text(), "");
-  EXPECT_EQ(vapor.MolWt.text(), "");
-  EXPECT_EQ(vapor.AvgVapConc.text(), "250.5");
+  EXPECT_EQ(texts({&vapor.ChemName, &vapor.MolWt, &vapor.AvgVapConc}),
+            (std::vector<std::string>{"", "", "250.5"}));
   EXPECT_EQ(state.TotalVapors, 2);
 }
 
 TEST_F(InputMasterFiveTest, ClearAllVaporsEmptiesEverySlotAndStartsAgainAtSlotOne) {
   openSlots(2);
-  storeVapor(1, "BENZENE", 250);
-  storeVapor(2, "TOLUENE", 100);
-  state.Vapor[2].CAS = "108-88-3";
+  storeVapor(1, Benzene, 250);
+  storeVapor(2, Toluene, 100);
 
   ASSERT_TRUE(app.click(input.ClearVapors));
   for (int k = 1; k <= 5; ++k) {
@@ -99,11 +94,10 @@ TEST_F(InputMasterFiveTest, ClearAllVaporsEmptiesEverySlotAndStartsAgainAtSlotOn
 }
 
 TEST_F(InputMasterFiveTest, ContinueRefusesIncompleteInput) {
-  struct Case {
+  const struct {
     const char *what, *cartridge, *vapor1;
     float atmPressure;
-  };
-  const Case cases[] = {
+  } cases[] = {
       {"no cartridge returned", "None Selected", "BENZENE", 1},
       {"cartridge label in other case", " NONE selected", "BENZENE", 1},
       {"cartridge label empty", "", "BENZENE", 1},
@@ -111,7 +105,7 @@ TEST_F(InputMasterFiveTest, ContinueRefusesIncompleteInput) {
       {"slot 1 label empty", "Cartridge A", "", 1},
       {"use conditions never stored", "Cartridge A", "BENZENE", 0},
   };
-  for (const Case& c : cases) {
+  for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
     input.CartName.setCaption(c.cartridge);
     input.Vap[1].setCaption(c.vapor1);
@@ -124,13 +118,13 @@ TEST_F(InputMasterFiveTest, ContinueRefusesIncompleteInput) {
 }
 
 TEST_F(InputMasterFiveTest, ExitAnsweredNoPutsTheFocusOnContinueAndTheCloseBoxAsksTheSame) {
-  app.expectMessage(QuitQuestion, "", MsgAnswer::No);
+  app.expectMessage(QuitQuestion, "", forms::MsgAnswer::No);
   ASSERT_TRUE(app.click(input.ExitBtn));
   EXPECT_FALSE(app.programEnded());
   EXPECT_TRUE(input.visible());
   EXPECT_TRUE(input.Continue.hasFocus());
 
-  app.expectMessage(QuitQuestion, "", MsgAnswer::Yes);
+  app.expectMessage(QuitQuestion, "", forms::MsgAnswer::Yes);
   ASSERT_TRUE(app.closeWindow(input));
   EXPECT_TRUE(app.programEnded());
 }

@@ -6,6 +6,15 @@ namespace {
 
 using FocusTest = ScriptedTest;
 
+//! Runs then after the handler with which TestForm logs the event.
+template <class Handler, class Then>
+void alsoOn(Handler& handler, Then then) {
+  handler = [logged = handler, then](auto&&... args) {
+    logged(args...);
+    then(args...);
+  };
+}
+
 TEST_F(FocusTest, LoadRunsOnceMayShowItsFormAndShowFocusesTheControlSetWhileHidden) {
   EXPECT_FALSE(form.B.setFocus());  // hidden: the focus waits for the show
   form.ensureLoaded();              // first use: loaded, not shown
@@ -15,11 +24,10 @@ TEST_F(FocusTest, LoadRunsOnceMayShowItsFormAndShowFocusesTheControlSetWhileHidd
   form.show();
   EXPECT_EQ(log, (Log{"Main.Load", "B.GotFocus", "B.LostFocus", "B.GotFocus"}));
   // A load handler that shows its own form and moves the focus, as a screen's first show does.
-  other.onLoad = [&] {
-    log.push_back("Other.Load");
+  alsoOn(other.onLoad, [&] {
     other.show();
     other.Ok.setFocus();
-  };
+  });
   log.clear();
   other.show();
   EXPECT_EQ(log,
@@ -52,10 +60,7 @@ TEST_F(FocusTest, MovesAndClicksRunValidateLostFocusGotFocusInOrder) {
   form.show();
   log.clear();
   Control* focusedDuringLostFocus = &form.Ok;
-  form.A.onLostFocus = [&] {
-    log.push_back("A.LostFocus");
-    focusedDuringLostFocus = app.focusedControl();
-  };
+  alsoOn(form.A.onLostFocus, [&] { focusedDuringLostFocus = app.focusedControl(); });
   EXPECT_TRUE(app.focus(form.B));
   EXPECT_EQ(focusedDuringLostFocus, nullptr);  // no control has the focus while LostFocus runs
   EXPECT_TRUE(form.B.setFocus());              // already there: nothing fires
@@ -65,23 +70,18 @@ TEST_F(FocusTest, MovesAndClicksRunValidateLostFocusGotFocusInOrder) {
   EXPECT_TRUE(app.click(form.Ok));       // already focused: Click alone
   EXPECT_TRUE(app.click(form.Caption));  // a label: Click, the focus stays
   EXPECT_EQ(log, (Log{"A.Validate", "A.LostFocus", "B.GotFocus", "B.Validate", "B.LostFocus", "A.GotFocus",
-                      "A.Validate", "A.LostFocus", "B.GotFocus", "B.Validate", "B.LostFocus", "Ok.GotFocus", "Ok.Click",
-                      "Ok.Click", "Caption.Click"}));
+                      "A.Validate", "A.LostFocus", "B.GotFocus", "B.Validate", "B.LostFocus", "Ok.GotFocus",
+                      "Ok.Click", "Ok.Click", "Caption.Click"}));
 }
 
 TEST_F(FocusTest, CancelKeepsTheFocusAndAbandonsTheMoveClickOrEsc) {
   form.setCancelButton(&form.Cancel);
   form.show();
-  form.A.onValidate = [&](bool& cancel) {
-    log.push_back("A.Validate");
-    cancel = true;
-  };
+  alsoOn(form.A.onValidate, [](bool& cancel) { cancel = true; });
   log.clear();
-  EXPECT_FALSE(app.focus(form.B));
-  EXPECT_FALSE(app.tab());
-  EXPECT_FALSE(form.B.setFocus());
-  EXPECT_FALSE(app.click(form.Ok));
-  EXPECT_FALSE(app.chooseItem(form.List, 0));  // no list entry: no move
+  // Each attempt is refused; choosing from the empty list makes no move, so no Validate.
+  EXPECT_FALSE(app.focus(form.B) || app.tab() || form.B.setFocus() || app.click(form.Ok) ||
+               app.chooseItem(form.List, 0));
   app.pressKey(KeyEscape);
   EXPECT_EQ(log,
             (Log{"A.Validate", "A.Validate", "A.Validate", "A.Validate", "A.KeyDown(27,0)", "A.Validate"}));
@@ -113,10 +113,9 @@ TEST_F(FocusTest, FocusAcrossFormsFiresNoValidateAndHidingGivesTheFocusBack) {
 // focused button.
 TEST_F(FocusTest, KeysReachTheFocusedControlAndPressButtons) {
   form.show();
-  form.A.onKeyDown = [&](int key, int shift) {
-    log.push_back("A.KeyDown(" + std::to_string(key) + "," + std::to_string(shift) + ")");
+  alsoOn(form.A.onKeyDown, [&](int key, int) {
     if (key == KeyReturn) form.Ok.setFocus();
-  };
+  });
   log.clear();
   app.pressKey('X', ShiftMask | CtrlMask);
   app.pressKey(KeyReturn);

@@ -24,8 +24,7 @@ TEST_F(FormsTest, ModalShowTakesAllInputAndReturnsWhenTheFormHidesItself) {
   });
   form.show();
   app.click(form.Ok);
-  EXPECT_FALSE(other.modal());
-  EXPECT_FALSE(other.visible());
+  EXPECT_FALSE(other.modal() || other.visible());
   EXPECT_EQ(form.A.text(), "");
   EXPECT_EQ(Log(log.end() - 2, log.end()), (Log{"Ok.GotFocus", "returned"}));
   EXPECT_TRUE(app.click(form.Cancel));  // the modal form is gone
@@ -52,10 +51,9 @@ TEST_F(FormsTest, NestedModalFormsOneLeftOpenAndTheEndInsideOneEndTheirLoops) {
 
 TEST_F(FormsTest, MessageBoxesAreAnsweredFromTheQueueAndAnythingElseFails) {
   collectFailures();
-  app.expectMessage("Are you sure you want to quit?", "", MsgAnswer::No);
-  EXPECT_EQ(
-      app.messageBox("Are you sure you want to quit?", "", MsgButtons::YesNo, MsgIcon::None, MsgAnswer::Yes),
-      MsgAnswer::No);
+  const std::string quit = "Are you sure you want to quit?";
+  app.expectMessage(quit, "", MsgAnswer::No);
+  EXPECT_EQ(app.messageBox(quit, "", MsgButtons::YesNo, MsgIcon::None, MsgAnswer::Yes), MsgAnswer::No);
   EXPECT_EQ(app.messages().at(0).defaultButton, MsgAnswer::Yes);  // recorded as asked
   // An unexpected box gets its default answer; a different text or title, an answer the box has no
   // button for, or an expected box never shown each fail.

@@ -13,7 +13,7 @@ namespace {
 constexpr double Max = std::numeric_limits<double>::max();
 
 TEST(LeadingNumber, ReadsTheLongestNumberAtTheStart) {
-  const std::pair<const char*, double> cases[] = {
+  const std::pair<std::string, double> cases[] = {
       // plain numbers, blanks around them; what follows the number is ignored
       {"  12 ", 12}, {"\t7", 7}, {"+5", 5}, {"-48.78", -48.78}, {".5", 0.5}, {"-.5", -0.5}, {"5.", 5},
       {"007", 7}, {"12abc", 12}, {"1,000", 1}, {"1.2.3", 1.2}, {"3 4", 3}, {"1-2", 1},
@@ -23,11 +23,10 @@ TEST(LeadingNumber, ReadsTheLongestNumberAtTheStart) {
       {"1E3", 1000}, {"1.5E-05", 1.5e-5}, {"2e+2", 200}, {"1e+", 1}, {"1e-x", 1}, {"-2.5e1xyz", -25},
       // out of the range of a double: finite
       {"1e400", Max}, {"-1e400", -Max}, {"1e-400", 0}, {"0.000000001e999999999999999999", Max},
+      {std::string(5000, '9'), Max}, {"0." + std::string(5000, '0') + "1", 0},
   };
   for (const auto& [text, value] : cases) EXPECT_EQ(leadingNumber(text), value) << '"' << text << '"';
   EXPECT_FALSE(std::signbit(leadingNumber("-0.000")));  // negative zero reads as plain zero
-  EXPECT_EQ(leadingNumber(std::string(5000, '9')), Max);
-  EXPECT_EQ(leadingNumber("0." + std::string(5000, '0') + "1"), 0.0);
   EXPECT_DOUBLE_EQ(leadingNumber("1" + std::string(300, '0')), 1e300);
 }
 

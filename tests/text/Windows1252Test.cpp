@@ -18,9 +18,8 @@ TEST(Windows1252, EveryByteSurvivesUtf8AndBackOthersBecomeQuestionMarksAndLetter
   EXPECT_EQ(utf8ToWindows1252("\xCE\xB1-\xE4\xB8\xAD-\xF0\x9F\x98\x80 a\xC3"), "?-?-? a?");
   EXPECT_EQ(utf8ToWindows1252("\xFF\xFE"), "??");
   // Trimming takes blanks only; upper case covers the Windows-1252 letters.
-  EXPECT_EQ(trimBlanks("  a b  "), "a b");
-  EXPECT_EQ(trimBlanks("   "), "");
-  EXPECT_EQ(trimBlanks("\ta\t"), "\ta\t");
+  const std::pair<const char*, const char*> trims[] = {{"  a b  ", "a b"}, {"   ", ""}, {"\ta\t", "\ta\t"}};
+  for (const auto& [text, trimmed] : trims) EXPECT_EQ(trimBlanks(text), trimmed) << '"' << text << '"';
   EXPECT_EQ(trimTrailingBlanks("  a  "), "  a");
   EXPECT_EQ(upperCase("\xC3\xA9thanol"), "\xC3\x89THANOL");      // éthanol
   EXPECT_EQ(upperCase("\xC3\xB7\xC3\x9F"), "\xC3\xB7\xC3\x9F");  // ÷ and ß stay
