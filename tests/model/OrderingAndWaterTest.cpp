@@ -1,7 +1,9 @@
 // Vapor ordering (whole records move, stable, sound beyond the marker) and the zone water.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "model/BTSorting.h"
@@ -41,13 +43,8 @@ std::vector<double> carried(const SetUp& s, int i) {
 }
 
 TEST(BTSorting, StableAndSoundAboveTheMarkerMovingWholeRecords) {
-  struct Case {
-    const char* name;
-    std::array<double, 6> keys;
-    int n;
-    const char* expected;
-  };
-  const Case cases[] = {
+  // Name, the sort keys of slots 1..5, the vapors in play, the order after.
+  const std::tuple<const char*, std::array<double, 6>, int, const char*> cases[] = {
       {"keys 3, 1, 2", {0, 3, 1, 2, BTSorting::PlacedKey, BTSorting::PlacedKey}, 3, "V2 V3 V1 V4 V5 "},
       {"all equal", {0, 7, 7, 7, 7, 7}, 5, "V1 V2 V3 V4 V5 "},
       {"two equal", {0, 4, 2, 2, 0, 0}, 3, "V2 V3 V1 V4 V5 "},
@@ -55,13 +52,13 @@ TEST(BTSorting, StableAndSoundAboveTheMarkerMovingWholeRecords) {
       {"keys at and above the marker", {0, 2e6, 1e6, 5, 3e6, 1.5e6}, 5, "V3 V2 V5 V1 V4 "},
   };
   const tess::SetUp before = namedSlots(5);
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.name);
-    tess::SetUp s = namedSlots(c.n);
-    s.SortKey = c.keys;
+  for (const auto& [name, keys, n, expected] : cases) {
+    SCOPED_TRACE(name);
+    tess::SetUp s = namedSlots(n);
+    s.SortKey = keys;
     BTSorting::SortVapors(s);
-    EXPECT_EQ(order(s, 5), c.expected);
-    for (int i = 1; i <= c.n; ++i) {
+    EXPECT_EQ(order(s, 5), expected);
+    for (int i = 1; i <= n; ++i) {
       // The record moves with all its values; the times stay with the slot.
       const int from = std::stoi(s.Vapor[i].ChemName.substr(1));
       EXPECT_EQ(s.Vapor[i].CAS, before.Vapor[from].CAS) << i;

@@ -44,11 +44,10 @@ TEST(IndexOrder, PrefixSortsFirstAndEqualKeysFollowTheExchanges) {
   EXPECT_EQ(exchangeSortOrder(keysOf({"b", "B", "a"})), (std::vector<std::size_t>{2, 1, 0}));
   // Order by Windows-1252 codes: the euro sign (0x80) sorts below e-acute (0xE9).
   EXPECT_EQ(exchangeSortOrder(keysOf({"\xC3\xA9", "\xE2\x82\xAC"})), (std::vector<std::size_t>{1, 0}));
-  EXPECT_TRUE(exchangeSortOrder({}).empty());
 }
 
-// The fast order against the literal exchange sort: random files with many duplicate names, then
-// a large one, then one name only (nothing moves).
+// The fast order against the literal exchange sort: random files with many duplicate names (among
+// them some sixty empty files and four hundred of one name only, where nothing moves), then a large one.
 TEST(IndexOrder, FastOrderEqualsTheExchangeSortOnRandomFiles) {
   std::mt19937 random(1206);
   for (int trial = 0; trial < 3000; ++trial) {
@@ -70,8 +69,6 @@ TEST(IndexOrder, FastOrderEqualsTheExchangeSortOnRandomFiles) {
   std::vector<std::string> names(3000);
   for (auto& name : names) name = "N" + std::to_string(std::uniform_int_distribution<int>(0, 60)(random));
   EXPECT_EQ(exchangeSortOrder(keysOf(names)), exchangeSortOrderLiteral(keysOf(names)));
-  const auto order = exchangeSortOrder(std::vector<std::string>(500, makeIndexKey("x")));
-  for (std::size_t i = 0; i < order.size(); ++i) ASSERT_EQ(order[i], i);
 }
 
 TEST(VaporSearch, FindsTheLastMatchByNameOrCAS) {

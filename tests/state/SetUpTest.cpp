@@ -1,17 +1,17 @@
 // The two ways of recognising an empty slot differ as intended.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "state/SetUp.h"
 
 namespace tess {
 namespace {
 
 TEST(SetUp, EmptySlotNameComparisons) {
-  struct Case {
-    const char* name;
-    bool exact, trimmed;
-  };
-  const Case cases[] = {
+  // A name, whether it is the empty-slot name exactly, and whether it is once blanks are trimmed
+  // and case is ignored.
+  const std::tuple<const char*, bool, bool> cases[] = {
       {"None Selected", true, true},
       {"none selected ", false, true},    // other case and a trailing blank
       {"  NONE SELECTED", false, true},   // leading blanks
@@ -21,9 +21,9 @@ TEST(SetUp, EmptySlotNameComparisons) {
       {"   ", false, false},
       {"Toluene", false, false},
   };
-  for (const Case& c : cases) {
-    EXPECT_EQ(isNoneSelectedExact(c.name), c.exact) << '"' << c.name << '"';
-    EXPECT_EQ(isNoneSelectedTrimmed(c.name), c.trimmed) << '"' << c.name << '"';
+  for (const auto& [name, exact, trimmed] : cases) {
+    EXPECT_EQ(isNoneSelectedExact(name), exact) << '"' << name << '"';
+    EXPECT_EQ(isNoneSelectedTrimmed(name), trimmed) << '"' << name << '"';
   }
   EXPECT_EQ(NoneSelected, "None Selected");
 }
