@@ -74,7 +74,8 @@ FileReport RecordDatabase<Record, IndexEntry>::refresh() {
   bool changed = false;
   FileReport report = m_file.recount(changed);
   if (!changed) return report;
-  const std::vector<IndexEntry> known = m_entries;
+  // buildFromFile starts from empty entries: the known ones are moved out, not copied.
+  const std::vector<IndexEntry> known = std::move(m_entries);
   report = buildFromFile(std::move(report));
   // The same file, whose records known before still lead it: at most another copy added some.
   const bool onlyAdded = m_file.opens() == opensBefore && known.size() <= m_entries.size() &&
